@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, then configures and builds into build/ (or the folder in BUILD_DIR).
+# Extra arguments go to CMake's configure step.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+build_dir=${BUILD_DIR:-$root/build}
+cmake -S "$root" -B "$build_dir" -G Ninja "$@"
+cmake --build "$build_dir" -j "$(nproc)"

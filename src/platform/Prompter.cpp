@@ -1,0 +1,23 @@
+#include "platform/Prompter.h"
+
+#include "platform/StderrPrompter.h"
+
+namespace {
+Prompter* installedPrompter = nullptr;
+}
+
+Prompter& currentPrompter() {
+    static StderrPrompter fallback;
+    return installedPrompter ? *installedPrompter : fallback;
+}
+
+void setCurrentPrompter(Prompter* prompter) { installedPrompter = prompter; }
+
+void showMessage(const QString& text, const QString& caption, PromptIcon icon) {
+    currentPrompter().ask(Prompt{text, caption, icon, PromptButtons::Ok});
+}
+
+PromptAnswer askQuestion(const QString& text, const QString& caption, PromptButtons buttons,
+                         PromptIcon icon) {
+    return currentPrompter().ask(Prompt{text, caption, icon, buttons});
+}

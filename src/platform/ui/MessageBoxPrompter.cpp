@@ -1,0 +1,50 @@
+#include "platform/ui/MessageBoxPrompter.h"
+
+#include <QMessageBox>
+
+namespace {
+QMessageBox::Icon iconOf(PromptIcon icon) {
+    switch (icon) {
+        case PromptIcon::Information:
+            return QMessageBox::Information;
+        case PromptIcon::Warning:
+            return QMessageBox::Warning;
+        case PromptIcon::Error:
+            return QMessageBox::Critical;
+        case PromptIcon::Question:
+            return QMessageBox::Question;
+        case PromptIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons buttonsOf(PromptButtons buttons) {
+    switch (buttons) {
+        case PromptButtons::OkCancel:
+            return QMessageBox::Ok | QMessageBox::Cancel;
+        case PromptButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case PromptButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case PromptButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+}  // namespace
+
+PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
+    QMessageBox box(iconOf(prompt.icon), prompt.caption, prompt.text, buttonsOf(prompt.buttons),
+                    owner_);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return PromptAnswer::Yes;
+        case QMessageBox::No:
+            return PromptAnswer::No;
+        case QMessageBox::Cancel:
+            return PromptAnswer::Cancel;
+        default:
+            return PromptAnswer::Ok;
+    }
+}

@@ -1,0 +1,4 @@
+// Replaced by the simulated phone.
+namespace {
+[[maybe_unused]] int placeholder = 0;
+}
