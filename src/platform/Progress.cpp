@@ -2,7 +2,7 @@
 
 namespace {
 class SilentProgress : public Progress {
-public:
+  public:
     void show(const QString&, const QString&) override {}
     void setCaption(const QString&) override {}
     void setText(const QString&) override {}
@@ -18,4 +18,6 @@ Progress& currentProgress() {
     return installedProgress ? *installedProgress : silent;
 }
 
-void setCurrentProgress(Progress* progress) { installedProgress = progress; }
+void setCurrentProgress(Progress* progress) {
+    installedProgress = progress;
+}

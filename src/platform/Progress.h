@@ -6,7 +6,7 @@
 // a text line and a bar from 0 to 100. The window implements it; the command-line tool prints
 // to stderr; tests record the calls.
 class Progress {
-public:
+  public:
     virtual ~Progress() = default;
     // Creates the window when it does not exist and shows it.
     virtual void show(const QString& caption, const QString& text) = 0;

@@ -11,7 +11,9 @@ Prompter& currentPrompter() {
     return installedPrompter ? *installedPrompter : fallback;
 }
 
-void setCurrentPrompter(Prompter* prompter) { installedPrompter = prompter; }
+void setCurrentPrompter(Prompter* prompter) {
+    installedPrompter = prompter;
+}
 
 void showMessage(const QString& text, const QString& caption, PromptIcon icon) {
     currentPrompter().ask(Prompt{text, caption, icon, PromptButtons::Ok});

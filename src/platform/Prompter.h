@@ -17,7 +17,7 @@ struct Prompt {
 };
 
 class Prompter {
-public:
+  public:
     virtual ~Prompter() = default;
     virtual PromptAnswer ask(const Prompt& prompt) = 0;
 };

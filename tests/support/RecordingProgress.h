@@ -7,7 +7,7 @@
 // Records the progress calls as readable lines ("show Caption|Text", "value 50", "destroy")
 // and installs itself for its lifetime.
 class RecordingProgress : public Progress {
-public:
+  public:
     RecordingProgress();
     ~RecordingProgress() override;
 
@@ -21,6 +21,6 @@ public:
     int lastValue = -1;
     bool visible = false;
 
-private:
+  private:
     Progress* previous_;
 };

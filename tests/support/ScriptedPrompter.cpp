@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-Prompter* installedBefore() { return &currentPrompter(); }
+Prompter* installedBefore() {
+    return &currentPrompter();
+}
 }  // namespace
 
-ScriptedPrompter::ScriptedPrompter() : previous_(installedBefore()) { setCurrentPrompter(this); }
+ScriptedPrompter::ScriptedPrompter() : previous_(installedBefore()) {
+    setCurrentPrompter(this);
+}
 
-ScriptedPrompter::~ScriptedPrompter() { setCurrentPrompter(previous_); }
+ScriptedPrompter::~ScriptedPrompter() {
+    setCurrentPrompter(previous_);
+}
 
 ScriptedPrompter& ScriptedPrompter::then(PromptAnswer answer) {
     script_.append(answer);

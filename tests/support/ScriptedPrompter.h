@@ -7,7 +7,7 @@
 // Records every prompt and answers from a script. A prompt beyond the script fails the test,
 // so an unexpected message box never goes unnoticed. Installs itself for its lifetime.
 class ScriptedPrompter : public Prompter {
-public:
+  public:
     ScriptedPrompter();
     ~ScriptedPrompter() override;
 
@@ -18,7 +18,7 @@ public:
     const QList<Prompt>& prompts() const { return prompts_; }
     int unansweredScript() const { return script_.size(); }
 
-private:
+  private:
     QList<PromptAnswer> script_;
     QList<Prompt> prompts_;
     Prompter* previous_;

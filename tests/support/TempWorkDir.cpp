@@ -2,6 +2,10 @@
 
 #include <QDir>
 
-TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) { QDir::setCurrent(dir_.path()); }
+TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) {
+    QDir::setCurrent(dir_.path());
+}
 
-TempWorkDir::~TempWorkDir() { QDir::setCurrent(previous_); }
+TempWorkDir::~TempWorkDir() {
+    QDir::setCurrent(previous_);
+}

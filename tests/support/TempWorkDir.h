@@ -5,13 +5,13 @@
 // A temporary folder that is also the process's working directory (the database files and the
 // profile live there) while the object lives.
 class TempWorkDir {
-public:
+  public:
     TempWorkDir();
     ~TempWorkDir();
     QString path() const { return dir_.path(); }
     QString filePath(const QString& name) const { return dir_.filePath(name); }
 
-private:
+  private:
     QTemporaryDir dir_;
     QString previous_;
 };

@@ -6,11 +6,11 @@ class QWidget;
 
 // Prompts as real message boxes, owned by the main window when there is one.
 class MessageBoxPrompter : public Prompter {
-public:
+  public:
     explicit MessageBoxPrompter(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     PromptAnswer ask(const Prompt& prompt) override;
 
-private:
+  private:
     QWidget* owner_;
 };
