@@ -1,0 +1,111 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <map>
+
+// Everything the simulated phone remembers. Texts are the phone's 8-bit text, kept as QString
+// (Latin-1 on the wire) so every byte survives a round trip.
+
+struct PhoneSimPhonebookEntry {
+    QString dial;
+    int type = 129;
+    QString name;
+
+    bool operator==(const PhoneSimPhonebookEntry&) const = default;
+};
+
+struct PhoneSimPhonebook {
+    int capacity = 0;
+    std::map<int, PhoneSimPhonebookEntry> entries;  // index (1..capacity) -> entry
+
+    int used() const { return static_cast<int>(entries.size()); }
+    bool operator==(const PhoneSimPhonebook&) const = default;
+};
+
+struct PhoneSimMessage {
+    QString status = QStringLiteral("REC UNREAD");  // "REC UNREAD", "REC READ", "STO UNSENT", ...
+    QString address;
+    int addressType = 129;
+    QString timestamp;  // e.g. "26/12/07,10:15:00+04"
+    QString text;
+
+    bool operator==(const PhoneSimMessage&) const = default;
+};
+
+struct PhoneSimMessageStorage {
+    int capacity = 0;
+    std::map<int, PhoneSimMessage> messages;  // location (1..capacity) -> message
+
+    int used() const { return static_cast<int>(messages.size()); }
+    bool operator==(const PhoneSimMessageStorage&) const = default;
+};
+
+struct PhoneSimScheduleEntry {
+    int type = 1;  // 1 reminder, 2 call, 3 meeting, 4 birthday
+    int alarm = 0;
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int alarmHour = 0;
+    int alarmMinute = 0;
+    QString contents;
+
+    bool operator==(const PhoneSimScheduleEntry&) const = default;
+};
+
+struct PhoneSimTodoItem {
+    int status = 0;
+    int priority = 0;
+    int year = 2000;
+    int month = 1;
+    int day = 1;
+    QString contents;
+    QString doneStamp;  // set by the phone when the item is marked done
+
+    bool operator==(const PhoneSimTodoItem&) const = default;
+};
+
+struct PhoneSimState {
+    QString maker = QStringLiteral("Quillon");
+    int featureMask = 15;  // 8 phonebook, 4 messages, 2 scheduler, 1 to-do
+    bool echo = true;
+
+    PhoneSimPhonebook sm{250, {}};
+    PhoneSimPhonebook me{500, {}};
+    QString selectedPhonebook = QStringLiteral("sm");  // "sm" or "me"
+
+    // Dial strings with an extension ("P", "/" or "p") take one slot of this store.
+    int extensionCapacity = 20;
+    int extensionUsed = 0;
+
+    PhoneSimMessageStorage smMessages{10, {}};
+    PhoneSimMessageStorage bmMessages{5, {}};
+    QString selectedMessageStorage = QStringLiteral("sm");  // "sm" or "bm"
+    QString serviceCentre = QStringLiteral("+447785016005");
+    int serviceCentreType = 145;
+
+    int scheduleCapacity = 50;
+    std::map<int, PhoneSimScheduleEntry> schedule;  // slot 0..capacity-1
+    int todoCapacity = 50;
+    std::map<int, PhoneSimTodoItem> todos;
+
+    // Members missing from the JSON keep their defaults; extensionUsed, when missing, is counted
+    // from the stored dial strings.
+    static PhoneSimState fromJson(const QJsonObject& json);
+    QJsonObject toJson() const;
+    static PhoneSimState demo();
+
+    // "sm"/"me" (any case); anything else gives nullptr.
+    PhoneSimPhonebook* phonebook(const QString& storage);
+    PhoneSimPhonebook& selectedBook();
+    PhoneSimMessageStorage* messageStorage(const QString& storage);
+
+    // Number of dial strings in both phonebooks that carry an extension.
+    int countExtensions() const;
+    static bool hasExtension(const QString& dial);
+
+    bool operator==(const PhoneSimState&) const = default;
+};
