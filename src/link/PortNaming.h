@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// The device a port number names: the profile value "CONFIG"/"DEVICE<n>" when set, else
+// /dev/ttyS<n-1> (COM<n> on Windows).
+QString devicePathForPort(int portNumber);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+
+// Result codes of a transaction.
+enum TransactCode {
+    kTransactComplete = 0,         // "OK" ended the answer, the prompt arrived, or nothing to read
+    kTransactFailed = 1,           // an error line ended the answer, or the phone stayed silent
+    kTransactPhonebookMarker = 2,  // the answer holds "+CPBW: 1"
+};
+
+// One-shot: the next transaction polls every 200 ms instead of 100 ms; every transaction
+// clears it when it ends.
+extern bool g_slowPoll;
+
+// Poll periods and silence bounds, in milliseconds.
+inline constexpr int kPollPeriodMs = 100;
+inline constexpr int kSlowPollPeriodMs = 200;
+inline constexpr int kMessageReadDelayMs = 300;
+inline constexpr int kSilenceBoundMs = 3000;
+// A line holding Ctrl-Z (the text of a message send or write) waits on the network.
+inline constexpr int kNetworkSilenceBoundMs = 60000;
+
+// The end tests over the whole answer so far: the code that ends the transaction, or -1 when
+// the answer is not complete yet. Pure, so the rules can be checked on their own.
+int transactEndCode(const QByteArray& command, const QByteArray& answer);
+
+// The code when the phone falls silent: 1 when no more than the command came back, else 0.
+int transactSilenceCode(const QByteArray& command, const QByteArray& answer);

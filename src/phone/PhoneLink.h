@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <memory>
+
+#include "link/SerialPort.h"
+
+class LinkClock;
+class SerialDevice;
+
+// How a PhoneLink reaches its phone when the defaults do not fit: tests hand in a fake device
+// and clock; a program given --device names the path.
+struct PhoneLinkOptions {
+    // Wins over the port number and over PhoneLink::setDevicePathOverride.
+    QString devicePath;
+    // Makes the device of every Connect; empty: a real serial line.
+    std::function<std::unique_ptr<SerialDevice>()> deviceFactory;
+    LinkClock* clock = nullptr;
+};
+
+// The phone's feature mask ("at+crfo"): 8 phonebook, 4 short messages, 2 scheduler, 1 to-do.
+extern int g_featureMask;
+
+// The phone as the rest of the program sees it. Constructing one is the connection attempt:
+// load the port setting, open the port, identify the phone, read its capacities.
+class PhoneLink {
+  public:
+    PhoneLink();
+    explicit PhoneLink(PhoneLinkOptions options);
+    virtual ~PhoneLink();
+    PhoneLink(const PhoneLink&) = delete;
+    PhoneLink& operator=(const PhoneLink&) = delete;
+
+    // Process-wide device path (the --device option); empty: the port number decides.
+    static void setDevicePathOverride(const QString& path);
+    static QString devicePathOverride();
+
+    void LoadPortSetting();
+    void Connect();
+    void Disconnect();
+    bool Identify();
+    int QueryCapacities();
+    int SelectPhonebookMemory(int which);
+    // The mask, or 0 when none could be read.
+    int QueryFeatureMask();
+
+    // Transactions on the link's port; without a port they behave as on a closed port
+    // (the "Serial Port Init Failed!" message, code 0, empty answer). Text is Latin-1.
+    int Transact(const QString& command, QString& answer);
+    int SendExpectOk(const QString& command);
+
+    // Phonebook entries of the selected memory.
+    int ReadPhonebookEntry(int index, QString& entry);
+    int WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
+                            const QString& name);
+    int DeletePhonebookEntry(int index);
+    static void NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType);
+    static QString ToPhoneForm(QString dialString);
+    static QString ToDisplayForm(QString dialString);
+
+    // The device path Connect opens (or would open).
+    QString devicePath() const;
+
+    int connected = 0;
+    int broadcastMessageCapacity = 5;
+    int simMessageCapacity = 10;
+    int simPhonebookCapacity = 300;
+    int mePhonebookCapacity = 550;
+    bool phoneFound = false;
+    std::unique_ptr<SerialPort> port;
+    quint8 portNumber = 3;
+
+  private:
+    PhoneLinkOptions options_;
+};
