@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include "phonebook/DeletionTables.h"
+#include "phonebook/PhonebookTable.h"
+
+// The PC phonebook (table pc): lives only on the PC, no phone traffic.
+class CPCListDB : public PhonebookTable {
+  public:
+    CPCListDB();
+    ~CPCListDB() override;
+
+    // Adds the row and remembers its position for the selection.
+    void AddRow(const PcPhonebookEntry& entry);
+    // Rewrites all values of the row holding entry.number and remembers its position; false
+    // when no row holds that number.
+    bool UpdateRow(const PcPhonebookEntry& entry);
+    PcPhonebookEntry entryAt(int position);
+    // The first row whose Number, Name and MainNumber equal the texts; number 0 when none.
+    PcPhonebookEntry findRow(int number, const QString& name, const QString& mainNumber);
+    QList<PcPhonebookEntry> rows();
+
+    // "TOTAL : rows" for the rows under the current filter.
+    QString ShowTotal();
+
+    bool DeleteEntryAt(int position);
+    void DeleteSelected(const QList<int>& selectedPositions);
+    void DeleteAll();
+    void RestoreDeleted();
+
+    CPTemp& deletionTable() { return deletionTable_; }
+
+  private:
+    CPTemp deletionTable_;
+};
