@@ -32,6 +32,15 @@ class PhoneSimEngine {
     // The same, one entry per completed command line.
     QList<PhoneSimExchange> feedExchanges(const QByteArray& bytesFromHost);
 
+    // Step by step, for a caller that acts between commands (the server hangs up before a
+    // command is carried out): receive() buffers, processNext() answers the oldest complete
+    // command line or message text.
+    void receive(const QByteArray& bytesFromHost);
+    bool hasComplete() const;
+    // True when the next complete unit is a command line (not message text).
+    bool nextIsCommand() const { return hasComplete() && !textEntry_; }
+    PhoneSimExchange processNext();
+
     PhoneSimState& state() { return state_; }
     const PhoneSimState& state() const { return state_; }
     void setFaults(const PhoneSimFaults& faults) { faults_ = faults; }
@@ -41,8 +50,8 @@ class PhoneSimEngine {
     bool inTextEntry() const { return static_cast<bool>(textEntry_); }
 
   private:
+    void dropBlankLines();
     QByteArray handleLine(const QByteArray& line);
-    QByteArray handleText(const QByteArray& text, bool cancelled);
 
     PhoneSimState state_;
     PhoneSimFaults faults_;

@@ -1,0 +1,54 @@
+// Reset, echo, identification and the maker's feature mask.
+#include "phonesim/PhoneSimCommandTable.h"
+#include "phonesim/PhoneSimState.h"
+
+namespace {
+
+using Kind = PhoneSimCommand::Kind;
+
+PhoneSimAnswer bareAt(PhoneSimState&, const PhoneSimCommand&) {
+    return {PhoneSimReply::ok(), {}};
+}
+
+// The stored profile is the state itself, so a reset changes nothing.
+PhoneSimAnswer reset(PhoneSimState&, const PhoneSimCommand& command) {
+    return {command.kind == Kind::Action ? PhoneSimReply::ok() : PhoneSimReply::error(), {}};
+}
+
+PhoneSimAnswer echo(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind != Kind::Action)
+        return {PhoneSimReply::error(), {}};
+    if (command.args.isEmpty() || command.args == "0")
+        state.echo = false;
+    else if (command.args == "1")
+        state.echo = true;
+    else
+        return {PhoneSimReply::error(), {}};
+    return {PhoneSimReply::ok(), {}};
+}
+
+PhoneSimAnswer maker(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return {PhoneSimReply::ok(), {}};
+    if (command.kind != Kind::Action || !command.args.isEmpty())
+        return {PhoneSimReply::error(), {}};
+    return {PhoneSimReply::linesThenOk({state.maker.toLatin1()}), {}};
+}
+
+PhoneSimAnswer featureMask(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return {PhoneSimReply::ok(), {}};
+    if (command.kind == Kind::Set || !command.args.isEmpty())
+        return {PhoneSimReply::error(), {}};
+    return {PhoneSimReply::linesThenOk({"+CRFO: " + QByteArray::number(state.featureMask)}), {}};
+}
+
+}  // namespace
+
+void registerBasicCommands(PhoneSimCommandTable& table) {
+    table.add("", bareAt);
+    table.add("Z", reset);
+    table.add("E", echo);
+    table.add("+CGMI", maker);
+    table.add("+CRFO", featureMask);
+}

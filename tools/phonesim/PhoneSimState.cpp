@@ -1,0 +1,285 @@
+#include "phonesim/PhoneSimState.h"
+
+#include <QJsonArray>
+
+namespace {
+
+int intOr(const QJsonObject& json, const char* key, int fallback) {
+    const QJsonValue value = json.value(QLatin1String(key));
+    return value.isDouble() ? value.toInt() : fallback;
+}
+
+QString stringOr(const QJsonObject& json, const char* key, const QString& fallback) {
+    const QJsonValue value = json.value(QLatin1String(key));
+    return value.isString() ? value.toString() : fallback;
+}
+
+int defaultTypeOf(const QString& dial) {
+    return dial.startsWith(u'+') ? 145 : 129;
+}
+
+PhoneSimPhonebook phonebookFromJson(const QJsonObject& json, const PhoneSimPhonebook& fallback) {
+    PhoneSimPhonebook book = fallback;
+    book.capacity = intOr(json, "capacity", fallback.capacity);
+    if (json.contains(QLatin1String("entries"))) {
+        book.entries.clear();
+        for (const QJsonValue& value : json.value(QLatin1String("entries")).toArray()) {
+            const QJsonObject entry = value.toObject();
+            const int index = intOr(entry, "index", 0);
+            if (index < 1)
+                continue;
+            const QString dial = stringOr(entry, "dial", {});
+            book.entries[index] = {dial, intOr(entry, "type", defaultTypeOf(dial)),
+                                   stringOr(entry, "name", {})};
+        }
+    }
+    return book;
+}
+
+QJsonObject phonebookToJson(const PhoneSimPhonebook& book) {
+    QJsonArray entries;
+    for (const auto& [index, entry] : book.entries)
+        entries.append(QJsonObject{
+            {"index", index}, {"dial", entry.dial}, {"type", entry.type}, {"name", entry.name}});
+    return {{"capacity", book.capacity}, {"entries", entries}};
+}
+
+PhoneSimMessageStorage messagesFromJson(const QJsonObject& json,
+                                        const PhoneSimMessageStorage& fallback) {
+    PhoneSimMessageStorage storage = fallback;
+    storage.capacity = intOr(json, "capacity", fallback.capacity);
+    if (json.contains(QLatin1String("messages"))) {
+        storage.messages.clear();
+        for (const QJsonValue& value : json.value(QLatin1String("messages")).toArray()) {
+            const QJsonObject object = value.toObject();
+            const int index = intOr(object, "index", 0);
+            if (index < 1)
+                continue;
+            PhoneSimMessage message;
+            message.status = stringOr(object, "status", message.status);
+            message.address = stringOr(object, "address", {});
+            message.addressType = intOr(object, "addressType", defaultTypeOf(message.address));
+            message.timestamp = stringOr(object, "timestamp", {});
+            message.text = stringOr(object, "text", {});
+            storage.messages[index] = message;
+        }
+    }
+    return storage;
+}
+
+QJsonObject messagesToJson(const PhoneSimMessageStorage& storage) {
+    QJsonArray messages;
+    for (const auto& [index, message] : storage.messages)
+        messages.append(QJsonObject{{"index", index},
+                                    {"status", message.status},
+                                    {"address", message.address},
+                                    {"addressType", message.addressType},
+                                    {"timestamp", message.timestamp},
+                                    {"text", message.text}});
+    return {{"capacity", storage.capacity}, {"messages", messages}};
+}
+
+PhoneSimScheduleEntry scheduleEntryFromJson(const QJsonObject& json) {
+    PhoneSimScheduleEntry entry;
+    entry.type = intOr(json, "type", entry.type);
+    entry.alarm = intOr(json, "alarm", entry.alarm);
+    entry.year = intOr(json, "year", entry.year);
+    entry.month = intOr(json, "month", entry.month);
+    entry.day = intOr(json, "day", entry.day);
+    entry.hour = intOr(json, "hour", entry.hour);
+    entry.minute = intOr(json, "minute", entry.minute);
+    entry.alarmHour = intOr(json, "alarmHour", entry.alarmHour);
+    entry.alarmMinute = intOr(json, "alarmMinute", entry.alarmMinute);
+    entry.contents = stringOr(json, "contents", {});
+    return entry;
+}
+
+QJsonObject scheduleEntryToJson(int index, const PhoneSimScheduleEntry& entry) {
+    return {{"index", index},
+            {"type", entry.type},
+            {"alarm", entry.alarm},
+            {"year", entry.year},
+            {"month", entry.month},
+            {"day", entry.day},
+            {"hour", entry.hour},
+            {"minute", entry.minute},
+            {"alarmHour", entry.alarmHour},
+            {"alarmMinute", entry.alarmMinute},
+            {"contents", entry.contents}};
+}
+
+PhoneSimTodoItem todoFromJson(const QJsonObject& json) {
+    PhoneSimTodoItem item;
+    item.status = intOr(json, "status", item.status);
+    item.priority = intOr(json, "priority", item.priority);
+    item.year = intOr(json, "year", item.year);
+    item.month = intOr(json, "month", item.month);
+    item.day = intOr(json, "day", item.day);
+    item.contents = stringOr(json, "contents", {});
+    item.doneStamp = stringOr(json, "doneStamp", {});
+    return item;
+}
+
+QJsonObject todoToJson(int index, const PhoneSimTodoItem& item) {
+    return {{"index", index},
+            {"status", item.status},
+            {"priority", item.priority},
+            {"year", item.year},
+            {"month", item.month},
+            {"day", item.day},
+            {"contents", item.contents},
+            {"doneStamp", item.doneStamp}};
+}
+
+}  // namespace
+
+PhoneSimState PhoneSimState::fromJson(const QJsonObject& json) {
+    PhoneSimState state;
+    state.maker = stringOr(json, "maker", state.maker);
+    state.featureMask = intOr(json, "featureMask", state.featureMask);
+    if (json.value(QLatin1String("echo")).isBool())
+        state.echo = json.value(QLatin1String("echo")).toBool();
+
+    const QJsonObject books = json.value(QLatin1String("phonebooks")).toObject();
+    state.sm = phonebookFromJson(books.value(QLatin1String("sm")).toObject(), state.sm);
+    state.me = phonebookFromJson(books.value(QLatin1String("me")).toObject(), state.me);
+    state.selectedPhonebook =
+        stringOr(json, "selectedPhonebook", state.selectedPhonebook).toLower();
+    if (!state.phonebook(state.selectedPhonebook))
+        state.selectedPhonebook = QStringLiteral("sm");
+
+    const QJsonObject extensions = json.value(QLatin1String("extensionStore")).toObject();
+    state.extensionCapacity = intOr(extensions, "capacity", state.extensionCapacity);
+    state.extensionUsed = intOr(extensions, "used", state.countExtensions());
+
+    const QJsonObject messages = json.value(QLatin1String("messages")).toObject();
+    state.smMessages =
+        messagesFromJson(messages.value(QLatin1String("sm")).toObject(), state.smMessages);
+    state.bmMessages =
+        messagesFromJson(messages.value(QLatin1String("bm")).toObject(), state.bmMessages);
+    state.selectedMessageStorage =
+        stringOr(json, "selectedMessageStorage", state.selectedMessageStorage).toLower();
+    if (!state.messageStorage(state.selectedMessageStorage))
+        state.selectedMessageStorage = QStringLiteral("sm");
+
+    const QJsonObject centre = json.value(QLatin1String("serviceCentre")).toObject();
+    state.serviceCentre = stringOr(centre, "address", state.serviceCentre);
+    state.serviceCentreType = intOr(centre, "type", state.serviceCentreType);
+
+    const QJsonObject schedule = json.value(QLatin1String("schedule")).toObject();
+    state.scheduleCapacity = intOr(schedule, "capacity", state.scheduleCapacity);
+    for (const QJsonValue& value : schedule.value(QLatin1String("entries")).toArray()) {
+        const QJsonObject entry = value.toObject();
+        const int index = intOr(entry, "index", -1);
+        if (index >= 0)
+            state.schedule[index] = scheduleEntryFromJson(entry);
+    }
+
+    const QJsonObject todo = json.value(QLatin1String("todo")).toObject();
+    state.todoCapacity = intOr(todo, "capacity", state.todoCapacity);
+    for (const QJsonValue& value : todo.value(QLatin1String("items")).toArray()) {
+        const QJsonObject item = value.toObject();
+        const int index = intOr(item, "index", -1);
+        if (index >= 0)
+            state.todos[index] = todoFromJson(item);
+    }
+    return state;
+}
+
+QJsonObject PhoneSimState::toJson() const {
+    QJsonArray scheduleEntries;
+    for (const auto& [index, entry] : schedule)
+        scheduleEntries.append(scheduleEntryToJson(index, entry));
+    QJsonArray todoItems;
+    for (const auto& [index, item] : todos)
+        todoItems.append(todoToJson(index, item));
+
+    return {
+        {"maker", maker},
+        {"featureMask", featureMask},
+        {"echo", echo},
+        {"phonebooks", QJsonObject{{"sm", phonebookToJson(sm)}, {"me", phonebookToJson(me)}}},
+        {"selectedPhonebook", selectedPhonebook},
+        {"extensionStore", QJsonObject{{"capacity", extensionCapacity}, {"used", extensionUsed}}},
+        {"messages",
+         QJsonObject{{"sm", messagesToJson(smMessages)}, {"bm", messagesToJson(bmMessages)}}},
+        {"selectedMessageStorage", selectedMessageStorage},
+        {"serviceCentre", QJsonObject{{"address", serviceCentre}, {"type", serviceCentreType}}},
+        {"schedule", QJsonObject{{"capacity", scheduleCapacity}, {"entries", scheduleEntries}}},
+        {"todo", QJsonObject{{"capacity", todoCapacity}, {"items", todoItems}}},
+    };
+}
+
+PhoneSimState PhoneSimState::demo() {
+    PhoneSimState state;
+    state.sm.capacity = 250;
+    state.sm.entries = {
+        {1, {"+447700900123", 145, "Alice Hartley"}},
+        {2, {"+447700900456", 145, "Ben Okafor"}},
+        {3, {"01632960781", 129, "Dentist"}},
+        {5, {"+447700900789", 145, "Mum"}},
+        {8, {"+441632960334P215", 145, "Office Reception"}},
+        {12, {"*31#+447700900981", 145, "Private Line"}},
+    };
+    state.me.capacity = 500;
+    state.me.entries = {
+        {1, {"+447700900202", 145, "Carla Mendes"}},
+        {2, {"+33612345678", 145, "Pierre Laurent"}},
+        {4, {"02079460018", 129, "Pizza Corner"}},
+        {7, {"+4915112345678", 145, "Jana Vogel"}},
+    };
+    state.extensionUsed = state.countExtensions();
+
+    state.smMessages.messages = {
+        {1,
+         {"REC READ", "+447700900123", 145, "26/12/01,09:14:22+00",
+          "Running late, see you at 10."}},
+        {2,
+         {"REC UNREAD", "+447700900456", 145, "26/12/03,18:40:05+00",
+          "Dinner on Friday? Let me know."}},
+    };
+    state.schedule = {
+        {0, {3, 1, 2026, 12, 9, 10, 30, 10, 15, "Project review"}},
+        {1, {4, 0, 2026, 12, 21, 0, 0, 0, 0, "Alice's birthday"}},
+    };
+    state.todos = {
+        {1, {0, 1, 2026, 12, 10, "Renew car insurance", {}}},
+        {2, {0, 0, 2026, 12, 18, "Buy wrapping paper", {}}},
+    };
+    return state;
+}
+
+PhoneSimPhonebook* PhoneSimState::phonebook(const QString& storage) {
+    const QString key = storage.toLower();
+    if (key == QLatin1String("sm"))
+        return &sm;
+    if (key == QLatin1String("me"))
+        return &me;
+    return nullptr;
+}
+
+PhoneSimPhonebook& PhoneSimState::selectedBook() {
+    PhoneSimPhonebook* book = phonebook(selectedPhonebook);
+    return book ? *book : sm;
+}
+
+PhoneSimMessageStorage* PhoneSimState::messageStorage(const QString& storage) {
+    const QString key = storage.toLower();
+    if (key == QLatin1String("sm"))
+        return &smMessages;
+    if (key == QLatin1String("bm"))
+        return &bmMessages;
+    return nullptr;
+}
+
+bool PhoneSimState::hasExtension(const QString& dial) {
+    return dial.contains(u'P') || dial.contains(u'/') || dial.contains(u'p');
+}
+
+int PhoneSimState::countExtensions() const {
+    int count = 0;
+    for (const PhoneSimPhonebook* book : {&sm, &me})
+        for (const auto& [index, entry] : book->entries)
+            count += hasExtension(entry.dial) ? 1 : 0;
+    return count;
+}
