@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QCursor>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -352,6 +354,54 @@ TEST_F(BarFixture, AnimatedFolderChangeSlidesOneHeaderPerFrame) {
     // The open folder again: nothing at all.
     bar.setSelFolder(0);
     EXPECT_FALSE(bar.isAnimating());
+}
+
+// Counts the paints the bar receives.
+struct PaintCounter : QObject {
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+TEST_F(BarFixture, OpeningTheOpenFolderDoesNothing) {
+    bar.setAnimated(true);
+    PaintCounter counter;
+    QCoreApplication::processEvents();
+    bar.installEventFilter(&counter);
+    bar.setSelFolder(1);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(bar.isAnimating());
+    EXPECT_EQ(counter.paints, 0);
+
+    // A click on its header still tells the owner, which re-runs its folder switch.
+    QSignalSpy changed(&bar, &CGfxOutBarCtrl::folderChanged);
+    const QPoint header1 = bar.folderHeaderRect(1).center();
+    click(header1, header1);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_FALSE(bar.isAnimating());
+    EXPECT_EQ(bar.selFolder(), 1);
+}
+
+TEST_F(BarFixture, PaintsEveryStateWithoutTrouble) {
+    fillFolder(1, 40);
+    for (bool small : {false, true}) {
+        bar.setSmallIconView(small);
+        QTest::mouseMove(&bar, bar.folderHeaderRect(0).center());
+        bar.repaint();
+        QTest::mousePress(&bar, Qt::LeftButton, {}, bar.itemImageRect(0).center());
+        bar.repaint();
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, bar.itemImageRect(0).center());
+        QTest::mousePress(&bar, Qt::LeftButton, {}, bar.downArrowRect().center());
+        bar.repaint();
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, bar.downArrowRect().center());
+        ASSERT_TRUE(bar.isUpArrowShown());
+        const QImage image = bar.grab().toImage();
+        // The item area shows the bar's colour behind the items.
+        EXPECT_EQ(QColor(image.pixel(2, bar.itemAreaRect().center().y())),
+                  CGfxOutBarCtrl::kBackColour);
+    }
 }
 
 TEST_F(BarFixture, ChildWidgetTakesTheItemAreaOfItsFolder) {
