@@ -1,0 +1,90 @@
+#include "phonebook/ui/PhonebookEntryRules.h"
+
+namespace {
+Prompt inputError(const QString& text) {
+    return Prompt{text, QStringLiteral("ERROR"), PromptIcon::Error, PromptButtons::Ok};
+}
+
+const QString kMainTooLong = QStringLiteral("You must input main number within 20 digit");
+
+std::optional<Prompt> dialStringProblem(const QString& dial) {
+    const bool international = dial.startsWith(QLatin1Char('+'));
+
+    qsizetype pause = dial.indexOf(QLatin1Char('p'));
+    if (pause < 0) {
+        pause = dial.indexOf(QLatin1Char('P'));
+    }
+    if (pause >= 0) {
+        // The extension is only limited through the whole string here.
+        const qsizetype mainLimit = international ? 21 : 20;
+        const qsizetype wholeLimit = international ? 41 : 40;
+        if (pause > mainLimit) {
+            return inputError(kMainTooLong);
+        }
+        if (dial.size() > wholeLimit) {
+            return inputError(QStringLiteral("You must input the entire number within 40 digit"));
+        }
+        return std::nullopt;
+    }
+
+    const qsizetype slash = dial.indexOf(QLatin1Char('/'));
+    if (slash < 0) {
+        const qsizetype limit = dial.contains(QLatin1Char('+')) ? 21 : 20;
+        if (dial.size() > limit) {
+            return inputError(kMainTooLong);
+        }
+        return std::nullopt;
+    }
+    if (slash > (international ? 21 : 20)) {
+        return inputError(kMainTooLong);
+    }
+    if (dial.size() - slash - 1 > 20) {
+        return inputError(QStringLiteral("You must input extension number within 20 digit"));
+    }
+    return std::nullopt;
+}
+}  // namespace
+
+std::optional<Prompt> entryInputProblem(const QString& name, const QString& dialString,
+                                        qint64 index, qint64 capacity) {
+    if (name.isEmpty()) {
+        return inputError(QStringLiteral("You must input name field"));
+    }
+    if (auto problem = dialStringProblem(dialString)) {
+        return problem;
+    }
+    if (index > capacity) {
+        return Prompt{QStringLiteral("PhoneBook number is out of range."),
+                      QStringLiteral("Warning"), PromptIcon::Warning, PromptButtons::Ok};
+    }
+    return std::nullopt;
+}
+
+Prompt copyCountPrompt(int copied, int requested, const QString& caption) {
+    const int dropped = requested - copied;
+    QString text;
+    if (dropped == 0) {
+        text = (copied == 1 ? QStringLiteral("%1 entry is copied.")
+                            : QStringLiteral("%1 entries are copied."))
+                   .arg(copied);
+    } else {
+        // The wording of the four mixed cases is kept as users have always seen it.
+        QString pattern;
+        if (copied == 1 && dropped == 1) {
+            pattern = QStringLiteral(
+                "%1 entries are copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
+        } else if (copied == 1) {
+            pattern = QStringLiteral(
+                "%1 entriy is copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
+        } else if (dropped == 1) {
+            pattern = QStringLiteral(
+                "%1 entriies are copied. %2 entry is are dropped. \nMaximum Capacity Exceeded!");
+        } else {
+            pattern = QStringLiteral(
+                "%1 entries are copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
+        }
+        text = pattern.arg(copied).arg(dropped);
+    }
+    return Prompt{text, dropped == 0 ? caption : QStringLiteral("Warning"), PromptIcon::Warning,
+                  PromptButtons::Ok};
+}
