@@ -63,7 +63,7 @@ PhonebookEntryDialog::PhonebookEntryDialog(Kind kind, Context context, QWidget* 
     memoryGroup_ = new QButtonGroup(this);
     const char* memoryNames[] = {"SIM", "MS", "PC"};
     const char* radioNames[] = {"simRadio", "msRadio", "pcRadio"};
-    for (int memory = kSimMemory; memory <= kPcMemory; ++memory) {
+    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
         auto* radio = new QRadioButton(QString::fromLatin1(memoryNames[memory]), memoryBox);
         radio->setObjectName(QString::fromLatin1(radioNames[memory]));
         radio->setEnabled(isNew);
@@ -121,7 +121,7 @@ PhonebookEntryDialog::PhonebookEntryDialog(Kind kind, Context context, QWidget* 
     layout->addWidget(pcFields_);
 
     watchKeys();
-    showMemoryLayout(kSimMemory);
+    showMemoryLayout(MemorySim);
 }
 
 void PhonebookEntryDialog::setMemory(int memory) {
@@ -189,16 +189,16 @@ void PhonebookEntryDialog::accept() {
 }
 
 void PhonebookEntryDialog::showMemoryLayout(int memory) {
-    const bool pc = memory == kPcMemory;
+    const bool pc = memory == MemoryPc;
     pcFields_->setEnabled(pc);
     pcFields_->setVisible(pc);
 }
 
 qint64 PhonebookEntryDialog::capacityOf(int memory) const {
     switch (memory) {
-        case kSimMemory:
+        case MemorySim:
             return context_.simCapacity;
-        case kMsMemory:
+        case MemoryMs:
             return context_.msCapacity;
         default:
             return kPcPhonebookCapacity;

@@ -5,21 +5,20 @@
 #include <QDialog>
 #include <QString>
 
+#include "phonebook/PhonebookEntry.h"
+
 class QButtonGroup;
 class QLineEdit;
 class QPlainTextEdit;
 class QRadioButton;
 class DialStringEdit;
 
-// Memory kinds of the phonebook.
-enum PhonebookMemory { kSimMemory = 0, kMsMemory = 1, kPcMemory = 2 };
-
 // What the entry dialogs show and take. The PC-only fields are ignored for SIM and MS.
 struct PhonebookEntryValues {
     qint64 index = 0;
     QString name;
     QString dialString;
-    int memory = kSimMemory;
+    int memory = MemorySim;
     QString office;
     QString pager;
     QString fax;
@@ -66,7 +65,7 @@ class PhonebookEntryDialog : public QDialog {
     Kind kind_;
     Context context_;
     bool changed_ = false;
-    int memory_ = kSimMemory;
+    int memory_ = MemorySim;
 
     QLineEdit* index_;
     QLineEdit* name_;

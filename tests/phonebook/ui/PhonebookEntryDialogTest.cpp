@@ -35,7 +35,7 @@ void pressOk(QWidget& dialog) {
 
 TEST(PhonebookEntryDialog, NewProposesFirstFreeIndexOfPickedMemoryAndShowsPcFieldsForPcOnly) {
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context());
-    dialog.setMemory(kMsMemory);
+    dialog.setMemory(MemoryMs);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "New Phone Book");
     EXPECT_EQ(child<QLineEdit>(dialog, "indexEdit")->text(), "11");
@@ -48,7 +48,7 @@ TEST(PhonebookEntryDialog, NewProposesFirstFreeIndexOfPickedMemoryAndShowsPcFiel
     EXPECT_TRUE(pcFields->isVisible());
     EXPECT_TRUE(pcFields->isEnabled());
     EXPECT_GT(dialog.height(), halfHeight);
-    EXPECT_EQ(dialog.values().memory, kPcMemory);
+    EXPECT_EQ(dialog.values().memory, MemoryPc);
 
     QTest::mouseClick(child<QRadioButton>(dialog, "simRadio"), Qt::LeftButton);
     EXPECT_EQ(child<QLineEdit>(dialog, "indexEdit")->text(), "10");
@@ -67,7 +67,7 @@ TEST(PhonebookEntryDialog, FieldLimitsDifferBetweenNewAndEdit) {
     EXPECT_GT(child<QLineEdit>(edited, "addressEdit")->maxLength(), 1000);
     EXPECT_FALSE(child<QRadioButton>(edited, "simRadio")->isEnabled());
 
-    created.setMemory(kPcMemory);
+    created.setMemory(MemoryPc);
     created.show();
     auto* memo = child<QPlainTextEdit>(created, "memoEdit");
     memo->setFocus();
@@ -81,7 +81,7 @@ TEST(PhonebookEntryDialog, EditKeepsStoredValuesLongerThanItsLimits) {
     values.index = 4;
     values.name = "Ann";
     values.dialString = "123";
-    values.memory = kPcMemory;
+    values.memory = MemoryPc;
     values.office = QString(35, '5');
     dialog.setValues(values);
     EXPECT_EQ(dialog.values().office, values.office);
@@ -91,7 +91,7 @@ TEST(PhonebookEntryDialog, IndexBeyondSimCapacityKeepsDialogOpen) {
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Ok);
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context());
-    dialog.setMemory(kSimMemory);
+    dialog.setMemory(MemorySim);
     dialog.show();
     auto* index = child<QLineEdit>(dialog, "indexEdit");
     index->clear();
