@@ -14,6 +14,8 @@ class SerialDevice;
 struct PhoneLinkOptions {
     // Wins over the port number and over PhoneLink::setDevicePathOverride.
     QString devicePath;
+    // A port number to use instead of the profile's "CONFIG"/"PORT"; negative: the profile.
+    int portNumber = -1;
     // Makes the device of every Connect; empty: a real serial line.
     std::function<std::unique_ptr<SerialDevice>()> deviceFactory;
     LinkClock* clock = nullptr;

@@ -1,0 +1,209 @@
+#include "phone/PhoneLink.h"
+
+#include "link/LinkClock.h"
+#include "link/PortNaming.h"
+#include "link/SerialDevice.h"
+#include "platform/Profile.h"
+
+int g_featureMask = 0;
+
+namespace {
+
+QString& processDevicePath() {
+    static QString path;
+    return path;
+}
+
+constexpr quint32 kBaudRate = 38400;
+constexpr quint8 kDataBits = 8;
+constexpr int kDefaultPort = 3;
+constexpr int kIdentifyAttempts = 3;
+
+// C-style decimal: leading blanks skipped, digits up to the first non-digit. False when there
+// are no digits.
+bool readDecimal(const QString& text, int* value) {
+    qsizetype pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
+        ++pos;
+    }
+    qint64 number = 0;
+    const qsizetype start = pos;
+    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && number < 100000000) {
+        number = number * 10 + (text[pos].unicode() - '0');
+        ++pos;
+    }
+    if (pos == start) {
+        return false;
+    }
+    *value = static_cast<int>(number);
+    return true;
+}
+
+// The number after the last comma of the answer; the field is untouched when there is none.
+void readAfterLastComma(const QString& answer, int* field) {
+    const qsizetype comma = answer.lastIndexOf(',');
+    if (comma >= 0) {
+        readDecimal(answer.mid(comma + 1), field);
+    }
+}
+
+void readAfterFirstComma(const QString& answer, int* field) {
+    const qsizetype comma = answer.indexOf(',');
+    if (comma >= 0) {
+        readDecimal(answer.mid(comma + 1), field);
+    }
+}
+
+}  // namespace
+
+PhoneLink::PhoneLink() : PhoneLink(PhoneLinkOptions{}) {}
+
+PhoneLink::PhoneLink(PhoneLinkOptions options) : options_(std::move(options)) {
+    LoadPortSetting();
+    if (options_.portNumber >= 0) {
+        portNumber = static_cast<quint8>(options_.portNumber);
+    }
+    Connect();
+    phoneFound = connected ? Identify() : false;
+    if (phoneFound) {
+        QueryCapacities();
+    }
+}
+
+PhoneLink::~PhoneLink() {
+    Disconnect();
+}
+
+void PhoneLink::setDevicePathOverride(const QString& path) {
+    processDevicePath() = path;
+}
+
+QString PhoneLink::devicePathOverride() {
+    return processDevicePath();
+}
+
+QString PhoneLink::devicePath() const {
+    if (!options_.devicePath.isEmpty()) {
+        return options_.devicePath;
+    }
+    if (!processDevicePath().isEmpty()) {
+        return processDevicePath();
+    }
+    return devicePathForPort(portNumber);
+}
+
+void PhoneLink::LoadPortSetting() {
+    portNumber = static_cast<quint8>(Profile::intValue("CONFIG", "PORT", kDefaultPort));
+}
+
+void PhoneLink::Connect() {
+    if (!port) {
+        std::unique_ptr<SerialDevice> device;
+        if (options_.deviceFactory) {
+            device = options_.deviceFactory();
+        }
+        port = std::make_unique<SerialPort>(portNumber, kBaudRate, kDataBits, 0, 0, 0,
+                                            std::move(device), options_.clock);
+    }
+    port->SetParameters(portNumber, kBaudRate, kDataBits, 0, 0, 0);
+    const QString overridePath =
+        options_.devicePath.isEmpty() ? processDevicePath() : options_.devicePath;
+    port->setDevicePath(overridePath);
+    if (port->Open()) {
+        connected = 1;
+    } else {
+        Disconnect();
+    }
+}
+
+void PhoneLink::Disconnect() {
+    if (port) {
+        port->Close();
+        port.reset();
+    }
+    connected = 0;
+}
+
+bool PhoneLink::Identify() {
+    if (!connected) {
+        return false;
+    }
+    QString answer;
+    Transact("atz\r", answer);
+    for (int attempt = 0; attempt < kIdentifyAttempts; ++attempt) {
+        const int code = Transact("at+cgmi\r", answer);
+        if (code == kTransactComplete && answer.indexOf("Quillon") > 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+int PhoneLink::QueryCapacities() {
+    QString answer;
+    int code = Transact("at+cpbs=\"sm\"\r", answer);
+    if (code != 0) {
+        return code;
+    }
+    if ((code = Transact("at+cpbs?\r", answer)) != 0) {
+        return code;
+    }
+    readAfterLastComma(answer, &simPhonebookCapacity);
+    if ((code = Transact("at+cpbs=\"me\"\r", answer)) != 0) {
+        return code;
+    }
+    if ((code = Transact("at+cpbs?\r", answer)) != 0) {
+        return code;
+    }
+    readAfterLastComma(answer, &mePhonebookCapacity);
+    if ((code = Transact("at+cpms=\"sm\"\r", answer)) != 0) {
+        return code;
+    }
+    readAfterFirstComma(answer, &simMessageCapacity);
+    if ((code = Transact("at+cpms=\"bm\"\r", answer)) != 0) {
+        return code;
+    }
+    readAfterFirstComma(answer, &broadcastMessageCapacity);
+    return 0;
+}
+
+int PhoneLink::SelectPhonebookMemory(int which) {
+    switch (which) {
+        case 0:
+            return SendExpectOk("at+cpbs=\"sm\"\r");
+        case 1:
+            return SendExpectOk("at+cpbs=\"me\"\r");
+        default:
+            return kTransactFailed;  // no such memory on the phone
+    }
+}
+
+int PhoneLink::QueryFeatureMask() {
+    QString answer;
+    if (Transact("at+crfo\r", answer) != kTransactComplete) {
+        return 0;
+    }
+    const qsizetype colon = answer.indexOf(':');
+    int mask = 0;
+    if (colon < 0 || !readDecimal(answer.mid(colon + 1), &mask)) {
+        return 0;
+    }
+    return mask;
+}
+
+int PhoneLink::Transact(const QString& command, QString& answer) {
+    answer.clear();
+    if (!port) {
+        showPortClosedMessage();
+        return kTransactComplete;
+    }
+    QByteArray bytes;
+    const int code = port->Transact(command.toLatin1(), bytes);
+    answer = QString::fromLatin1(bytes);
+    return code;
+}
+
+int PhoneLink::SendExpectOk(const QString& command) {
+    QString answer;
+    return Transact(command, answer);
+}

@@ -1,0 +1,62 @@
+#include "phone/PhoneLink.h"
+
+namespace {
+
+constexpr int kInternational = 145;
+constexpr int kDomestic = 129;
+
+bool hasDisplayFormPrefix(const QString& dialString) {
+    return dialString.startsWith("*31#+") || dialString.startsWith("#31#+");
+}
+
+}  // namespace
+
+int PhoneLink::ReadPhonebookEntry(int index, QString& entry) {
+    QString answer;
+    const int code = Transact(QString("at+cpbr=%1\r").arg(index), answer);
+    entry.clear();
+    if (code != kTransactComplete) {
+        return code;
+    }
+    const QString marker = "+CPBR: ";
+    const qsizetype at = answer.indexOf(marker);
+    if (at >= 0) {
+        entry = answer.mid(at + marker.size());
+    }
+    return code;
+}
+
+int PhoneLink::WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
+                                   const QString& name) {
+    QString dial = dialString;
+    int type = numberType;
+    if (hasDisplayFormPrefix(dial)) {
+        dial = ToPhoneForm(dial);
+        type = kInternational;
+    }
+    const QString command =
+        QString("at+cpbw=%1,%2,\"%3\",%4,\"%5\"\r")
+            .arg(QString::number(index), QString::number(mode), dial, QString::number(type), name);
+    return SendExpectOk(command);
+}
+
+int PhoneLink::DeletePhonebookEntry(int index) {
+    return SendExpectOk(QString("at+cpbw=%1\r").arg(index));
+}
+
+void PhoneLink::NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType) {
+    numberType = dialString.startsWith('+') ? kInternational : kDomestic;
+    outDialString = dialString;
+}
+
+QString PhoneLink::ToPhoneForm(QString dialString) {
+    dialString.remove(4, 1);
+    dialString.insert(0, '+');
+    return dialString;
+}
+
+QString PhoneLink::ToDisplayForm(QString dialString) {
+    dialString.remove(0, 1);
+    dialString.insert(std::min<qsizetype>(4, dialString.size()), '+');
+    return dialString;
+}
