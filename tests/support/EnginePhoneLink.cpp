@@ -1,0 +1,16 @@
+#include "support/EnginePhoneLink.h"
+
+EnginePhoneLink::EnginePhoneLink(PhoneSimState state) : engine_(std::move(state)) {
+    PhoneLinkOptions options;
+    options.devicePath = "/dev/simulated-phone";
+    options.clock = &clock_;
+    options.deviceFactory = [this]() -> std::unique_ptr<SerialDevice> {
+        auto device = std::make_unique<FakeSerialDevice>(clock_);
+        device->setResponder([this](const QByteArray& written) {
+            return QList<FakeChunk>{{0, engine_.feed(written), false}};
+        });
+        line_ = device.get();
+        return device;
+    };
+    link_ = std::make_unique<PhoneLink>(std::move(options));
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <memory>
+
+#include "phone/PhoneLink.h"
+#include "phonesim/PhoneSimEngine.h"
+#include "support/FakeClock.h"
+#include "support/FakeSerialDevice.h"
+
+// A PhoneLink whose line is an in-memory fake wired to the simulated phone's answering logic:
+// no pseudo-terminal, virtual time, every answer instant. Construction is the usual connection
+// attempt (identification, capacities), so link().phoneFound tells whether the phone answered.
+//
+//   EnginePhoneLink phone;                       // the demo phone
+//   phone.link().SelectPhonebookMemory(0);
+//   phone.engine().state().sm.entries            // what the phone holds now
+//   phone.line().writes()                        // every command line sent, in order
+class EnginePhoneLink {
+  public:
+    explicit EnginePhoneLink(PhoneSimState state = PhoneSimState::demo());
+
+    PhoneLink& link() { return *link_; }
+    PhoneSimEngine& engine() { return engine_; }
+    // The line of the current connection (a new one after Disconnect and Connect).
+    FakeSerialDevice& line() { return *line_; }
+    FakeClock& clock() { return clock_; }
+
+  private:
+    PhoneSimEngine engine_;
+    FakeClock clock_;
+    FakeSerialDevice* line_ = nullptr;
+    std::unique_ptr<PhoneLink> link_;
+};
