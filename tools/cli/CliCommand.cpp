@@ -1,0 +1,30 @@
+#include "CliCommand.h"
+
+#include <algorithm>
+
+namespace {
+QList<CliCommand>& registry() {
+    static QList<CliCommand> commands;
+    return commands;
+}
+}  // namespace
+
+void CliCommands::add(CliCommand command) {
+    registry().append(std::move(command));
+}
+
+const CliCommand* CliCommands::find(const QString& name) {
+    for (const CliCommand& command : registry()) {
+        if (command.name == name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+QList<CliCommand> CliCommands::all() {
+    QList<CliCommand> sorted = registry();
+    std::sort(sorted.begin(), sorted.end(),
+              [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
+    return sorted;
+}

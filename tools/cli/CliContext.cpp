@@ -1,0 +1,26 @@
+#include "CliContext.h"
+
+#include <cstdio>
+
+#include "phone/PhoneLink.h"
+#include "platform/Profile.h"
+
+CliContext::CliContext() : out_(stdout), err_(stderr) {}
+
+std::unique_ptr<PhoneLink> CliContext::connectPhone() const {
+    PhoneLinkOptions options;
+    options.devicePath = devicePath;
+    options.portNumber = portNumber;
+    return std::make_unique<PhoneLink>(std::move(options));
+}
+
+int CliContext::resolvedPortNumber() const {
+    return portNumber >= 0 ? portNumber : Profile::intValue("CONFIG", "PORT", 3);
+}
+
+int CliContext::usageError(const QString& message) {
+    out_.flush();
+    err_ << "dexmoro-cli: " << message << "\nTry 'dexmoro-cli --help'.\n";
+    err_.flush();
+    return 2;
+}

@@ -1,0 +1,31 @@
+// dexmoro-cli identify: the start-up connection attempt, reported line by line.
+
+#include "CliCommand.h"
+#include "phone/PhoneLink.h"
+
+namespace {
+
+int runIdentify(CliContext& context, const QStringList& arguments) {
+    if (!arguments.isEmpty()) {
+        return context.usageError("identify takes no arguments");
+    }
+    std::unique_ptr<PhoneLink> link = context.connectPhone();
+    const int mask = link->phoneFound ? link->QueryFeatureMask() : 0;
+    QTextStream& out = context.out();
+    out << "phone: " << (link->phoneFound ? "found" : "not found") << "\n";
+    out << "port: " << link->devicePath() << "\n";
+    out << "sim phonebook capacity: " << link->simPhonebookCapacity << "\n";
+    out << "ms phonebook capacity: " << link->mePhonebookCapacity << "\n";
+    out << "sim message capacity: " << link->simMessageCapacity << "\n";
+    out << "broadcast message capacity: " << link->broadcastMessageCapacity << "\n";
+    out << "feature mask: " << mask << "\n";
+    out.flush();
+    return link->phoneFound ? 0 : 1;
+}
+
+CliCommandRegistrar registrar({"identify", "identify",
+                               "Looks for the phone and prints its capacities and feature mask "
+                               "(exit 0 when found, 1 when not).",
+                               runIdentify});
+
+}  // namespace
