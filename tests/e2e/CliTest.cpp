@@ -1,0 +1,110 @@
+// dexmoro-cli as a black box against the simulated phone.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "support/PhoneSimRunner.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments) {
+    static QTemporaryDir home;  // keeps the user's profile out of the tests
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("HOME", home.path());
+    env.insert("XDG_CONFIG_HOME", home.path());
+    process.setProcessEnvironment(env);
+    process.start(DEXMORO_CLI_PATH, arguments);
+    CliRun run;
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return run;
+    }
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = QString::fromLatin1(process.readAllStandardOutput());
+    run.err = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+}  // namespace
+
+TEST(Cli, IdentifyPrintsTheSevenLines) {
+    PhoneSimState state = PhoneSimState::demo();
+    state.sm.capacity = 120;
+    state.featureMask = 14;
+    PhoneSimRunner phone(state);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    const CliRun run = runCli({"--device", phone.slavePath(), "identify"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString("phone: found\n"
+                               "port: %1\n"
+                               "sim phonebook capacity: 120\n"
+                               "ms phonebook capacity: %2\n"
+                               "sim message capacity: %3\n"
+                               "broadcast message capacity: %4\n"
+                               "feature mask: 14\n")
+                           .arg(phone.slavePath())
+                           .arg(state.me.capacity)
+                           .arg(state.smMessages.capacity)
+                           .arg(state.bmMessages.capacity));
+}
+
+TEST(Cli, IdentifyWithoutAPhoneExitsOne) {
+    QTemporaryDir dir;
+    const QString missing = dir.filePath("no-such-device");
+    const CliRun run = runCli({"identify", "--device=" + missing});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.out.startsWith("phone: not found\nport: " + missing + "\n"))
+        << run.out.toStdString();
+    EXPECT_EQ(run.out.count('\n'), 7);
+}
+
+TEST(Cli, AtPrintsTheCodeAndTheAnswerWithVisibleLineEnds) {
+    PhoneSimRunner phone;
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    CliRun run = runCli({"--device", phone.slavePath(), "at", "at+cpbs=\"me\""});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "code: 0\nat+cpbs=\"me\"\\r\\r\\nOK\\r\\n\n");
+
+    run = runCli({"--device", phone.slavePath(), "at", "at+nosuchcommand\r"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "code: 1\nat+nosuchcommand\\r\\r\\nERROR\\r\\n\n");
+}
+
+TEST(Cli, ClosedPortPromptGoesToStderr) {
+    QTemporaryDir dir;
+    const CliRun run = runCli({"--device", dir.filePath("none"), "at", "at"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, "code: 0\n\n");
+    EXPECT_TRUE(run.err.contains("Serial Port Init Failed!")) << run.err.toStdString();
+}
+
+TEST(Cli, UsageErrorsExitTwo) {
+    for (const QStringList& arguments :
+         {QStringList{}, QStringList{"frobnicate"}, QStringList{"--port", "x", "identify"},
+          QStringList{"--bogus", "identify"}, QStringList{"at"}, QStringList{"at", "a", "b"},
+          QStringList{"identify", "extra"}, QStringList{"--device"},
+          QStringList{"--workdir", "/no/such/folder", "identify"}}) {
+        const CliRun run = runCli(arguments);
+        EXPECT_EQ(run.exitCode, 2) << arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith("dexmoro-cli: ")) << run.err.toStdString();
+        EXPECT_TRUE(run.out.isEmpty());
+    }
+}
+
+TEST(Cli, HelpNamesBothCommands) {
+    const CliRun run = runCli({"--help"});
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_TRUE(run.out.contains("identify"));
+    EXPECT_TRUE(run.out.contains("at 'COMMAND'"));
+    EXPECT_TRUE(run.out.contains("--device PATH"));
+}
