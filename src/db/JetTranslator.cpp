@@ -1,0 +1,514 @@
+#include "db/JetTranslator.h"
+
+#include <QList>
+
+namespace {
+
+enum class Tok { End, Name, String, Number, Op, LParen, RParen, Comma };
+
+struct Token {
+    Tok kind = Tok::End;
+    QString text;  // the name, the unquoted string, the number or the operator
+    bool bracketed = false;
+    int at = 0;
+};
+
+bool isNameStart(QChar c) {
+    return c.isLetter() || c == QLatin1Char('_');
+}
+
+bool isNameChar(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_');
+}
+
+bool tokenize(const QString& s, QList<Token>* tokens, QString* error) {
+    int i = 0;
+    const int n = s.size();
+    while (i < n) {
+        const QChar c = s[i];
+        if (c.isSpace()) {
+            ++i;
+            continue;
+        }
+        Token t;
+        t.at = i;
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            ++i;
+            QString text;
+            bool closed = false;
+            while (i < n) {
+                if (s[i] == c) {
+                    if (i + 1 < n && s[i + 1] == c) {
+                        text += c;
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    closed = true;
+                    break;
+                }
+                text += s[i++];
+            }
+            if (!closed) {
+                *error = QStringLiteral("unterminated text literal at position %1").arg(t.at + 1);
+                return false;
+            }
+            t.kind = Tok::String;
+            t.text = text;
+        } else if (c == QLatin1Char('[')) {
+            const int close = s.indexOf(QLatin1Char(']'), i + 1);
+            if (close < 0) {
+                *error = QStringLiteral("unterminated [name] at position %1").arg(t.at + 1);
+                return false;
+            }
+            t.kind = Tok::Name;
+            t.text = s.mid(i + 1, close - i - 1);
+            t.bracketed = true;
+            i = close + 1;
+        } else if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && s[i + 1].isDigit())) {
+            int j = i;
+            while (j < n && s[j].isDigit()) {
+                ++j;
+            }
+            if (j < n && s[j] == QLatin1Char('.')) {
+                ++j;
+                while (j < n && s[j].isDigit()) {
+                    ++j;
+                }
+            }
+            if (j < n && isNameChar(s[j])) {
+                *error = QStringLiteral("malformed number at position %1").arg(t.at + 1);
+                return false;
+            }
+            t.kind = Tok::Number;
+            t.text = s.mid(i, j - i);
+            i = j;
+        } else if (isNameStart(c)) {
+            int j = i;
+            while (j < n && isNameChar(s[j])) {
+                ++j;
+            }
+            t.kind = Tok::Name;
+            t.text = s.mid(i, j - i);
+            i = j;
+        } else if (c == QLatin1Char('(')) {
+            t.kind = Tok::LParen;
+            ++i;
+        } else if (c == QLatin1Char(')')) {
+            t.kind = Tok::RParen;
+            ++i;
+        } else if (c == QLatin1Char(',')) {
+            t.kind = Tok::Comma;
+            ++i;
+        } else if (c == QLatin1Char('=') || c == QLatin1Char('<') || c == QLatin1Char('>') ||
+                   c == QLatin1Char('-')) {
+            t.kind = Tok::Op;
+            if (c == QLatin1Char('<') && i + 1 < n &&
+                (s[i + 1] == QLatin1Char('>') || s[i + 1] == QLatin1Char('='))) {
+                t.text = s.mid(i, 2);
+                i += 2;
+            } else if (c == QLatin1Char('>') && i + 1 < n && s[i + 1] == QLatin1Char('=')) {
+                t.text = s.mid(i, 2);
+                i += 2;
+            } else {
+                t.text = c;
+                ++i;
+            }
+        } else if (c == QLatin1Char('#')) {
+            *error = QStringLiteral("date literals (#...#) are not supported");
+            return false;
+        } else {
+            *error = QStringLiteral("unexpected character '%1' at position %2").arg(c).arg(i + 1);
+            return false;
+        }
+        tokens->append(t);
+    }
+    Token end;
+    end.at = n;
+    tokens->append(end);
+    return true;
+}
+
+bool isWord(const Token& t, const char* word) {
+    return t.kind == Tok::Name && !t.bracketed &&
+           t.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
+}
+
+bool isReservedWord(const Token& t) {
+    static const char* const words[] = {"AND",  "OR",    "NOT", "LIKE", "IS",  "NULL",
+                                        "TRUE", "FALSE", "YES", "NO",   "ASC", "DESC"};
+    for (const char* w : words) {
+        if (isWord(t, w)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Lowers ASCII letters only, as SQLite's lower() does, so pattern and column fold alike.
+QString asciiLower(const QString& s) {
+    QString out = s;
+    for (QChar& c : out) {
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
+            c = QChar(c.unicode() + ('a' - 'A'));
+        }
+    }
+    return out;
+}
+
+class FilterParser {
+  public:
+    FilterParser(const QList<Token>& tokens, const SqlColumns& columns)
+        : tokens_(tokens), columns_(columns) {}
+
+    bool parse(SqlCondition* out, QString* error) {
+        QString sql;
+        if (!parseOr(&sql)) {
+            *error = error_;
+            return false;
+        }
+        if (peek().kind != Tok::End) {
+            *error = QStringLiteral("unexpected text at position %1").arg(peek().at + 1);
+            return false;
+        }
+        out->sql = sql;
+        out->binds = binds_;
+        return true;
+    }
+
+  private:
+    const Token& peek() const { return tokens_[pos_]; }
+    const Token& take() { return tokens_[pos_++]; }
+
+    bool fail(const QString& message) {
+        if (error_.isEmpty()) {
+            error_ = message;
+        }
+        return false;
+    }
+
+    bool parseOr(QString* sql) {
+        if (!parseAnd(sql)) {
+            return false;
+        }
+        while (isWord(peek(), "OR")) {
+            take();
+            QString rhs;
+            if (!parseAnd(&rhs)) {
+                return false;
+            }
+            *sql += QStringLiteral(" OR ") + rhs;
+        }
+        return true;
+    }
+
+    bool parseAnd(QString* sql) {
+        if (!parseNot(sql)) {
+            return false;
+        }
+        while (isWord(peek(), "AND")) {
+            take();
+            QString rhs;
+            if (!parseNot(&rhs)) {
+                return false;
+            }
+            *sql += QStringLiteral(" AND ") + rhs;
+        }
+        return true;
+    }
+
+    bool parseNot(QString* sql) {
+        if (isWord(peek(), "NOT")) {
+            take();
+            QString inner;
+            if (!parseNot(&inner)) {
+                return false;
+            }
+            *sql = QStringLiteral("NOT ") + inner;
+            return true;
+        }
+        return parsePredicate(sql);
+    }
+
+    // Parenthesised condition, or operand [comparison | LIKE | IS NULL].
+    bool parsePredicate(QString* sql) {
+        if (peek().kind == Tok::LParen) {
+            take();
+            QString inner;
+            if (!parseOr(&inner)) {
+                return false;
+            }
+            if (peek().kind != Tok::RParen) {
+                return fail(QStringLiteral("missing ) at position %1").arg(peek().at + 1));
+            }
+            take();
+            *sql = QLatin1Char('(') + inner + QLatin1Char(')');
+            return true;
+        }
+        Operand left;
+        if (!parseOperand(&left)) {
+            return false;
+        }
+        const Token& t = peek();
+        if (t.kind == Tok::Op && t.text != QLatin1String("-")) {
+            const QString op = take().text;
+            Operand right;
+            if (!parseOperand(&right)) {
+                return false;
+            }
+            const bool text = left.isTextColumn || right.isTextColumn;
+            *sql = QLatin1Char('(') + left.render(text) + QLatin1Char(' ') + op + QLatin1Char(' ') +
+                   right.render(text) + QLatin1Char(')');
+            return true;
+        }
+        bool negate = false;
+        if (isWord(t, "NOT") && isWord(tokens_[pos_ + 1], "LIKE")) {
+            take();
+            negate = true;
+        }
+        if (isWord(peek(), "LIKE")) {
+            take();
+            if (peek().kind != Tok::String) {
+                return fail(QStringLiteral("like needs a quoted pattern at position %1")
+                                .arg(peek().at + 1));
+            }
+            QString glob;
+            QString globError;
+            if (!jetLikeToGlob(take().text, &glob, &globError)) {
+                return fail(globError);
+            }
+            binds_.append(asciiLower(glob));
+            const QString test =
+                QStringLiteral("(lower(") + left.render(false) + QStringLiteral(") GLOB ?)");
+            *sql = negate ? QStringLiteral("(NOT ") + test + QLatin1Char(')') : test;
+            return true;
+        }
+        if (negate) {
+            return fail(
+                QStringLiteral("NOT must be followed by LIKE at position %1").arg(peek().at + 1));
+        }
+        if (isWord(peek(), "IS")) {
+            take();
+            bool isNot = false;
+            if (isWord(peek(), "NOT")) {
+                take();
+                isNot = true;
+            }
+            if (!isWord(peek(), "NULL")) {
+                return fail(QStringLiteral("IS must be followed by NULL at position %1")
+                                .arg(peek().at + 1));
+            }
+            take();
+            *sql = QLatin1Char('(') + left.render(false) +
+                   (isNot ? QStringLiteral(" IS NOT NULL)") : QStringLiteral(" IS NULL)"));
+            return true;
+        }
+        if (!left.isColumn) {
+            return fail(QStringLiteral("a condition is expected at position %1").arg(t.at + 1));
+        }
+        // A bare column is true when it is neither zero nor null, as a Yes/No test in Jet.
+        *sql = QStringLiteral("(") + left.render(false) + QStringLiteral(" <> 0)");
+        return true;
+    }
+
+    struct Operand {
+        QString sql;
+        bool isColumn = false;
+        bool isTextColumn = false;
+        QString render(bool caseBlind) const {
+            return isColumn && caseBlind && isTextColumn ? sql + QStringLiteral(" COLLATE NOCASE")
+                                                         : sql;
+        }
+    };
+
+    bool parseOperand(Operand* operand) {
+        const Token& t = peek();
+        if (t.kind == Tok::String) {
+            binds_.append(take().text);
+            operand->sql = QStringLiteral("?");
+            return true;
+        }
+        if (t.kind == Tok::Op && t.text == QLatin1String("-") &&
+            tokens_[pos_ + 1].kind == Tok::Number) {
+            take();
+            return bindNumber(QLatin1Char('-') + take().text, operand);
+        }
+        if (t.kind == Tok::Number) {
+            return bindNumber(take().text, operand);
+        }
+        if (isWord(t, "TRUE") || isWord(t, "YES")) {
+            take();
+            operand->sql = QStringLiteral("1");
+            return true;
+        }
+        if (isWord(t, "FALSE") || isWord(t, "NO")) {
+            take();
+            operand->sql = QStringLiteral("0");
+            return true;
+        }
+        if (isWord(t, "NULL")) {
+            take();
+            operand->sql = QStringLiteral("NULL");
+            return true;
+        }
+        if (t.kind == Tok::Name && (t.bracketed || !isReservedWord(t))) {
+            const auto found = columns_.constFind(t.text.toLower());
+            if (found == columns_.constEnd()) {
+                return fail(QStringLiteral("unknown column \"%1\"").arg(t.text));
+            }
+            take();
+            operand->sql = sqlIdentifier(found->name);
+            operand->isColumn = true;
+            operand->isTextColumn = found->isText;
+            return true;
+        }
+        if (t.kind == Tok::End) {
+            return fail(QStringLiteral("the condition ends too early"));
+        }
+        return fail(QStringLiteral("a column or a value is expected at position %1").arg(t.at + 1));
+    }
+
+    bool bindNumber(const QString& text, Operand* operand) {
+        bool ok = false;
+        if (text.contains(QLatin1Char('.'))) {
+            binds_.append(text.toDouble(&ok));
+        } else {
+            binds_.append(text.toLongLong(&ok));
+        }
+        if (!ok) {
+            return fail(QStringLiteral("number out of range: %1").arg(text));
+        }
+        operand->sql = QStringLiteral("?");
+        return true;
+    }
+
+    const QList<Token>& tokens_;
+    const SqlColumns& columns_;
+    int pos_ = 0;
+    QVariantList binds_;
+    QString error_;
+};
+
+}  // namespace
+
+QString sqlIdentifier(const QString& name) {
+    QString escaped = name;
+    escaped.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+bool jetLikeToGlob(const QString& pattern, QString* glob, QString* error) {
+    QString out;
+    const int n = pattern.size();
+    for (int i = 0; i < n; ++i) {
+        const QChar c = pattern[i];
+        if (c == QLatin1Char('#')) {
+            out += QLatin1String("[0-9]");
+        } else if (c == QLatin1Char('[')) {
+            const int close = pattern.indexOf(QLatin1Char(']'), i + 1);
+            if (close < 0) {
+                *error = QStringLiteral("unterminated [ in like pattern");
+                return false;
+            }
+            QString set = pattern.mid(i + 1, close - i - 1);
+            i = close;
+            bool negated = false;
+            if (set.startsWith(QLatin1Char('!')) && set.size() > 1) {
+                negated = true;
+                set.remove(0, 1);
+            }
+            if (set.isEmpty()) {
+                continue;  // [] matches the empty string
+            }
+            if (!negated && set.size() == 1) {
+                // One character that stands for itself.
+                const QChar only = set[0];
+                if (only == QLatin1Char('*') || only == QLatin1Char('?') ||
+                    only == QLatin1Char('[')) {
+                    out += QLatin1Char('[') + only + QLatin1Char(']');
+                } else {
+                    out += only;
+                }
+                continue;
+            }
+            // A leading ^ would negate a GLOB set: move it to the end.
+            if (set.startsWith(QLatin1Char('^'))) {
+                set = set.mid(1) + QLatin1Char('^');
+            }
+            out += QLatin1Char('[') + (negated ? QStringLiteral("^") : QString()) + set +
+                   QLatin1Char(']');
+        } else {
+            out += c;  // * and ? mean the same in GLOB; ] alone is a plain character
+        }
+    }
+    *glob = out;
+    return true;
+}
+
+bool translateJetFilter(const QString& filter, const SqlColumns& columns, SqlCondition* out,
+                        QString* error) {
+    *out = SqlCondition{};
+    if (filter.trimmed().isEmpty()) {
+        return true;
+    }
+    QList<Token> tokens;
+    if (!tokenize(filter, &tokens, error)) {
+        return false;
+    }
+    FilterParser parser(tokens, columns);
+    return parser.parse(out, error);
+}
+
+bool translateJetSort(const QString& sort, const SqlColumns& columns, QString* out,
+                      QString* error) {
+    out->clear();
+    if (sort.trimmed().isEmpty()) {
+        return true;
+    }
+    QList<Token> tokens;
+    if (!tokenize(sort, &tokens, error)) {
+        return false;
+    }
+    QStringList items;
+    int i = 0;
+    for (;;) {
+        const Token& name = tokens[i];
+        if (name.kind != Tok::Name || (!name.bracketed && isReservedWord(name))) {
+            *error =
+                QStringLiteral("a column is expected at position %1 of the sort").arg(name.at + 1);
+            return false;
+        }
+        const auto found = columns.constFind(name.text.toLower());
+        if (found == columns.constEnd()) {
+            *error = QStringLiteral("unknown column \"%1\" in the sort").arg(name.text);
+            return false;
+        }
+        QString item = sqlIdentifier(found->name);
+        if (found->isText) {
+            item += QStringLiteral(" COLLATE NOCASE");
+        }
+        ++i;
+        if (isWord(tokens[i], "DESC")) {
+            item += QStringLiteral(" DESC");
+            ++i;
+        } else {
+            if (isWord(tokens[i], "ASC")) {
+                ++i;
+            }
+            item += QStringLiteral(" ASC");
+        }
+        items.append(item);
+        if (tokens[i].kind == Tok::Comma) {
+            ++i;
+            continue;
+        }
+        if (tokens[i].kind != Tok::End) {
+            *error =
+                QStringLiteral("unexpected text at position %1 of the sort").arg(tokens[i].at + 1);
+            return false;
+        }
+        break;
+    }
+    *out = items.join(QStringLiteral(", "));
+    return true;
+}
