@@ -15,8 +15,6 @@ namespace {
 
 class RecordsetTest : public ::testing::Test {
   protected:
-    ~RecordsetTest() override { closeAllDatabases(); }
-
     static void addSim(Recordset& rs, int number, const QString& name, const QString& dial) {
         ASSERT_TRUE(rs.AddNew());
         rs.setValue(QStringLiteral("Number"), number);

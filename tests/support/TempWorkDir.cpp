@@ -2,10 +2,14 @@
 
 #include <QDir>
 
+#include "db/DatabaseConnection.h"
+
 TempWorkDir::TempWorkDir() : previous_(QDir::currentPath()) {
     QDir::setCurrent(dir_.path());
 }
 
 TempWorkDir::~TempWorkDir() {
+    // The database files of this folder go with it.
+    closeAllDatabases();
     QDir::setCurrent(previous_);
 }
