@@ -378,6 +378,86 @@ bool Recordset::Delete() {
     return true;
 }
 
+bool Recordset::deleteAllRows() {
+    if (!open_ && !Open()) {
+        return false;
+    }
+    CancelUpdate();
+    DbTransaction transaction = DbTransaction::onConnection(connection_);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    QSqlQuery query(databaseConnection(connection_));
+    if (!query.exec(QStringLiteral("DELETE FROM %1").arg(sqlIdentifier(tableName_)))) {
+        transaction.fail();
+        fail(query.lastError().text());
+        return false;
+    }
+    if (!transaction.commit()) {
+        return false;
+    }
+    return Requery();
+}
+
+bool Recordset::addRows(const QStringList& columns, const QList<QVariantList>& rows) {
+    if (!open_ && !Open()) {
+        return false;
+    }
+    CancelUpdate();
+    QList<int> indexes;
+    QStringList names;
+    QStringList marks;
+    for (const QString& column : columns) {
+        const int i = columnIndex(column);
+        if (i < 0) {
+            fail(QStringLiteral("unknown column \"%1\"").arg(column));
+            return false;
+        }
+        indexes.append(i);
+        names.append(sqlIdentifier(columns_[i].name));
+        marks.append(QStringLiteral("?"));
+    }
+    DbTransaction transaction = DbTransaction::onConnection(connection_);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    QSqlQuery query(databaseConnection(connection_));
+    QString error;
+    bool ok = query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(sqlIdentifier(tableName_), names.join(QStringLiteral(", ")),
+                                     marks.join(QStringLiteral(", "))));
+    if (!ok) {
+        error = query.lastError().text();
+    }
+    for (qsizetype r = 0; ok && r < rows.size(); ++r) {
+        if (rows[r].size() != indexes.size()) {
+            error = QStringLiteral("a row holds %1 values for %2 columns")
+                        .arg(rows[r].size())
+                        .arg(indexes.size());
+            ok = false;
+            break;
+        }
+        for (qsizetype c = 0; ok && c < indexes.size(); ++c) {
+            QVariant stored;
+            ok = normalize(indexes[c], rows[r][c], &stored, &error);
+            query.bindValue(static_cast<int>(c), stored);
+        }
+        if (ok && !query.exec()) {
+            error = query.lastError().text();
+            ok = false;
+        }
+    }
+    if (!ok) {
+        transaction.fail();
+        fail(error);
+        return false;
+    }
+    if (!transaction.commit()) {
+        return false;
+    }
+    return Requery();
+}
+
 int Recordset::columnIndex(const QString& column) const {
     for (int i = 0; i < columns_.size(); ++i) {
         if (columns_[i].name.compare(column, Qt::CaseInsensitive) == 0) {

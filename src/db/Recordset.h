@@ -76,6 +76,12 @@ class Recordset {
     bool Delete();
     bool isEditing() const { return mode_ != Mode::None; }
 
+    // Bulk changes, each one transaction (all or nothing), followed by a requery.
+    // Every row of the table goes, whatever the filter.
+    bool deleteAllRows();
+    // Each list holds the values of `columns` in that order, stored as setValue stores them.
+    bool addRows(const QStringList& columns, const QList<QVariantList>& rows);
+
     // Field access by column name (case-blind). During AddNew/Edit the edit buffer is read and
     // written; otherwise the current row is read. A null value reads as an empty text, 0 or
     // false through the typed helpers.

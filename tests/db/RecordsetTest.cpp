@@ -411,3 +411,27 @@ TEST_F(RecordsetTest, BadFilterIsShownAndSelectsNothing) {
     EXPECT_TRUE(rs.Requery());
     EXPECT_EQ(rs.GetRecordCount(), 1);
 }
+
+TEST_F(RecordsetTest, BulkChangesAreAllOrNothing) {
+    Recordset rs(kSmsDbFile, QStringLiteral("SMS"));
+    const QStringList columns = {QStringLiteral("Number"), QStringLiteral("Name"),
+                                 QStringLiteral("Pid")};
+    ASSERT_TRUE(rs.addRows(columns, {{1, QStringLiteral("A"), 0}, {2, QStringLiteral("B"), 127}}));
+    EXPECT_EQ(rs.GetRecordCount(), 2);
+    EXPECT_EQ(rs.textValue(QStringLiteral("Number")), QStringLiteral("1"));
+
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok).then(PromptAnswer::Ok);
+    // The second row breaks the 16-bit range of Pid: neither row stays.
+    EXPECT_FALSE(
+        rs.addRows(columns, {{3, QStringLiteral("C"), 1}, {4, QStringLiteral("D"), 70000}}));
+    EXPECT_FALSE(rs.addRows(columns, {{5, QStringLiteral("E")}}));
+    EXPECT_EQ(prompter.prompts().size(), 2);
+    EXPECT_EQ(rowsInFile(kSmsDbFile, QStringLiteral("SMS")), 2);
+
+    rs.setFilter(QStringLiteral("Name='A'"));
+    ASSERT_TRUE(rs.Requery());
+    ASSERT_TRUE(rs.deleteAllRows());  // the filter does not limit it
+    EXPECT_EQ(rs.GetRecordCount(), 0);
+    EXPECT_EQ(rowsInFile(kSmsDbFile, QStringLiteral("SMS")), 0);
+}
