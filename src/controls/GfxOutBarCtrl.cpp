@@ -518,9 +518,10 @@ void CGfxOutBarCtrl::paintEvent(QPaintEvent*) {
     const int n = int(folders_.size());
     const int s = selectedFolder_;
     if (s > animationOldFolder_) {
-        // The new header climbs from the bottom stack, pulling its items over the old area.
+        // The headers down to the new one climb from the bottom stack together, pulling the
+        // new items over the old ones.
         painter.drawPixmap(0, 0, animationFrom_);
-        const int top = s * h - 1;
+        const int top = (animationOldFolder_ + 1) * h - 1;
         const QRect source(0, top, width(), height() - top);
         painter.drawPixmap(QPoint(0, top + animationDistance_ - offset), animationTo_, source);
     } else {

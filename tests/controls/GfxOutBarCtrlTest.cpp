@@ -345,6 +345,19 @@ TEST_F(BarFixture, AnimatedFolderChangeSlidesOneHeaderPerFrame) {
     EXPECT_EQ(frames, bar.animationFrameCount());
     EXPECT_FALSE(bar.isAnimating());
 
+    bar.setSelFolder(1);
+    bar.finishAnimation();
+    // Opening the last folder: every header below the old one climbs together, one header
+    // height per frame, so the third header is never hidden.
+    bar.setSelFolder(3);
+    ASSERT_TRUE(bar.advanceAnimation());
+    const QImage frame = bar.grab().toImage();
+    const int header2Top = (400 - 2 * kH) - 2 * kH;
+    const QColor face = bar.palette().color(QPalette::Button);
+    EXPECT_EQ(QColor(frame.pixel(5, header2Top + kH / 2)), face);
+    EXPECT_NE(QColor(frame.pixel(5, header2Top - kH / 2)), face);
+    bar.finishAnimation();
+
     bar.setSelFolder(0);
     ASSERT_TRUE(bar.isAnimating());
     bar.repaint();
