@@ -12,6 +12,14 @@ class CPCListDB : public PhonebookTable {
     CPCListDB();
     ~CPCListDB() override;
 
+    // The New command's store: at an index already taken, asks whether to rewrite that entry;
+    // otherwise adds the row (at the first free index when the number is 0 or less).
+    // False when nothing was stored.
+    bool StoreNewEntry(PcPhonebookEntry entry);
+    // The Edit command's store: rewrites the entry at its number; when there is none, asks
+    // whether to make a new one there. False when nothing was stored.
+    bool StoreEditedEntry(PcPhonebookEntry entry);
+
     // Adds the row and remembers its position for the selection.
     void AddRow(const PcPhonebookEntry& entry);
     // Rewrites all values of the row holding entry.number and remembers its position; false

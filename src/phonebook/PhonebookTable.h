@@ -30,6 +30,8 @@ class PhonebookTable {
     // descending sort of the same column. Applies at the next refill.
     void ToggleSort(int column);
     QString sort() const { return sort_; }
+    // A sort clause such as "Name ASC"; applies at the next refill.
+    void setSort(const QString& sort) { sort_ = sort; }
 
     // Applies at the next RefillList.
     void SetFilterStrings(const QString& nameFilter, const QString& numberFilter);

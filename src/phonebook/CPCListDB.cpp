@@ -1,0 +1,132 @@
+#include "phonebook/CPCListDB.h"
+
+#include "db/Recordset.h"
+#include "phonebook/PcEntryColumns.h"
+#include "platform/Prompter.h"
+
+CPCListDB::CPCListDB() : PhonebookTable(MemoryPc, QStringLiteral("pc")) {}
+
+CPCListDB::~CPCListDB() = default;
+
+bool CPCListDB::StoreNewEntry(PcPhonebookEntry entry) {
+    if (IndexExists(entry.number)) {
+        const PromptAnswer answer = askQuestion(
+            QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
+                .arg(entry.number),
+            QStringLiteral("New PB"), PromptButtons::OkCancel, PromptIcon::Question);
+        return answer == PromptAnswer::Ok && UpdateRow(entry);
+    }
+    if (entry.number <= 0) {
+        entry.number = FirstFreeIndex();
+    }
+    AddRow(entry);
+    return true;
+}
+
+bool CPCListDB::StoreEditedEntry(PcPhonebookEntry entry) {
+    if (IndexExists(entry.number)) {
+        return UpdateRow(entry);
+    }
+    const PromptAnswer answer = askQuestion(
+        QStringLiteral(" Number(%1) does not exist.\n Do you want to make a new phone book?")
+            .arg(entry.number),
+        QStringLiteral("Edit PB"), PromptButtons::OkCancel, PromptIcon::Question);
+    if (answer != PromptAnswer::Ok) {
+        return false;
+    }
+    if (entry.number <= 0) {
+        entry.number = FirstFreeIndex();
+    }
+    AddRow(entry);
+    return true;
+}
+
+void CPCListDB::AddRow(const PcPhonebookEntry& entry) {
+    Recordset& rows = recordset();
+    rows.AddNew();
+    writePcEntry(rows, entry);
+    rows.Update();
+    rememberPositionOf(entry.number);
+}
+
+bool CPCListDB::UpdateRow(const PcPhonebookEntry& entry) {
+    Recordset* row = rowWithIndex(entry.number);
+    if (!row) {
+        return false;
+    }
+    row->Edit();
+    writePcEntry(*row, entry);
+    row->Update();
+    rememberPositionOf(entry.number);
+    return true;
+}
+
+PcPhonebookEntry CPCListDB::entryAt(int position) {
+    Recordset& rows = recordset();
+    if (!rows.moveTo(position)) {
+        return {};
+    }
+    return readPcEntry(rows);
+}
+
+PcPhonebookEntry CPCListDB::findRow(int number, const QString& name, const QString& mainNumber) {
+    for (const PcPhonebookEntry& entry : rows()) {
+        if (entry.number == number && entry.name == name && entry.mainNumber == mainNumber) {
+            return entry;
+        }
+    }
+    return {};
+}
+
+QList<PcPhonebookEntry> CPCListDB::rows() {
+    QList<PcPhonebookEntry> entries;
+    Recordset& rows = recordset();
+    rows.Requery();
+    for (bool more = rows.MoveFirst(); more && !rows.IsEOF(); more = rows.MoveNext()) {
+        entries.append(readPcEntry(rows));
+    }
+    return entries;
+}
+
+QString CPCListDB::ShowTotal() {
+    return QStringLiteral("TOTAL : %1").arg(FullRecordCount());
+}
+
+bool CPCListDB::DeleteEntryAt(int position) {
+    if (position < 0 || position >= FullRecordCount()) {
+        return false;
+    }
+    deletionTable_.AddDeletedRow(entryAt(position));
+    deleteRowAt(position);
+    return true;
+}
+
+// The same pass as for the phone memories, without progress and without the deleted-items
+// count, so the list selects nothing afterwards.
+void CPCListDB::DeleteSelected(const QList<int>& selectedPositions) {
+    lastDeletedItem_ = -1;
+    int deleted = 0;
+    for (int position : selectedPositions) {
+        const int shifted = position - deleted;
+        if (DeleteEntryAt(shifted)) {
+            ++deleted;
+            lastDeletedItem_ = shifted;
+        }
+    }
+}
+
+void CPCListDB::DeleteAll() {
+    const int n = FullRecordCount();
+    for (int i = 0; i < n; ++i) {
+        if (!DeleteEntryAt(0)) {
+            break;
+        }
+    }
+}
+
+void CPCListDB::RestoreDeleted() {
+    while (!deletionTable_.isEmpty()) {
+        AddRow(deletionTable_.firstRow());
+        deletionTable_.deleteFirstRow();
+    }
+}

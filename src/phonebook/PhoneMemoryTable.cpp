@@ -1,0 +1,125 @@
+#include "phonebook/PhoneMemoryTable.h"
+
+#include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include "db/DatabaseConnection.h"
+#include "db/DatabaseSchema.h"
+#include "db/Recordset.h"
+#include "phone/PhoneLink.h"
+#include "phonebook/WorkDir.h"
+
+QString g_workDir;
+
+namespace {
+const QString kNumber = QStringLiteral("Number");
+const QString kName = QStringLiteral("Name");
+const QString kMainNumber = QStringLiteral("MainNumber");
+
+PhonebookEntry currentEntry(const Recordset& rows) {
+    return PhonebookEntry{rows.intValue(kNumber), rows.textValue(kName),
+                          rows.textValue(kMainNumber)};
+}
+}  // namespace
+
+PhoneMemoryTable::PhoneMemoryTable(PhonebookMemory memory, const QString& tableName, Traits traits,
+                                   std::unique_ptr<PhoneDeletionTable> deletionTable)
+    : PhonebookTable(memory, tableName),
+      traits_(std::move(traits)),
+      deletionTable_(std::move(deletionTable)) {}
+
+PhoneMemoryTable::~PhoneMemoryTable() = default;
+
+void PhoneMemoryTable::AddRow(int index, const QString& dialString, const QString& name) {
+    Recordset& rows = recordset();
+    rows.AddNew();
+    rows.setValue(kNumber, index);
+    rows.setValue(kName, name);
+    rows.setValue(kMainNumber, dialString);
+    rows.Update();
+    rows.Requery();
+}
+
+PhonebookEntry PhoneMemoryTable::entryAt(int position) {
+    Recordset& rows = recordset();
+    if (!rows.moveTo(position)) {
+        return {};
+    }
+    return currentEntry(rows);
+}
+
+QList<PhonebookEntry> PhoneMemoryTable::rows() {
+    QList<PhonebookEntry> entries;
+    Recordset& rows = recordset();
+    rows.Requery();
+    for (bool more = rows.MoveFirst(); more && !rows.IsEOF(); more = rows.MoveNext()) {
+        entries.append(currentEntry(rows));
+    }
+    return entries;
+}
+
+PhonebookEntry PhoneMemoryTable::entryWithIndex(int index) {
+    const Recordset* row = rowWithIndex(index);
+    return row ? currentEntry(*row) : PhonebookEntry{};
+}
+
+void PhoneMemoryTable::updateRow(int index, const QString& name, const QString& dialString) {
+    if (Recordset* row = rowWithIndex(index)) {
+        row->Edit();
+        row->setValue(kName, name);
+        row->setValue(kMainNumber, dialString);
+        row->Update();
+    }
+    recordset().Requery();
+}
+
+void PhoneMemoryTable::replaceAllRows(const QList<PhonebookEntry>& entries) {
+    QString error;
+    const QString connection = openDatabaseFile(kPhonebookDbFile, &error);
+    if (connection.isEmpty()) {
+        reportDatabaseError(kPhonebookDbFile, error);
+        return;
+    }
+    QSqlDatabase db = databaseConnection(connection);
+    DbTransaction transaction = DbTransaction::onConnection(connection);
+    QSqlQuery query(db);
+    bool ok = query.exec(QStringLiteral("DELETE FROM \"%1\"").arg(tableName()));
+    ok = ok && query.prepare(QStringLiteral("INSERT INTO \"%1\" (Number, Name, MainNumber) "
+                                            "VALUES (?, ?, ?)")
+                                 .arg(tableName()));
+    for (qsizetype i = 0; ok && i < entries.size(); ++i) {
+        query.bindValue(0, entries[i].index);
+        query.bindValue(1, entries[i].name);
+        query.bindValue(2, entries[i].dialString);
+        ok = query.exec();
+    }
+    if (!ok) {
+        transaction.fail();
+        reportDatabaseError(kPhonebookDbFile, query.lastError().text());
+    }
+    transaction.commit();
+    recordset().Requery();
+}
+
+int PhoneMemoryTable::capacity(const PhoneLink& link) const {
+    return memory() == MemorySim ? link.simPhonebookCapacity : link.mePhonebookCapacity;
+}
+
+QString PhoneMemoryTable::ShowTotal(const PhoneLink& link) {
+    return QStringLiteral("TOTAL : %1 / %2").arg(FullRecordCount()).arg(capacity(link));
+}
+
+CSimViewDB::CSimViewDB()
+    : PhoneMemoryTable(MemorySim, QStringLiteral("sim"),
+                       Traits{0, QStringLiteral("Phone Book SIM Load"), 0,
+                              QStringLiteral("Phone Book SIM Delete"), 0, false},
+                       std::make_unique<CTempDB>()) {
+    g_workDir = QDir::currentPath();
+}
+
+CMsListDB::CMsListDB()
+    : PhoneMemoryTable(MemoryMs, QStringLiteral("ms"),
+                       Traits{1, QStringLiteral("Phone Book MS Load"), 50,
+                              QStringLiteral("Phone Book MS Delete"), 2, true},
+                       std::make_unique<CMsTemp>()) {}

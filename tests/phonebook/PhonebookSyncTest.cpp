@@ -1,0 +1,417 @@
+#include <gtest/gtest.h>
+
+#include "db/DatabaseConnection.h"
+#include "phonebook/PhoneMemoryTable.h"
+#include "platform/QuitRequest.h"
+#include "support/EnginePhoneLink.h"
+#include "support/RecordingProgress.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempWorkDir.h"
+
+namespace {
+
+PhoneSimPhonebookEntry simEntry(const QString& dial, const QString& name) {
+    return PhoneSimPhonebookEntry{dial, dial.startsWith('+') ? 145 : 129, name};
+}
+
+class PhonebookSyncTest : public ::testing::Test {
+  protected:
+    PhonebookSyncTest() {
+        state.sm = PhoneSimPhonebook{20, {}};
+        state.me = PhoneSimPhonebook{30, {}};
+    }
+    ~PhonebookSyncTest() override {
+        setApplicationQuitHandler(nullptr);
+        closeAllDatabases();
+    }
+
+    PhoneLink& connect() {
+        phoneSim = std::make_unique<EnginePhoneLink>(state);
+        return phoneSim->link();
+    }
+    PhoneSimState& phone() { return phoneSim->engine().state(); }
+    void setFaults(const QByteArray& errorPattern) {
+        PhoneSimFaults faults;
+        faults.errorPattern = errorPattern;
+        phoneSim->engine().setFaults(faults);
+    }
+    // Every command line sent on the current line, in order.
+    QStringList commands() const {
+        QStringList out;
+        for (const QByteArray& line : phoneSim->line().writes()) {
+            out << QString::fromLatin1(line);
+        }
+        return out;
+    }
+    // The phone answers the next `answered` commands, then falls silent.
+    void silenceAfter(int answered) {
+        auto left = std::make_shared<int>(answered);
+        PhoneSimEngine* engine = &phoneSim->engine();
+        phoneSim->line().setResponder([engine, left](const QByteArray& written) {
+            QList<FakeChunk> chunks;
+            if ((*left)-- > 0) {
+                chunks.append(FakeChunk{0, engine->feed(written), false});
+            }
+            return chunks;
+        });
+    }
+
+    static QList<int> indexes(PhoneMemoryTable& table) {
+        QList<int> out;
+        for (const PhonebookEntry& entry : table.rows()) {
+            out << entry.index;
+        }
+        return out;
+    }
+
+    TempWorkDir dir;
+    RecordingProgress progress;
+    PhoneSimState state;
+    std::unique_ptr<EnginePhoneLink> phoneSim;
+};
+
+TEST_F(PhonebookSyncTest, LoadReadsEveryIndexAndSkipsEmptyAndUnreadableOnes) {
+    state.sm.entries[1] = simEntry("+4411", "Anna");
+    state.sm.entries[3] = simEntry("123", "Bert, Jr");
+    state.sm.entries[4] = simEntry("999", "Unreadable");
+    state.sm.entries[20] = simEntry("+*31#77", "Last");
+    PhoneLink& phoneLink = connect();
+    ASSERT_TRUE(phoneLink.phoneFound);
+    EXPECT_EQ(phoneLink.simPhonebookCapacity, 20);
+    setFaults("cpbr=4");
+
+    CSimViewDB sim;
+    sim.AddRow(7, "old", "Stale row");
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::Loaded);
+    EXPECT_EQ(sim.rows(),
+              (QList<PhonebookEntry>{
+                  {1, "Anna", "+4411"}, {3, "Bert, Jr", "123"}, {20, "Last", "+*31#77"}}));
+    EXPECT_EQ(progress.calls.first(), "show Phone Book SIM Load|Loading....");
+    EXPECT_EQ(progress.lastValue, 50);
+    EXPECT_EQ(progress.calls.last(), "destroy");
+    const QStringList sent = commands();
+    EXPECT_TRUE(sent.contains("at+cpbr=1\r"));
+    EXPECT_TRUE(sent.contains("at+cpbr=20\r"));
+    EXPECT_FALSE(sent.contains("at+cpbr=21\r"));
+
+    CMsListDB ms;
+    progress.calls.clear();
+    EXPECT_EQ(ms.LoadFromPhone(phoneLink), PhonebookLoadResult::Loaded);
+    EXPECT_TRUE(ms.rows().isEmpty());
+    EXPECT_EQ(progress.calls.first(), "show Phone Book MS Load|Loading....");
+    EXPECT_EQ(progress.lastValue, 100);
+}
+
+TEST_F(PhonebookSyncTest, PhoneLostMidLoadKeepsThePreviousCache) {
+    for (int i = 1; i <= 10; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.AddRow(2, "222", "Cached");
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+    int quitRequests = 0;
+    setApplicationQuitHandler([&] { ++quitRequests; });
+    setFaults("cgmi");
+
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::PhoneLost);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Cached", "222"}}));
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              "Detected off-line during the PhoneBook Loading!\nTry again after confirming the "
+              "PC connection");
+    EXPECT_EQ(quitRequests, 1);
+    // The probe came at the fifth index, which held an entry; nothing was read after it.
+    EXPECT_TRUE(commands().contains("at+cpbr=5\r"));
+    EXPECT_FALSE(commands().contains("at+cpbr=6\r"));
+}
+
+TEST_F(PhonebookSyncTest, ASilentPhoneIsNoticedAtTheFirstUnansweredRead) {
+    state.sm.entries[1] = simEntry("111", "One");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.AddRow(1, "old", "Cached");
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+    int quitRequests = 0;
+    setApplicationQuitHandler([&] { ++quitRequests; });
+    silenceAfter(2);  // the selection and index 1 are answered
+
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::PhoneLost);
+    EXPECT_EQ(quitRequests, 1);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Cached", "old"}}));
+    EXPECT_FALSE(commands().contains("at+cpbr=3\r"));
+}
+
+TEST_F(PhonebookSyncTest, NewEntryGoesToThePhoneThenToTheTable) {
+    state.me.entries[1] = simEntry("111", "One");
+    PhoneLink& phoneLink = connect();
+    CMsListDB ms;
+    ms.LoadFromPhone(phoneLink);
+
+    EXPECT_EQ(ms.StoreNewEntry(phoneLink, 0, "Two", "+222", 2), StoreOutcome::Stored);
+    EXPECT_TRUE(commands().contains("at+cpbw=2,2,\"+222\",145,\"Two\"\r"));
+    EXPECT_EQ(phone().me.entries.at(2), simEntry("+222", "Two"));
+    EXPECT_EQ(indexes(ms), (QList<int>{1, 2}));
+    EXPECT_EQ(ms.selectPosition(), 1);
+    EXPECT_EQ(ms.RefillList(1).selectedPosition, 1);
+}
+
+TEST_F(PhonebookSyncTest, ExtensionStoreFullKeepsTheMainNumber) {
+    state.extensionUsed = state.extensionCapacity;
+    PhoneLink& phoneLink = connect();
+    CMsListDB ms;
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+
+    EXPECT_EQ(ms.StoreNewEntry(phoneLink, 3, "Ext", "123P678", 2), StoreOutcome::Stored);
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              "Number 3's extension number is not saved due to maximum capacity excess.\n Main "
+              "number is only saved");
+    EXPECT_EQ(prompter.prompts()[0].caption, "FULL");
+    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Information);
+    EXPECT_EQ(commands().last(), "at+cpbw=3,2,\"123\",129,\"Ext\"\r");
+    EXPECT_EQ(phone().me.entries.at(3).dial, "123");
+    EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{3, "Ext", "123"}}));
+
+    prompter.then(PromptAnswer::Ok);
+    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 3, "Ext2", "+45/99"), StoreOutcome::Stored);
+    EXPECT_EQ(prompter.prompts().last().text,
+              "No 3's extension number is full.\n Main number is only saved");
+    EXPECT_EQ(prompter.prompts().last().caption, "FULL");
+    EXPECT_EQ(phone().me.entries.at(3), simEntry("+45", "Ext2"));
+    EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{3, "Ext2", "+45"}}));
+}
+
+TEST_F(PhonebookSyncTest, ExtensionFitsWhenTheStoreHasRoom) {
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 1, "Ext", "123P678", 0), StoreOutcome::Stored);
+    EXPECT_EQ(phone().sm.entries.at(1).dial, "123P678");
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Ext", "123P678"}}));
+}
+
+TEST_F(PhonebookSyncTest, ExistingIndexQuestionAnsweredBothWays) {
+    state.sm.entries[4] = simEntry("444", "Four");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
+
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0), StoreOutcome::Declined);
+    EXPECT_EQ(phone().sm.entries.at(4).name, "Four");
+    EXPECT_EQ(prompter.prompts()[0].text, "Number (4) is exist. Do you edit old phone book data?");
+    EXPECT_EQ(prompter.prompts()[0].caption, "New PB");
+    EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::OkCancel);
+    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Question);
+
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0), StoreOutcome::Stored);
+    EXPECT_EQ(phone().sm.entries.at(4), simEntry("555", "New"));
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{4, "New", "555"}}));
+    // The rewrite deletes the old entry first and writes with mode 0.
+    const QStringList sent = commands();
+    EXPECT_EQ(sent.mid(sent.size() - 2),
+              (QStringList{"at+cpbw=4\r", "at+cpbw=4,0,\"555\",129,\"New\"\r"}));
+}
+
+TEST_F(PhonebookSyncTest, MissingIndexQuestionAnsweredBothWays) {
+    PhoneLink& phoneLink = connect();
+    CMsListDB ms;
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
+
+    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 6, "Six", "666"), StoreOutcome::Declined);
+    EXPECT_TRUE(ms.rows().isEmpty());
+    EXPECT_EQ(prompter.prompts()[0].text,
+              "Number (6) does not exist. \n  Do you want make a new phone book?");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Edit PB");
+
+    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 6, "Six", "666"), StoreOutcome::Stored);
+    // A new entry reached from an edit is written with mode 0.
+    EXPECT_EQ(commands().last(), "at+cpbw=6,0,\"666\",129,\"Six\"\r");
+    EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{6, "Six", "666"}}));
+}
+
+TEST_F(PhonebookSyncTest, RefusedRewritePutsTheOldEntryBack) {
+    state.sm.entries[2] = simEntry("+222", "Two");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    setFaults("\"refused\"");
+
+    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 2, "refused", "333"), StoreOutcome::Refused);
+    EXPECT_EQ(phone().sm.entries.at(2), simEntry("+222", "Two"));
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Two", "+222"}}));
+}
+
+TEST_F(PhonebookSyncTest, DeletingPositionsTwoAndFiveDeletesRowsTwoAndFour) {
+    for (int i = 1; i <= 6; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i * 111), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    sim.RefillList(0);
+    progress.calls.clear();
+    const int before = static_cast<int>(commands().size());
+
+    sim.DeleteSelected(phoneLink, {2, 5});
+    EXPECT_EQ(indexes(sim), (QList<int>{1, 2, 4, 5}));
+    EXPECT_EQ(commands().mid(before),
+              (QStringList{"at+cpbs=\"sm\"\r", "at+cpbw=3\r", "at+cpbs=\"sm\"\r", "at+cpbw=6\r"}));
+    EXPECT_EQ(sim.deletedCount(), 2);
+    EXPECT_EQ(progress.calls.first(), "show Phone Book SIM Delete|Delete...");
+    EXPECT_TRUE(progress.calls.contains("value 50"));
+    EXPECT_EQ(progress.calls.last(), "destroy");
+    EXPECT_EQ(sim.deletionTable().rowCount(), 2);
+    EXPECT_EQ(sim.deletionTable().firstRow(), (PhonebookEntry{3, "N3", "333"}));
+}
+
+TEST_F(PhonebookSyncTest, ARefusedDeletionKeepsLaterOnesOnTheirRows) {
+    for (int i = 1; i <= 6; ++i) {
+        state.me.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CMsListDB ms;
+    ms.LoadFromPhone(phoneLink);
+    ms.RefillList(0);
+    setFaults("cpbw=2");
+
+    ms.DeleteSelected(phoneLink, {1, 3, 4});
+    EXPECT_EQ(indexes(ms), (QList<int>{1, 2, 3, 6}));
+    EXPECT_EQ(ms.deletedCount(), 2);
+    EXPECT_EQ(phone().me.entries.count(4), 0u);
+    EXPECT_EQ(phone().me.entries.count(5), 0u);
+}
+
+TEST_F(PhonebookSyncTest, SingleDeletionSelectsTheRowThatTookItsPlace) {
+    for (int i = 1; i <= 3; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    sim.RefillList(0);
+    sim.DeleteSelected(phoneLink, {1});
+    EXPECT_EQ(sim.RefillList(3).selectedPosition, 1);
+    sim.DeleteSelected(phoneLink, {1});
+    EXPECT_EQ(sim.RefillList(3).selectedPosition, 0);
+}
+
+TEST_F(PhonebookSyncTest, DeleteAllStopsAtTheFirstRefusal) {
+    for (int i = 1; i <= 4; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    sim.RefillList(0);
+    setFaults("cpbw=3");
+    const int before = static_cast<int>(commands().size());
+
+    sim.DeleteAll(phoneLink);
+    EXPECT_EQ(indexes(sim), (QList<int>{3, 4}));
+    EXPECT_EQ(commands().mid(before).filter("at+cpbw=").size(), 3);
+}
+
+TEST_F(PhonebookSyncTest, MsDeleteAllIgnoresTheFilterSimKeepsIt) {
+    for (int i = 1; i <= 3; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i), i == 2 ? "Keep" : "Drop");
+        state.me.entries[i] = simEntry(QString::number(i), i == 2 ? "Keep" : "Drop");
+    }
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    CMsListDB ms;
+    sim.LoadFromPhone(phoneLink);
+    ms.LoadFromPhone(phoneLink);
+    sim.SetFilterStrings("Drop", "");
+    ms.SetFilterStrings("Drop", "");
+    sim.RefillList(0);
+    ms.RefillList(0);
+
+    sim.DeleteAll(phoneLink);
+    ms.DeleteAll(phoneLink);
+    sim.SetFilterStrings("", "");
+    sim.RefillList(0);
+    ms.SetFilterStrings("", "");
+    ms.RefillList(0);
+    EXPECT_EQ(indexes(sim), (QList<int>{2}));
+    EXPECT_TRUE(ms.rows().isEmpty());
+    EXPECT_TRUE(phone().me.entries.empty());
+    EXPECT_EQ(phone().sm.entries.size(), 1u);
+}
+
+TEST_F(PhonebookSyncTest, OffLineChangesTouchOnlyTheTable) {
+    state.sm.entries[1] = simEntry("111", "One");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    sim.RefillList(0);
+    phoneLink.phoneFound = false;
+    const int before = static_cast<int>(commands().size());
+
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 0, "Two", "222", 0), StoreOutcome::Stored);
+    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 1, "Uno", "1111"), StoreOutcome::Stored);
+    sim.RefillList(0);
+    sim.DeleteSelected(phoneLink, {1});
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::NotLoaded);
+
+    EXPECT_EQ(commands().size(), before);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Uno", "1111"}}));
+    EXPECT_EQ(sim.deletionTable().firstRow(), (PhonebookEntry{2, "Two", "222"}));
+    EXPECT_EQ(phone().sm.entries.size(), 1u);
+
+    sim.RestoreDeleted(phoneLink);
+    EXPECT_EQ(indexes(sim), (QList<int>{1, 2}));
+    EXPECT_EQ(commands().size(), before);
+}
+
+TEST_F(PhonebookSyncTest, RestorePutsEntriesBackAtTheirOldIndexes) {
+    for (int i = 1; i <= 5; ++i) {
+        state.me.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    CMsListDB ms;
+    ms.LoadFromPhone(phoneLink);
+    ms.RefillList(0);
+    ms.DeleteSelected(phoneLink, {1, 3});
+    ASSERT_EQ(indexes(ms), (QList<int>{1, 3, 5}));
+
+    ms.RestoreDeleted(phoneLink);
+    EXPECT_EQ(indexes(ms), (QList<int>{1, 2, 3, 4, 5}));
+    EXPECT_TRUE(ms.deletionTable().isEmpty());
+    EXPECT_EQ(phone().me.entries.at(4), simEntry("4", "N4"));
+    EXPECT_TRUE(commands().contains("at+cpbw=2,2,\"2\",129,\"N2\"\r"));
+}
+
+TEST_F(PhonebookSyncTest, RestoreKeepsWhatThePhoneRefuses) {
+    state.sm.entries[1] = simEntry("1", "Keep me");
+    state.sm.entries[2] = simEntry("2", "Two");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    sim.RefillList(0);
+    sim.DeleteSelected(phoneLink, {0, 1});
+    setFaults("Keep me");
+
+    sim.RestoreDeleted(phoneLink);
+    EXPECT_EQ(indexes(sim), (QList<int>{2}));
+    EXPECT_EQ(sim.deletionTable().rowCount(), 1);
+    EXPECT_EQ(sim.deletionTable().firstRow().name, "Keep me");
+}
+
+TEST_F(PhonebookSyncTest, TotalUsesThePhonesCapacity) {
+    state.sm.capacity = 250;
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    EXPECT_EQ(sim.ShowTotal(phoneLink), "TOTAL : 0 / 250");
+    sim.AddRow(1, "1", "One");
+    EXPECT_EQ(sim.ShowTotal(phoneLink), "TOTAL : 1 / 250");
+    CMsListDB ms;
+    EXPECT_EQ(ms.ShowTotal(phoneLink), "TOTAL : 0 / 30");
+}
+
+}  // namespace
