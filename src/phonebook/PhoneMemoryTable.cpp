@@ -1,8 +1,7 @@
 #include "phonebook/PhoneMemoryTable.h"
 
 #include <QDir>
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QVariant>
 
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
@@ -75,31 +74,18 @@ void PhoneMemoryTable::updateRow(int index, const QString& name, const QString& 
 }
 
 void PhoneMemoryTable::replaceAllRows(const QList<PhonebookEntry>& entries) {
-    QString error;
-    const QString connection = openDatabaseFile(kPhonebookDbFile, &error);
-    if (connection.isEmpty()) {
-        reportDatabaseError(kPhonebookDbFile, error);
-        return;
+    QList<QVariantList> values;
+    values.reserve(entries.size());
+    for (const PhonebookEntry& entry : entries) {
+        values.append(QVariantList{entry.index, entry.name, entry.dialString});
     }
-    QSqlDatabase db = databaseConnection(connection);
-    DbTransaction transaction = DbTransaction::onConnection(connection);
-    QSqlQuery query(db);
-    bool ok = query.exec(QStringLiteral("DELETE FROM \"%1\"").arg(tableName()));
-    ok = ok && query.prepare(QStringLiteral("INSERT INTO \"%1\" (Number, Name, MainNumber) "
-                                            "VALUES (?, ?, ?)")
-                                 .arg(tableName()));
-    for (qsizetype i = 0; ok && i < entries.size(); ++i) {
-        query.bindValue(0, entries[i].index);
-        query.bindValue(1, entries[i].name);
-        query.bindValue(2, entries[i].dialString);
-        ok = query.exec();
+    // One unit: the old rows go only when every new row is in.
+    DbTransaction transaction(kPhonebookDbFile);
+    Recordset& rows = recordset();
+    if (rows.deleteAllRows() && rows.addRows({kNumber, kName, kMainNumber}, values)) {
+        transaction.commit();
     }
-    if (!ok) {
-        transaction.fail();
-        reportDatabaseError(kPhonebookDbFile, query.lastError().text());
-    }
-    transaction.commit();
-    recordset().Requery();
+    rows.Requery();
 }
 
 int PhoneMemoryTable::capacity(const PhoneLink& link) const {
