@@ -1,0 +1,105 @@
+// A full phonebook load (300 SIM and 550 phone-memory entries, every index filled) from the
+// simulated phone paced at 38,400 bit/s, against the wire time of every byte exchanged.
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "db/DatabaseConnection.h"
+#include "phone/PhoneLink.h"
+#include "phonebook/PhoneMemoryTable.h"
+#include "phonesim/PhoneSimServer.h"
+
+namespace {
+
+constexpr int kBaud = 38400;
+
+PhoneSimPhonebook filledBook(int capacity, const QString& prefix) {
+    PhoneSimPhonebook book{capacity, {}};
+    for (int i = 1; i <= capacity; ++i) {
+        const QString dial = QStringLiteral("+44770%1").arg(i, 6, 10, QChar('0'));
+        book.entries[i] = PhoneSimPhonebookEntry{dial, 145, prefix + QString::number(i)};
+    }
+    return book;
+}
+
+// Transcript lines are "host  <bytes>" or "phone <bytes>" with CR, LF and non-printables
+// escaped; notes ("----- ") are not traffic.
+qint64 bytesInTranscript(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    qint64 total = 0;
+    while (!file.atEnd()) {
+        QByteArray line = file.readLine();
+        if (line.endsWith('\n')) {
+            line.chop(1);
+        }
+        if (!line.startsWith("host  ") && !line.startsWith("phone ")) {
+            continue;
+        }
+        const QByteArray bytes = line.mid(6);
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\\' && i + 1 < bytes.size()) {
+                i += bytes[i + 1] == 'x' ? 3 : 1;
+            }
+            ++total;
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir workDir;
+    QDir::setCurrent(workDir.path());
+
+    PhoneSimState state;
+    state.sm = filledBook(300, QStringLiteral("Sim contact "));
+    state.me = filledBook(550, QStringLiteral("Phone contact "));
+    PhoneSimOptions options;
+    options.baud = kBaud;
+    options.transcriptPath = workDir.filePath(QStringLiteral("transcript.txt"));
+    PhoneSimServer server(state, options);
+    QString error;
+    if (!server.start(&error)) {
+        std::fprintf(stderr, "phone did not start: %s\n", qPrintable(error));
+        return 1;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    PhoneLinkOptions linkOptions;
+    linkOptions.devicePath = server.slavePath();
+    PhoneLink link(linkOptions);
+    if (!link.phoneFound) {
+        std::fprintf(stderr, "no phone found on %s\n", qPrintable(server.slavePath()));
+        return 1;
+    }
+    CSimViewDB sim;
+    CMsListDB ms;
+    const PhonebookLoadResult simResult = sim.LoadFromPhone(link);
+    const PhonebookLoadResult msResult = ms.LoadFromPhone(link);
+    const double measured = timer.elapsed() / 1000.0;
+    const int simRows = sim.FullRecordCount();
+    const int msRows = ms.FullRecordCount();
+    link.Disconnect();
+    server.stop();
+    closeAllDatabases();
+
+    const qint64 bytes = bytesInTranscript(options.transcriptPath);
+    const double wire = bytes * 10.0 / kBaud;
+    std::printf("phonebook load: sim %d/300 rows, ms %d/550 rows%s\n", simRows, msRows,
+                simResult == PhonebookLoadResult::Loaded && msResult == PhonebookLoadResult::Loaded
+                    ? ""
+                    : " (load incomplete)");
+    std::printf("measured time: %.2f s\n", measured);
+    std::printf("bytes exchanged: %lld (both ways)\n", static_cast<long long>(bytes));
+    std::printf("wire time at %d bit/s: %.2f s\n", kBaud, wire);
+    std::printf("ratio: %.3f (target <= 1.3)\n", wire > 0 ? measured / wire : 0.0);
+    return simRows == 300 && msRows == 550 ? 0 : 1;
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "support/PhoneSimRunner.h"
+
+namespace {
+
+struct CliRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+class PhonebookCliTest : public ::testing::Test {
+  protected:
+    void startPhone(const PhoneSimState& state) {
+        const QString stateFile = dir.filePath("phone.json");
+        QFile file(stateFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QJsonDocument(state.toJson()).toJson());
+        file.close();
+        phone = std::make_unique<PhoneSimProcess>(DEXMORO_PHONESIM_PATH,
+                                                  QStringList{"--state", stateFile});
+        ASSERT_TRUE(phone->ok()) << phone->error().toStdString();
+    }
+
+    CliRun cli(const QStringList& arguments) {
+        QProcess process;
+        QStringList all{"--workdir", dir.path()};
+        if (phone) {
+            all << "--device" << phone->slavePath();
+        } else {
+            all << "--device" << dir.filePath("no-such-port");
+        }
+        process.start(DEXMORO_CLI_PATH, all + arguments);
+        CliRun run;
+        if (!process.waitForFinished(120000)) {
+            process.kill();
+            process.waitForFinished();
+            return run;
+        }
+        run.exitCode = process.exitCode();
+        run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        run.err = QString::fromLocal8Bit(process.readAllStandardError());
+        return run;
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<PhoneSimProcess> phone;
+};
+
+TEST_F(PhonebookCliTest, LoadThenListShowsThePhonesEntries) {
+    PhoneSimState state;
+    state.sm = PhoneSimPhonebook{12, {}};
+    state.me = PhoneSimPhonebook{8, {}};
+    state.sm.entries[2] = PhoneSimPhonebookEntry{"+4411", 145, "Anna"};
+    state.sm.entries[10] = PhoneSimPhonebookEntry{"+*31#55", 145, "O'Brien"};
+    state.me.entries[1] = PhoneSimPhonebookEntry{"123", 129, "Bert"};
+    startPhone(state);
+
+    const CliRun load = cli({"phonebook", "load"});
+    ASSERT_EQ(load.exitCode, 0) << load.err.toStdString();
+    EXPECT_EQ(load.out, "sim: 2 entries\nms: 1 entries\n");
+    EXPECT_TRUE(load.err.contains("Phone Book SIM Load")) << load.err.toStdString();
+
+    const CliRun sim = cli({"phonebook", "list", "--memory", "sim", "--sort", "name"});
+    ASSERT_EQ(sim.exitCode, 0) << sim.err.toStdString();
+    EXPECT_EQ(sim.out, "2\tAnna\t+4411\n10\tO'Brien\t*31#+55\nTOTAL : 2 / 12\n");
+
+    const CliRun filtered = cli({"phonebook", "list", "--memory", "sim", "--name", "o'b"});
+    EXPECT_EQ(filtered.out, "10\tO'Brien\t*31#+55\nTOTAL : 1 / 12\n");
+
+    const CliRun ms = cli({"phonebook", "list", "--memory", "ms"});
+    EXPECT_EQ(ms.out, "1\tBert\t123\nTOTAL : 1 / 8\n");
+}
+
+TEST_F(PhonebookCliTest, ChangesReachThePhoneAndComeBackAfterDelete) {
+    PhoneSimState state;
+    state.sm = PhoneSimPhonebook{5, {}};
+    state.me = PhoneSimPhonebook{5, {}};
+    state.sm.entries[1] = PhoneSimPhonebookEntry{"111", 129, "One"};
+    startPhone(state);
+    ASSERT_EQ(cli({"phonebook", "load"}).exitCode, 0);
+
+    EXPECT_EQ(
+        cli({"phonebook", "add", "--memory", "sim", "--name", "Two", "--number", "+222"}).exitCode,
+        0);
+    const CliRun taken = cli(
+        {"phonebook", "add", "--memory", "sim", "--index", "1", "--name", "X", "--number", "9"});
+    EXPECT_NE(taken.exitCode, 0);
+    EXPECT_TRUE(taken.err.contains("Number (1) is exist.")) << taken.err.toStdString();
+    EXPECT_EQ(cli({"phonebook", "delete", "--memory", "sim", "--index", "1"}).exitCode, 0);
+    EXPECT_EQ(cli({"phonebook", "load"}).out, "sim: 1 entries\nms: 0 entries\n");
+    EXPECT_EQ(cli({"phonebook", "restore", "--memory", "sim"}).exitCode, 0);
+    EXPECT_EQ(cli({"phonebook", "load"}).out, "sim: 2 entries\nms: 0 entries\n");
+    EXPECT_EQ(cli({"phonebook", "list", "--memory", "sim"}).out,
+              "1\tOne\t111\n2\tTwo\t+222\nTOTAL : 2 / 5\n");
+}
+
+}  // namespace

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+class PhoneLink;
+
+// "phonebook load | list | add | edit | delete | restore" over phonebook.mdb in the working
+// directory. arguments: everything after "phonebook". link: connects on first use. Returns the
+// exit code: 0 done, 1 not done, 2 usage error.
+int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneLink&()>& link);
