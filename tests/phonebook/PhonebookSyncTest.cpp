@@ -64,6 +64,18 @@ class PhonebookSyncTest : public ::testing::Test {
         return out;
     }
 
+    // Writes holding the marker get the extension-full answer; the rest go to the phone.
+    void answerExtensionFullTo(const QByteArray& marker) {
+        PhoneSimEngine* engine = &phoneSim->engine();
+        phoneSim->line().setResponder([engine, marker](const QByteArray& written) {
+            if (written.contains(marker)) {
+                return QList<FakeChunk>{
+                    FakeChunk{0, written + "\r\n+CPBW: 1\r\n\r\nOK\r\n", false}};
+            }
+            return QList<FakeChunk>{FakeChunk{0, engine->feed(written), false}};
+        });
+    }
+
     TempWorkDir dir;
     RecordingProgress progress;
     PhoneSimState state;
@@ -183,6 +195,22 @@ TEST_F(PhonebookSyncTest, ExtensionStoreFullKeepsTheMainNumber) {
     EXPECT_EQ(prompter.prompts().last().caption, "FULL");
     EXPECT_EQ(phone().me.entries.at(3), simEntry("+45", "Ext2"));
     EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{3, "Ext2", "+45"}}));
+}
+
+TEST_F(PhonebookSyncTest, ExtensionFullAnswerWithoutAnExtensionKeepsTheWholeNumber) {
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    answerExtensionFullTo("\"5550\"");
+    const int before = static_cast<int>(commands().size());
+
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 2, "Plain", "5550", 0), StoreOutcome::Stored);
+    const QString write = "at+cpbw=2,0,\"5550\",129,\"Plain\"\r";
+    EXPECT_EQ(commands().mid(before), (QStringList{"at+cpbs=\"sm\"\r", write, write}));
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Plain", "5550"}}));
+
+    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 2, "Plainer", "5550"), StoreOutcome::Stored);
+    EXPECT_EQ(commands().last(), "at+cpbw=2,0,\"5550\",129,\"Plainer\"\r");
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Plainer", "5550"}}));
 }
 
 TEST_F(PhonebookSyncTest, ExtensionFitsWhenTheStoreHasRoom) {
