@@ -2,10 +2,15 @@
 
 #include <QByteArray>
 
-// Result codes of a transaction.
+// Result codes of a transaction. Read the answer only after kTransactComplete; that code with
+// an empty answer means nothing was exchanged (port not open, write failed).
 enum TransactCode {
-    kTransactComplete = 0,         // "OK" ended the answer, the prompt arrived, or nothing to read
-    kTransactFailed = 1,           // an error line ended the answer, or the phone stayed silent
+    // "OK" ended the answer, the prompt arrived, or the phone fell silent after sending more
+    // than the command
+    kTransactComplete = 0,
+    // an error line ended the answer, the phone fell silent (or hung up) having sent no more
+    // than the command, or another transaction was running
+    kTransactFailed = 1,
     kTransactPhonebookMarker = 2,  // the answer holds "+CPBW: 1"
 };
 

@@ -16,8 +16,8 @@ class Registry {
     virtual QList<SerialPortEntry> serialPortEntries() const = 0;
 };
 
-// Serial devices under /sys/class/tty whose USB interface or product names them; the
-// description is that name followed by " (<device name>)".
+// Serial devices under /sys/class/tty that sit on a USB device: the name is the device path,
+// the description the USB product string followed by " (<tty name>)".
 class SysfsRegistry : public Registry {
   public:
     explicit SysfsRegistry(QString sysRoot = "/sys");
