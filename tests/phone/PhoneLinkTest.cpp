@@ -49,7 +49,7 @@ Script phoneOfMake(const QByteArray& maker) {
             return ok(c, maker);
         }
         if (c == "at+cpbs?\r") {
-            return ok(c, "+CPBS: \"SM\",12,180");
+            return ok(c, "+CPBS: \"SM\",12,20,180");
         }
         if (c.startsWith("at+cpms=")) {
             return ok(c, "+CPMS: 3,15,3,15,3,15");
