@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "CliCommand.h"
+#include "PhonebookPrintCommand.h"
 #include "StderrProgress.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
@@ -236,6 +237,9 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
 namespace {
 
 int runPhonebook(CliContext& context, const QStringList& arguments) {
+    if (arguments.value(0) == "print") {
+        return runPhonebookPrintCommand(context, arguments.mid(1));
+    }
     std::unique_ptr<PhoneLink> link;
     return runPhonebookCommand(arguments, [&]() -> PhoneLink& {
         if (!link) {
@@ -250,7 +254,7 @@ CliCommandRegistrar registrar(
      "phonebook load | list --memory sim|ms|pc [--name TEXT] [--number TEXT] "
      "[--sort number|name|mainnumber] | add --memory M [--index N] --name X --number Y | "
      "edit --memory M --index N --name X --number Y | delete --memory M --index N | "
-     "restore --memory M",
+     "restore --memory M | print [--memory sim,ms,pc] --pdf FILE",
      "Loads the phonebooks from the phone, lists them and changes entries (on the phone too "
      "when one answers).",
      runPhonebook});

@@ -2,9 +2,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
+#include <memory>
 
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "PhonebookPrintCommand.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
 #include "platform/StderrPrompter.h"
@@ -101,11 +104,17 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
 }  // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // Printing needs fonts, hence the GUI application, though never a screen.
+    const bool printing = cliPrintsPages(argc, argv);
+    if (printing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    const std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv)
+                                                         : new QCoreApplication(argc, argv));
     CliContext context;
     context.workDir = QDir::currentPath();
     ParsedArguments parsed;
-    if (const int code = parse(app.arguments().mid(1), context, parsed); code != 0) {
+    if (const int code = parse(app->arguments().mid(1), context, parsed); code != 0) {
         return code;
     }
     if (parsed.help) {
