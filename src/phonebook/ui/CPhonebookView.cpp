@@ -1,0 +1,604 @@
+#include "phonebook/ui/CPhonebookView.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "phone/PhoneLink.h"
+#include "phonebook/CPCListDB.h"
+#include "phonebook/PhoneMemoryTable.h"
+#include "phonebook/ui/CopyAnimationDialog.h"
+#include "phonebook/ui/FilterSettingDialog.h"
+#include "phonebook/ui/PhonebookEntryDialog.h"
+#include "phonebook/ui/PhonebookEntryRules.h"
+#include "phonebook/ui/PhonebookListWidget.h"
+#include "platform/Prompter.h"
+
+namespace {
+bool startedOnce = false;
+
+constexpr int kCopyPauseMs = 1500;
+
+const char* const kListTitles[] = {"SIM", "MS", "PC"};
+const char* const kPhonebookNames[] = {"SIM PhoneBook", "MS PhoneBook", "PC PhoneBook"};
+
+// The mode field of each write of a copy, by source memory.
+constexpr int kCopyToSimCodes[] = {1, 3, 0};
+constexpr int kCopyToMsCodes[] = {1, 3, 2};
+
+void warn(const QString& text) {
+    showMessage(text, QStringLiteral("Warning"), PromptIcon::Warning);
+}
+
+PcPhonebookEntry pcEntryOf(const PhonebookEntryValues& values, const QString& mobileNumber) {
+    PcPhonebookEntry entry;
+    entry.number = int(values.index);
+    entry.name = values.name;
+    entry.mainNumber = values.dialString;
+    entry.officeNumber = values.office;
+    entry.faxNumber = values.fax;
+    entry.mobileNumber = mobileNumber;
+    entry.homeNumber = values.home;
+    entry.pagerNumber = values.pager;
+    entry.emailAddress = values.email;
+    entry.address = values.address;
+    entry.memo = values.memo;
+    return entry;
+}
+
+PhonebookEntryValues valuesOf(const PcPhonebookEntry& entry) {
+    PhonebookEntryValues values;
+    values.index = entry.number;
+    values.name = entry.name;
+    values.dialString = entry.mainNumber;
+    values.memory = MemoryPc;
+    values.office = entry.officeNumber;
+    values.pager = entry.pagerNumber;
+    values.fax = entry.faxNumber;
+    values.home = entry.homeNumber;
+    values.email = entry.emailAddress;
+    values.address = entry.address;
+    values.memo = entry.memo;
+    return values;
+}
+}  // namespace
+
+CPhonebookView::CPhonebookView(PhoneLink& link, bool online, QWidget* parent)
+    : QWidget(parent), link_(&link) {
+    setUp(online);
+}
+
+CPhonebookView::~CPhonebookView() = default;
+
+void CPhonebookView::resetFirstStart() {
+    startedOnce = false;
+}
+
+void CPhonebookView::setUp(bool online) {
+    sim_ = std::make_unique<CSimViewDB>();
+    ms_ = std::make_unique<CMsListDB>();
+    pc_ = std::make_unique<CPCListDB>();
+
+    auto* layout = new QHBoxLayout(this);
+    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
+        auto* column = new QVBoxLayout;
+        auto* title = new QLabel(QString::fromLatin1(kListTitles[memory]), this);
+        auto* list = new PhonebookListWidget(PhonebookMemory(memory), this);
+        list->setObjectName(
+            QStringLiteral("%1List").arg(QString::fromLatin1(kListTitles[memory]).toLower()));
+        auto* total = new QLabel(this);
+        total->setObjectName(
+            QStringLiteral("%1Total").arg(QString::fromLatin1(kListTitles[memory]).toLower()));
+        column->addWidget(title);
+        column->addWidget(list, 1);
+        column->addWidget(total);
+        layout->addLayout(column, 1);
+        lists_[memory] = list;
+        totals_[memory] = total;
+
+        list->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(list, &QWidget::customContextMenuRequested, this, [this, list, memory](QPoint at) {
+            showContextMenu(memory, list->viewport()->mapToGlobal(at));
+        });
+        connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
+                [this, memory](int column) { headerClicked(memory, column); });
+        connect(list, &PhonebookListWidget::deleteKeyPressed, this, [this, memory] {
+            currentMemory_ = memory;
+            deleteSelected();
+        });
+        connect(list, &PhonebookListWidget::droppedFrom, this,
+                [this](PhonebookMemory source, PhonebookMemory target) {
+                    currentMemory_ = source;
+                    copyTo(target);
+                });
+        list->viewport()->installEventFilter(this);
+    }
+
+    animation_ = new CopyAnimationDialog(this);
+    animation_->hide();
+
+    const bool firstStart = !startedOnce;
+    startedOnce = true;
+    if (online && firstStart && link_->Identify()) {
+        reload();
+    }
+    refillAll(lastAction_);
+}
+
+PhonebookListWidget* CPhonebookView::list(int memory) const {
+    return lists_[memory];
+}
+
+QLabel* CPhonebookView::totalLabel(int memory) const {
+    return totals_[memory];
+}
+
+PhonebookTable& CPhonebookView::table(int memory) const {
+    switch (memory) {
+        case MemorySim:
+            return *sim_;
+        case MemoryMs:
+            return *ms_;
+        default:
+            return *pc_;
+    }
+}
+
+PhoneMemoryTable* CPhonebookView::phoneTable(int memory) const {
+    switch (memory) {
+        case MemorySim:
+            return sim_.get();
+        case MemoryMs:
+            return ms_.get();
+        default:
+            return nullptr;
+    }
+}
+
+int CPhonebookView::capacityOf(int memory) const {
+    return memory == MemorySim ? link_->simPhonebookCapacity : link_->mePhonebookCapacity;
+}
+
+void CPhonebookView::refill(int memory, int selectMode) {
+    lists_[memory]->fill(table(memory).RefillList(selectMode));
+    if (PhoneMemoryTable* phone = phoneTable(memory)) {
+        totals_[memory]->setText(phone->ShowTotal(*link_));
+    } else {
+        totals_[memory]->setText(pc_->ShowTotal());
+    }
+}
+
+void CPhonebookView::refillAll(int selectMode) {
+    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
+        refill(memory, selectMode);
+    }
+}
+
+// ---- entries ----
+
+void CPhonebookView::newEntry() {
+    lastAction_ = 1;
+    storeNewEntry();
+}
+
+void CPhonebookView::editEntry() {
+    lastAction_ = 2;
+    if (lists_[currentMemory_]->focusedSelectedPosition() < 0) {
+        warn(QStringLiteral("You must select phone book item to view the data"));
+        return;
+    }
+    viewEdit();
+}
+
+void CPhonebookView::storeNewEntry() {
+    if (currentMemory_ == MemorySim && link_->simPhonebookCapacity < sim_->FirstFreeIndex()) {
+        warn(QStringLiteral(
+            "You can not enter more data to SIM PB due to the maximum capacity excess!"));
+        return;
+    }
+    if (currentMemory_ == MemoryMs && link_->mePhonebookCapacity < ms_->FirstFreeIndex()) {
+        warn(QStringLiteral(
+            "You can not enter more data to MS PB due to the maximum capacity excess!"));
+        return;
+    }
+
+    PhonebookEntryDialog::Context context;
+    context.simCapacity = link_->simPhonebookCapacity;
+    context.msCapacity = link_->mePhonebookCapacity;
+    context.firstFreeIndex = [this](int memory) { return table(memory).FirstFreeIndex(); };
+    PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context, this);
+    dialog.setMemory(currentMemory_);
+    if (runDialog(dialog) != QDialog::Accepted) {
+        return;
+    }
+    const PhonebookEntryValues values = dialog.values();
+    const int index = int(values.index);
+    switch (values.memory) {
+        case MemorySim:
+            sim_->StoreNewEntry(*link_, index, values.name, values.dialString, 0);
+            refill(MemorySim, lastAction_);
+            break;
+        case MemoryMs:
+            ms_->StoreNewEntry(*link_, index, values.name, values.dialString, 2);
+            refill(MemoryMs, lastAction_);
+            break;
+        default:
+            if (pc_->IndexExists(index)) {
+                const PromptAnswer answer = askQuestion(
+                    QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
+                        .arg(index),
+                    QStringLiteral("New PB"), PromptButtons::OkCancel);
+                if (answer == PromptAnswer::Ok) {
+                    pc_->UpdateRow(pcEntryOf(values, QString()));
+                }
+            } else {
+                PcPhonebookEntry entry = pcEntryOf(values, QString());
+                if (entry.number <= 0) {
+                    entry.number = pc_->FirstFreeIndex();
+                }
+                pc_->AddRow(entry);
+            }
+            refill(MemoryPc, lastAction_);
+            break;
+    }
+}
+
+void CPhonebookView::viewEdit() {
+    const int position = lists_[currentMemory_]->focusedSelectedPosition();
+    if (position < 0) {
+        storeNewEntry();
+        return;
+    }
+
+    PhonebookEntryValues stored;
+    PcPhonebookEntry storedPc;
+    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
+        const PhonebookEntry entry = phone->entryAt(position);
+        stored.index = entry.index;
+        stored.name = entry.name;
+        stored.dialString = entry.dialString;
+        stored.memory = currentMemory_;
+    } else {
+        storedPc = pc_->entryAt(position);
+        stored = valuesOf(storedPc);
+    }
+
+    PhonebookEntryDialog::Context context;
+    context.simCapacity = link_->simPhonebookCapacity;
+    context.msCapacity = link_->mePhonebookCapacity;
+    PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::Edit, context, this);
+    dialog.setValues(stored);
+    if (runDialog(dialog) != QDialog::Accepted || !dialog.changed()) {
+        return;
+    }
+    const PhonebookEntryValues values = dialog.values();
+    const int index = int(values.index);
+    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
+        phone->StoreEditedEntry(*link_, index, values.name, values.dialString);
+        refill(currentMemory_, lastAction_);
+        return;
+    }
+
+    if (pc_->IndexExists(index)) {
+        // The dialog has no mobile number; keep the one the row already holds.
+        QString mobile;
+        const int target = pc_->positionOfIndex(index);
+        if (target >= 0) {
+            mobile = pc_->entryAt(target).mobileNumber;
+        } else if (index == storedPc.number) {
+            mobile = storedPc.mobileNumber;
+        }
+        pc_->UpdateRow(pcEntryOf(values, mobile));
+    } else {
+        const PromptAnswer answer = askQuestion(
+            QStringLiteral(" Number(%1) does not exist.\n Do you want to make a new phone book?")
+                .arg(index),
+            QStringLiteral("Edit PB"), PromptButtons::OkCancel);
+        if (answer == PromptAnswer::Ok) {
+            PcPhonebookEntry entry = pcEntryOf(values, QString());
+            if (entry.number <= 0) {
+                entry.number = pc_->FirstFreeIndex();
+            }
+            pc_->AddRow(entry);
+        }
+    }
+    refill(MemoryPc, lastAction_);
+}
+
+// ---- deletion ----
+
+void CPhonebookView::deleteEntry() {
+    lastAction_ = 3;
+    deleteSelected();
+}
+
+void CPhonebookView::deleteSelected() {
+    const QList<int> positions = lists_[currentMemory_]->selectedPositions();
+    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
+        phone->DeleteSelected(*link_, positions);
+    } else {
+        pc_->DeleteSelected(positions);
+    }
+    refill(currentMemory_, lastAction_);
+}
+
+void CPhonebookView::deleteAll() {
+    const QString text = QStringLiteral("Do you want to delete all %1 data of phone book ?")
+                             .arg(QString::fromLatin1(kListTitles[currentMemory_]));
+    if (askQuestion(text, QStringLiteral("Delete All")) != PromptAnswer::Yes) {
+        return;
+    }
+    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
+        phone->DeleteAll(*link_);
+    } else {
+        pc_->DeleteAll();
+    }
+    refill(currentMemory_, lastAction_);
+}
+
+void CPhonebookView::cancelDeletion() {
+    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
+        phone->RestoreDeleted(*link_);
+    } else {
+        pc_->RestoreDeleted();
+    }
+    refill(currentMemory_, lastAction_);
+}
+
+// ---- copies ----
+
+void CPhonebookView::copyToSim() {
+    copyTo(MemorySim);
+}
+
+void CPhonebookView::copyToMs() {
+    copyTo(MemoryMs);
+}
+
+void CPhonebookView::copyToPc() {
+    copyTo(MemoryPc);
+}
+
+void CPhonebookView::copyTo(int target) {
+    const bool toPhone = target != MemoryPc;
+    PhonebookTable& targetTable = table(target);
+    if (toPhone && capacityOf(target) < targetTable.FirstFreeIndex()) {
+        warn(QStringLiteral("Maximum Capacity Exceeded!"));
+        return;
+    }
+    const int source = currentMemory_;
+    const int sourceCode = target == MemorySim ? kCopyToSimCodes[source] : kCopyToMsCodes[source];
+    PhonebookListWidget* sourceList = lists_[source];
+    const QList<int> positions = sourceList->selectedPositions();
+    const int requested = positions.size();
+    if (requested == 0) {
+        return;
+    }
+    const QString sourceName = QString::fromLatin1(kPhonebookNames[source]);
+    const QString targetName = QString::fromLatin1(kPhonebookNames[target]);
+    animation_->setNames(sourceName, targetName);
+    animation_->start();
+
+    int copied = 0;
+    for (int position : positions) {
+        const int index = targetTable.FirstFreeIndex();
+        if (toPhone && capacityOf(target) < index) {
+            break;
+        }
+        const PhonebookListRow row = sourceList->rowTexts(position);
+        if (toPhone) {
+            if (!link_->Identify()) {
+                const bool capitalised = source == MemorySim && target == MemoryMs;
+                showMessage(capitalised ? QStringLiteral("The Cable is not connected to the phone")
+                                        : QStringLiteral("The cable is not connected to the phone"),
+                            QStringLiteral("ERROR"), PromptIcon::Error);
+                animation_->stop();
+                setMainWindowTitle(QStringLiteral("Quillon Dexmoro - Out of Service"));
+                refill(target, lastAction_);
+                return;
+            }
+            phoneTable(target)->StoreNewEntry(*link_, index, row.name, row.phoneNumber, sourceCode);
+        } else {
+            PcPhonebookEntry entry;
+            if (source == MemoryPc) {
+                entry = pc_->findRow(row.number.toInt(), row.name, row.phoneNumber);
+            }
+            if (entry.number == 0) {
+                // From a phone list, or a PC row that is gone: the three texts are all there is.
+                entry = PcPhonebookEntry{};
+                entry.name = row.name;
+                entry.mainNumber = row.phoneNumber;
+            }
+            entry.number = index;
+            pc_->AddRow(entry);
+        }
+        animation_->setNames(sourceName, targetName);
+        ++copied;
+    }
+
+    waitAfterCopy();
+    animation_->stop();
+    refill(target, lastAction_);
+    const QString caption = target == MemorySim  ? QStringLiteral("Copy to SIM")
+                            : target == MemoryMs ? QStringLiteral("Copy to MS")
+                                                 : QStringLiteral("Copy to PC");
+    const Prompt message = copyCountPrompt(copied, requested, caption);
+    showMessage(message.text, message.caption, message.icon);
+}
+
+void CPhonebookView::waitAfterCopy() {
+    if (copyPause_) {
+        copyPause_();
+        return;
+    }
+    // Paint and timer events go on (the animation keeps moving); input waits.
+    QEventLoop loop;
+    QTimer::singleShot(kCopyPauseMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+// ---- reload and filter ----
+
+void CPhonebookView::reload() {
+    if (link_->Identify()) {
+        link_->QueryCapacities();
+        if (sim_->LoadFromPhone(*link_) == PhonebookLoadResult::PhoneLost ||
+            ms_->LoadFromPhone(*link_) == PhonebookLoadResult::PhoneLost) {
+            // The phone went away in the middle of a load: the program ends.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
+                                      Qt::QueuedConnection);
+        }
+    } else {
+        showMessage(QStringLiteral("Now is Off line"), QStringLiteral("Load"), PromptIcon::Error);
+    }
+    refillAll(lastAction_);
+}
+
+bool CPhonebookView::openFilterDialog() {
+    FilterSettingDialog dialog(nameFilter_, numberFilter_, this);
+    if (runDialog(dialog) != QDialog::Accepted) {
+        return false;
+    }
+    nameFilter_ = dialog.nameText();
+    numberFilter_ = dialog.numberText();
+    return true;
+}
+
+void CPhonebookView::filterSetting() {
+    openFilterDialog();
+    showStatus(QStringLiteral("Name(%1),PhoneNumber(%2) Setted").arg(nameFilter_, numberFilter_));
+}
+
+void CPhonebookView::switchFilter() {
+    filterOn_ = !filterOn_;
+    QString nameText;
+    QString numberText;
+    if (filterOn_) {
+        if (nameFilter_.isEmpty() && numberFilter_.isEmpty()) {
+            const PromptAnswer answer = askQuestion(
+                QStringLiteral("You have to set the filter setting first. Do you want to set the "
+                               "filter now?"),
+                QStringLiteral("No Filter Setting"), PromptButtons::OkCancel,
+                PromptIcon::Information);
+            if (answer != PromptAnswer::Ok || !openFilterDialog()) {
+                filterOn_ = !filterOn_;
+                return;
+            }
+        }
+        nameText = nameFilter_;
+        numberText = numberFilter_;
+    }
+    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
+        table(memory).SetFilterStrings(nameText, numberText);
+    }
+    refillAll(lastAction_);
+}
+
+void CPhonebookView::print() {
+    // Filled in by the print job.
+}
+
+// ---- list events ----
+
+void CPhonebookView::listClicked(int memory) {
+    currentMemory_ = memory;
+    for (int other = MemorySim; other <= MemoryPc; ++other) {
+        if (other != memory) {
+            refill(other, 3);
+        }
+    }
+    if (lists_[memory]->selectedPositions().isEmpty()) {
+        refill(memory, 3);
+    }
+}
+
+void CPhonebookView::headerClicked(int memory, int column) {
+    table(memory).ToggleSort(column);
+    refill(memory, 0);
+}
+
+std::unique_ptr<QMenu> CPhonebookView::contextMenuFor(int memory) {
+    currentMemory_ = memory;
+    PhonebookListWidget* list = lists_[memory];
+    const bool nothingChosen = list->focusedSelectedPosition() < 0 &&
+                               (list->rowCount() == 0 || list->selectedPositions().isEmpty());
+
+    auto menu = std::make_unique<QMenu>(QStringLiteral("Phone Book"));
+    auto add = [&](const QString& text, void (CPhonebookView::*slot)(), bool enabled) {
+        QAction* action = menu->addAction(text, this, slot);
+        action->setEnabled(enabled);
+    };
+    add(QStringLiteral("New"), &CPhonebookView::newEntry, true);
+    add(QStringLiteral("View/Edit "), &CPhonebookView::editEntry, !nothingChosen);
+    menu->addSeparator();
+    add(QStringLiteral("Copy to SIM"), &CPhonebookView::copyToSim, !nothingChosen);
+    add(QStringLiteral("Copy to MS"), &CPhonebookView::copyToMs, !nothingChosen);
+    add(QStringLiteral("Copy to PC"), &CPhonebookView::copyToPc, !nothingChosen);
+    menu->addSeparator();
+    add(QStringLiteral("Delete"), &CPhonebookView::deleteEntry, !nothingChosen);
+    add(QStringLiteral("Delete All"), &CPhonebookView::deleteAll, true);
+    add(QStringLiteral("Reload"), &CPhonebookView::reload, true);
+    const bool deletions = memory == MemoryPc ? !pc_->deletionTable().isEmpty()
+                                              : !phoneTable(memory)->deletionTable().isEmpty();
+    add(QStringLiteral("Cancel Deletion"), &CPhonebookView::cancelDeletion, deletions);
+    menu->addSeparator();
+    add(QStringLiteral("Print"), &CPhonebookView::print, true);
+    return menu;
+}
+
+void CPhonebookView::showContextMenu(int memory, const QPoint& globalPos) {
+    std::unique_ptr<QMenu> menu = contextMenuFor(memory);
+    menu->exec(globalPos);
+}
+
+bool CPhonebookView::eventFilter(QObject* watched, QEvent* event) {
+    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
+        if (watched != lists_[memory]->viewport()) {
+            continue;
+        }
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                itemSelected_ = lists_[memory]->itemAt(mouse->position().toPoint()) != nullptr;
+                listClicked(memory);
+            }
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->button() == Qt::LeftButton) {
+                // The press before it has already selected the row under the cursor.
+                currentMemory_ = memory;
+                lastAction_ = 2;
+                viewEdit();
+                return true;
+            }
+        }
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// ---- frame ----
+
+int CPhonebookView::runDialog(QDialog& dialog) {
+    return runDialog_ ? runDialog_(dialog) : dialog.exec();
+}
+
+void CPhonebookView::setMainWindowTitle(const QString& title) {
+    QWidget* frame = window();
+    frame->setWindowTitle(title);
+    frame->repaint();
+}
+
+void CPhonebookView::showStatus(const QString& text) {
+    if (auto* frame = qobject_cast<QMainWindow*>(window())) {
+        frame->statusBar()->showMessage(text);
+    }
+}
