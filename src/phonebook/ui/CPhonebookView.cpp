@@ -25,6 +25,18 @@
 namespace {
 bool startedOnce = false;
 
+// A port number beyond any serial port: the link stays closed without touching a device.
+constexpr int kNoPort = 255;
+
+struct ApplicationPhone {
+    PhoneLink* link = nullptr;
+    bool online = false;
+};
+
+ApplicationPhone applicationPhone() {
+    return {};
+}
+
 constexpr int kCopyPauseMs = 1500;
 
 const char* const kListTitles[] = {"SIM", "MS", "PC"};
@@ -70,6 +82,20 @@ PhonebookEntryValues valuesOf(const PcPhonebookEntry& entry) {
     return values;
 }
 }  // namespace
+
+CPhonebookView::CPhonebookView(QWidget* parent) : QWidget(parent) {
+    const ApplicationPhone phone = applicationPhone();
+    if (phone.link) {
+        link_ = phone.link;
+    } else {
+        // No application around (a view on its own): a link that never reaches a port.
+        PhoneLinkOptions options;
+        options.portNumber = kNoPort;
+        detachedLink_ = std::make_unique<PhoneLink>(options);
+        link_ = detachedLink_.get();
+    }
+    setUp(phone.link && phone.online);
+}
 
 CPhonebookView::CPhonebookView(PhoneLink& link, bool online, QWidget* parent)
     : QWidget(parent), link_(&link) {
@@ -477,7 +503,7 @@ void CPhonebookView::filterSetting() {
     showStatus(QStringLiteral("Name(%1),PhoneNumber(%2) Setted").arg(nameFilter_, numberFilter_));
 }
 
-void CPhonebookView::switchFilter() {
+void CPhonebookView::toggleFilter() {
     filterOn_ = !filterOn_;
     QString nameText;
     QString numberText;

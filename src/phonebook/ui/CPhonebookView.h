@@ -25,7 +25,10 @@ class CopyAnimationDialog;
 class CPhonebookView : public QWidget {
     Q_OBJECT
   public:
-    // The phone link and whether the application runs on-line.
+    // Takes the phone link and the on-line flag from the application object; without one the
+    // view works off-line on the tables alone.
+    explicit CPhonebookView(QWidget* parent = nullptr);
+    // Tests hand in the link directly.
     CPhonebookView(PhoneLink& link, bool online, QWidget* parent = nullptr);
     ~CPhonebookView() override;
 
@@ -62,7 +65,7 @@ class CPhonebookView : public QWidget {
     void reload();
     void cancelDeletion();
     void filterSetting();
-    void switchFilter();
+    void toggleFilter();
     void print();
 
   protected:
@@ -89,6 +92,7 @@ class CPhonebookView : public QWidget {
     void setMainWindowTitle(const QString& title);
     void showStatus(const QString& text);
 
+    std::unique_ptr<PhoneLink> detachedLink_;
     PhoneLink* link_;
     std::unique_ptr<CSimViewDB> sim_;
     std::unique_ptr<CMsListDB> ms_;
