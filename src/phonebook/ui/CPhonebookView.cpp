@@ -257,21 +257,7 @@ void CPhonebookView::storeNewEntry() {
             refill(MemoryMs, lastAction_);
             break;
         default:
-            if (pc_->IndexExists(index)) {
-                const PromptAnswer answer = askQuestion(
-                    QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
-                        .arg(index),
-                    QStringLiteral("New PB"), PromptButtons::OkCancel);
-                if (answer == PromptAnswer::Ok) {
-                    pc_->UpdateRow(pcEntryOf(values, QString()));
-                }
-            } else {
-                PcPhonebookEntry entry = pcEntryOf(values, QString());
-                if (entry.number <= 0) {
-                    entry.number = pc_->FirstFreeIndex();
-                }
-                pc_->AddRow(entry);
-            }
+            pc_->StoreNewEntry(pcEntryOf(values, pcMobileAt(index, QString())));
             refill(MemoryPc, lastAction_);
             break;
     }
@@ -313,30 +299,15 @@ void CPhonebookView::viewEdit() {
         return;
     }
 
-    if (pc_->IndexExists(index)) {
-        // The dialog has no mobile number; keep the one the row already holds.
-        QString mobile;
-        const int target = pc_->positionOfIndex(index);
-        if (target >= 0) {
-            mobile = pc_->entryAt(target).mobileNumber;
-        } else if (index == storedPc.number) {
-            mobile = storedPc.mobileNumber;
-        }
-        pc_->UpdateRow(pcEntryOf(values, mobile));
-    } else {
-        const PromptAnswer answer = askQuestion(
-            QStringLiteral(" Number(%1) does not exist.\n Do you want to make a new phone book?")
-                .arg(index),
-            QStringLiteral("Edit PB"), PromptButtons::OkCancel);
-        if (answer == PromptAnswer::Ok) {
-            PcPhonebookEntry entry = pcEntryOf(values, QString());
-            if (entry.number <= 0) {
-                entry.number = pc_->FirstFreeIndex();
-            }
-            pc_->AddRow(entry);
-        }
-    }
+    const QString keptMobile = index == storedPc.number ? storedPc.mobileNumber : QString();
+    pc_->StoreEditedEntry(pcEntryOf(values, pcMobileAt(index, keptMobile)));
     refill(MemoryPc, lastAction_);
+}
+
+QString CPhonebookView::pcMobileAt(int index, const QString& fallback) const {
+    // The dialogs have no mobile number field: rewriting a row keeps the one it holds.
+    const int position = pc_->positionOfIndex(index);
+    return position >= 0 ? pc_->entryAt(position).mobileNumber : fallback;
 }
 
 // ---- deletion ----

@@ -79,6 +79,7 @@ class CPhonebookView : public QWidget {
     PhoneMemoryTable* phoneTable(int memory) const;
 
     void viewEdit();
+    QString pcMobileAt(int index, const QString& fallback) const;
     void storeNewEntry();
     void deleteSelected();
     void copyTo(int target);

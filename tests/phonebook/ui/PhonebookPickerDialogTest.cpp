@@ -9,6 +9,15 @@
 #include "phonebook/ui/PhonebookPickerDialog.h"
 #include "support/TempWorkDir.h"
 
+namespace {
+// On the indicator: a radio button takes clicks on its indicator and label only.
+void clickRadio(QWidget& dialog, const char* name) {
+    auto* radio = dialog.findChild<QRadioButton*>(name);
+    ASSERT_NE(radio, nullptr);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
+}
+}  // namespace
+
 TEST(PhonebookPickerDialog, FillsFromTheChosenMemoryAndTakesTheDoubleClickedRow) {
     TempWorkDir work;
     {
@@ -29,9 +38,9 @@ TEST(PhonebookPickerDialog, FillsFromTheChosenMemoryAndTakesTheDoubleClickedRow)
     EXPECT_EQ(list->topLevelItemCount(), 2);
     EXPECT_EQ(list->headerItem()->text(2), "Phone Number");
 
-    QTest::mouseClick(picker.findChild<QRadioButton*>("msRadio"), Qt::LeftButton);
+    clickRadio(picker, "msRadio");
     EXPECT_EQ(list->topLevelItemCount(), 0);
-    QTest::mouseClick(picker.findChild<QRadioButton*>("pcRadio"), Qt::LeftButton);
+    clickRadio(picker, "pcRadio");
     ASSERT_EQ(list->topLevelItemCount(), 1);
 
     QTreeWidgetItem* row = list->topLevelItem(0);

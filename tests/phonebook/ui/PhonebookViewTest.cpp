@@ -218,6 +218,9 @@ TEST_F(PhonebookViewTest, DragFromSimOntoPcCopies) {
     QMimeData mime;
     mime.setData(PhonebookListWidget::mimeType(), QByteArray::number(int(MemorySim)));
     auto* pcViewport = view->list(MemoryPc)->viewport();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(pcViewport, &enter);
+    EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(pcViewport, &drop);
     QApplication::processEvents();
@@ -456,4 +459,27 @@ TEST_F(PhonebookViewTest, OffLineReloadAndDeleteAll) {
     EXPECT_EQ(prompter.prompts()[1].caption, "Delete All");
     EXPECT_EQ(prompter.prompts()[1].buttons, PromptButtons::YesNo);
     EXPECT_EQ(view->totalLabel(MemorySim)->text(), "TOTAL : 0 / 300");
+}
+
+TEST_F(PhonebookViewTest, EditingAPcEntryKeepsItsMobileNumber) {
+    ScriptedPrompter prompter;
+    PcPhonebookEntry row = pcEntry(4, "Pat", "301");
+    row.mobileNumber = "0777";
+    auto view = onlineView(simWithTwoOf(250), {row});
+    view->setCurrentMemory(MemoryPc);
+    selectRows(view->list(MemoryPc), {0});
+    view->setDialogRunner([](QDialog& dialog) {
+        dialog.show();
+        EXPECT_TRUE(dialog.findChild<QWidget*>("pcFields")->isVisible());
+        QTest::keyClicks(dialog.findChild<QLineEdit*>("officeEdit"), "12");
+        dialog.accept();
+        return dialog.result();
+    });
+    view->editEntry();
+    CPCListDB pc;
+    pc.RefillList(0);
+    const PcPhonebookEntry stored = pc.entryAt(0);
+    EXPECT_EQ(stored.officeNumber, "12");
+    EXPECT_EQ(stored.mobileNumber, "0777");
+    EXPECT_EQ(stored.number, 4);
 }
