@@ -14,7 +14,11 @@ TEST(PhoneSimState, DemoSurvivesAJsonRoundTrip) {
     state.selectedPhonebook = "me";
     state.me.entries[9] = {"+*31#12", 145, QString::fromLatin1("M\xfcller \"Q\"")};
     state.schedule[3] = {2, 1, 2027, 2, 28, 23, 59, 23, 50, "Call Joe"};
-    state.todos[4] = {1, 1, 2027, 1, 2, "File taxes", "27/01/03,12:00"};
+    state.todos[4] = {2, 1, 2027, 1, 2, "File taxes", "2027/01/03", "12:00"};
+    state.outbox.push_back({"STO SENT", "+4912", 145, {}, "Hi, \"you\"", 145, 0, 255});
+    state.smMessages.messages[3] = {"STO UNSENT", "0123", 129, {}, "Draft", 17, 0, 11};
+    state.showHeader = 1;
+    state.nextMessageReference = 7;
 
     const QByteArray text = QJsonDocument(state.toJson()).toJson();
     const PhoneSimState back = PhoneSimState::fromJson(QJsonDocument::fromJson(text).object());

@@ -77,6 +77,9 @@ QByteArray error() {
 QByteArray cmeError(int code) {
     return line("+CME ERROR: " + QByteArray::number(code));
 }
+QByteArray cmsError(int code) {
+    return line("+CMS ERROR: " + QByteArray::number(code));
+}
 QByteArray line(const QByteArray& text) {
     return "\r\n" + text + "\r\n";
 }
@@ -93,6 +96,14 @@ QByteArray quoted(const QString& text) {
 
 }  // namespace PhoneSimReply
 
+bool phoneSimNumber(const QByteArray& text, int* out) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    if (ok)
+        *out = value;
+    return ok;
+}
+
 void PhoneSimCommandTable::add(const QByteArray& name, PhoneSimHandler handler) {
     handlers_.insert(name.toUpper(), std::move(handler));
 }
@@ -106,6 +117,10 @@ PhoneSimCommandTable PhoneSimCommandTable::standard() {
     PhoneSimCommandTable table;
     registerBasicCommands(table);
     registerPhonebookCommands(table);
+    registerMessageSettingsCommands(table);
     registerMessageCommands(table);
+    registerServiceCentreCommands(table);
+    registerScheduleCommands(table);
+    registerTodoCommands(table);
     return table;
 }

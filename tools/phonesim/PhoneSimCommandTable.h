@@ -40,10 +40,14 @@ namespace PhoneSimReply {
 QByteArray ok();                          // "\r\nOK\r\n"
 QByteArray error();                       // "\r\nERROR\r\n"
 QByteArray cmeError(int code);            // "\r\n+CME ERROR: <code>\r\n"
+QByteArray cmsError(int code);            // "\r\n+CMS ERROR: <code>\r\n"
 QByteArray line(const QByteArray& text);  // "\r\n<text>\r\n"
 QByteArray linesThenOk(const QList<QByteArray>& lines);
 QByteArray quoted(const QString& text);  // "\"text\"" in Latin-1
 }  // namespace PhoneSimReply
+
+// A decimal field (blanks around it allowed); false when it is no number.
+bool phoneSimNumber(const QByteArray& text, int* out);
 
 // Handlers by command name; each feature registers its commands from a file of its own.
 class PhoneSimCommandTable {
@@ -59,4 +63,8 @@ class PhoneSimCommandTable {
 
 void registerBasicCommands(PhoneSimCommandTable& table);
 void registerPhonebookCommands(PhoneSimCommandTable& table);
+void registerMessageSettingsCommands(PhoneSimCommandTable& table);
 void registerMessageCommands(PhoneSimCommandTable& table);
+void registerServiceCentreCommands(PhoneSimCommandTable& table);
+void registerScheduleCommands(PhoneSimCommandTable& table);
+void registerTodoCommands(PhoneSimCommandTable& table);

@@ -1,44 +1,187 @@
-// Short message storage ("+CPMS").
+// Reading, deleting, storing and sending short messages in text mode.
 #include "phonesim/PhoneSimCommandTable.h"
 #include "phonesim/PhoneSimState.h"
 
 namespace {
 
 using Kind = PhoneSimCommand::Kind;
+using PhoneSimReply::quoted;
 
-QByteArray usage(const PhoneSimMessageStorage& storage) {
-    return QByteArray::number(storage.used()) + ',' + QByteArray::number(storage.capacity);
+// GSM 07.05 error numbers.
+constexpr int kOperationNotAllowed = 302;
+constexpr int kInvalidIndex = 321;
+constexpr int kMemoryFull = 322;
+
+PhoneSimAnswer ok() {
+    return {PhoneSimReply::ok(), {}};
+}
+PhoneSimAnswer error() {
+    return {PhoneSimReply::error(), {}};
+}
+PhoneSimAnswer cmsError(int code) {
+    return {PhoneSimReply::cmsError(code), {}};
 }
 
-PhoneSimAnswer preferredStorage(PhoneSimState& state, const PhoneSimCommand& command) {
-    switch (command.kind) {
-        case Kind::Test:
-            return {PhoneSimReply::linesThenOk({"+CPMS: (\"SM\",\"BM\"),(\"SM\",\"BM\"),(\"SM\")"}),
-                    {}};
-        case Kind::Query: {
-            PhoneSimMessageStorage* storage = state.messageStorage(state.selectedMessageStorage);
-            const QByteArray name = PhoneSimReply::quoted(state.selectedMessageStorage.toUpper());
-            const QByteArray part = name + ',' + usage(*storage);
-            return {PhoneSimReply::linesThenOk({"+CPMS: " + part + ',' + part + ',' + part}), {}};
-        }
-        case Kind::Set: {
-            const QList<QByteArray> fields = command.fields();
-            const QString name = QString::fromLatin1(fields.value(0)).trimmed().toLower();
-            PhoneSimMessageStorage* storage = state.messageStorage(name);
-            if (fields.isEmpty() || fields.size() > 3 || !storage)
-                return {PhoneSimReply::error(), {}};
-            state.selectedMessageStorage = name;
-            const QByteArray part = usage(*storage);
-            return {PhoneSimReply::linesThenOk({"+CPMS: " + part + ',' + part + ',' + part}), {}};
-        }
-        case Kind::Action:
-            break;
+bool isReceived(const QString& status) {
+    return status.startsWith(QLatin1String("REC"));
+}
+
+bool isStatusWord(const QString& status) {
+    return status == QLatin1String("REC UNREAD") || status == QLatin1String("REC READ") ||
+           status == QLatin1String("STO UNSENT") || status == QLatin1String("STO SENT");
+}
+
+int typeOf(const QString& address) {
+    return address.startsWith(u'+') ? 145 : 129;
+}
+
+QByteArray number(int value) {
+    return QByteArray::number(value);
+}
+
+// The "+CMGR: " header line in text mode, with or without the header details.
+QByteArray readHeader(const PhoneSimState& state, const PhoneSimMessage& message) {
+    QByteArray header = "+CMGR: " + quoted(message.status) + ',' + quoted(message.address);
+    const QByteArray centre = quoted(state.serviceCentre) + ',' + number(state.serviceCentreType);
+    const QByteArray length = number(static_cast<int>(message.text.size()));
+    if (isReceived(message.status)) {
+        header += ",," + quoted(message.timestamp);
+        if (state.showHeader)
+            header += ',' + number(message.addressType) + ",4," + number(message.protocolId) +
+                      ",0," + centre + ',' + length;
+    } else if (state.showHeader) {
+        header += ",," + number(message.addressType) + ',' + number(message.firstOctet) + ',' +
+                  number(message.protocolId) + ",0," + number(message.validity) + ',' + centre +
+                  ',' + length;
     }
-    return {PhoneSimReply::error(), {}};
+    return header;
+}
+
+PhoneSimMessageStorage& selectedStorage(PhoneSimState& state) {
+    PhoneSimMessageStorage* storage = state.messageStorage(state.selectedMessageStorage);
+    return storage ? *storage : state.smMessages;
+}
+
+bool readIndex(const PhoneSimCommand& command, const PhoneSimMessageStorage& storage, int* index) {
+    return command.kind == Kind::Set && phoneSimNumber(command.args, index) && *index >= 1 &&
+           *index <= storage.capacity;
+}
+
+PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return ok();
+    if (state.messageFormat != 1)
+        return cmsError(kOperationNotAllowed);
+    PhoneSimMessageStorage& storage = selectedStorage(state);
+    int index = 0;
+    if (!readIndex(command, storage, &index))
+        return cmsError(kInvalidIndex);
+    auto it = storage.messages.find(index);
+    if (it == storage.messages.end())
+        return ok();
+    const QByteArray answer = readHeader(state, it->second);
+    const QByteArray text = it->second.text.toLatin1();
+    if (it->second.status == QLatin1String("REC UNREAD"))
+        it->second.status = QStringLiteral("REC READ");
+    return {PhoneSimReply::linesThenOk({answer, text}), {}};
+}
+
+PhoneSimAnswer deleteMessage(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return ok();
+    PhoneSimMessageStorage& storage = selectedStorage(state);
+    int index = 0;
+    if (!readIndex(command, storage, &index))
+        return cmsError(kInvalidIndex);
+    storage.messages.erase(index);
+    return ok();
+}
+
+// The destination fields of "+CMGW" and "+CMGS": "address"[,type[,"status"]].
+bool readDestination(const PhoneSimCommand& command, qsizetype maxFields,
+                     PhoneSimMessage* message) {
+    const QList<QByteArray> fields = command.fields();
+    if (command.kind != Kind::Set || fields.isEmpty() || fields.size() > maxFields)
+        return false;
+    message->address = QString::fromLatin1(fields.at(0));
+    message->addressType = typeOf(message->address);
+    if (fields.size() > 1 && !fields.at(1).trimmed().isEmpty() &&
+        !phoneSimNumber(fields.at(1), &message->addressType))
+        return false;
+    if (fields.size() > 2) {
+        message->status = QString::fromLatin1(fields.at(2)).trimmed().toUpper();
+        if (!isStatusWord(message->status))
+            return false;
+    }
+    return true;
+}
+
+PhoneSimMessage withSendParameters(const PhoneSimState& state, PhoneSimMessage message) {
+    message.firstOctet = state.sendFirstOctet;
+    message.protocolId = state.sendProtocolId;
+    message.validity = state.sendValidity;
+    return message;
+}
+
+const QByteArray kPrompt = "\r\n> ";
+
+PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return ok();
+    if (state.messageFormat != 1)
+        return cmsError(kOperationNotAllowed);
+    PhoneSimMessage message;
+    message.status = QStringLiteral("STO UNSENT");
+    if (!readDestination(command, 3, &message))
+        return error();
+    PhoneSimMessageStorage& storage = selectedStorage(state);
+    if (storage.used() >= storage.capacity)
+        return cmsError(kMemoryFull);
+    message = withSendParameters(state, message);
+    return {kPrompt, [message](PhoneSimState& state, const QByteArray& text, bool cancelled) {
+                if (cancelled)
+                    return PhoneSimReply::ok();
+                PhoneSimMessageStorage& storage = selectedStorage(state);
+                int index = 1;
+                while (index <= storage.capacity && storage.messages.count(index))
+                    ++index;
+                if (index > storage.capacity)
+                    return PhoneSimReply::cmsError(kMemoryFull);
+                PhoneSimMessage stored = message;
+                stored.text = QString::fromLatin1(text);
+                storage.messages[index] = stored;
+                return PhoneSimReply::linesThenOk({"+CMGW: " + number(index)});
+            }};
+}
+
+PhoneSimAnswer sendMessage(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return ok();
+    if (state.messageFormat != 1)
+        return cmsError(kOperationNotAllowed);
+    PhoneSimMessage message;
+    message.status = QStringLiteral("STO SENT");
+    if (!readDestination(command, 2, &message))
+        return error();
+    message = withSendParameters(state, message);
+    return {kPrompt, [message](PhoneSimState& state, const QByteArray& text, bool cancelled) {
+                if (cancelled)
+                    return PhoneSimReply::ok();
+                PhoneSimMessage sent = message;
+                sent.text = QString::fromLatin1(text);
+                sent.timestamp = state.now().toString(QStringLiteral("yy/MM/dd,hh:mm:ss+00"));
+                state.outbox.push_back(sent);
+                const int reference = state.nextMessageReference;
+                state.nextMessageReference = reference % 255 + 1;
+                return PhoneSimReply::linesThenOk({"+CMGS: " + number(reference)});
+            }};
 }
 
 }  // namespace
 
 void registerMessageCommands(PhoneSimCommandTable& table) {
-    table.add("+CPMS", preferredStorage);
+    table.add("+CMGR", readMessage);
+    table.add("+CMGD", deleteMessage);
+    table.add("+CMGW", writeMessage);
+    table.add("+CMGS", sendMessage);
 }

@@ -13,14 +13,6 @@ PhoneSimAnswer error() {
     return {PhoneSimReply::error(), {}};
 }
 
-bool toIndex(const QByteArray& text, int* out) {
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    if (ok)
-        *out = value;
-    return ok;
-}
-
 bool inRange(const PhoneSimPhonebook& book, int index) {
     return index >= 1 && index <= book.capacity;
 }
@@ -77,10 +69,10 @@ PhoneSimAnswer readEntries(PhoneSimState& state, const PhoneSimCommand& command)
     const QList<QByteArray> fields = command.fields();
     int first = 0;
     int last = 0;
-    if (fields.isEmpty() || fields.size() > 2 || !toIndex(fields.at(0), &first))
+    if (fields.isEmpty() || fields.size() > 2 || !phoneSimNumber(fields.at(0), &first))
         return error();
     last = first;
-    if (fields.size() == 2 && !toIndex(fields.at(1), &last))
+    if (fields.size() == 2 && !phoneSimNumber(fields.at(1), &last))
         return error();
     if (!inRange(book, first) || !inRange(book, last) || last < first)
         return error();
@@ -112,7 +104,7 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     const QList<QByteArray> fields = command.fields();
     int index = 0;
     const bool indexGiven = !fields.value(0).trimmed().isEmpty();
-    if (fields.isEmpty() || (indexGiven && !toIndex(fields.at(0), &index)))
+    if (fields.isEmpty() || (indexGiven && !phoneSimNumber(fields.at(0), &index)))
         return error();
     if (fields.size() == 1) {
         if (!inRange(book, index))
@@ -126,11 +118,11 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     const qsizetype first = fields.size() == 5 ? 2 : 1;
     if (fields.size() == 5) {
         int mode = -1;
-        if (!toIndex(fields.at(1), &mode) || mode < 0 || mode > 3)
+        if (!phoneSimNumber(fields.at(1), &mode) || mode < 0 || mode > 3)
             return error();
     }
     int type = 0;
-    if (!toIndex(fields.at(first + 1), &type) || type < 128 || type > 255)
+    if (!phoneSimNumber(fields.at(first + 1), &type) || type < 128 || type > 255)
         return error();
     if (!indexGiven) {
         index = 1;

@@ -178,9 +178,10 @@ bool PhoneSimServer::Impl::send(const QByteArray& reply, Clock::time_point start
 }
 
 void PhoneSimServer::Impl::hangUp() {
+    // Cleared first: a host that sees the hang-up may ask at once.
+    serving = false;
     transcript.note("hang-up");
     pty.close();
-    serving = false;
 }
 
 PhoneSimServer::PhoneSimServer(PhoneSimState state, PhoneSimOptions options)

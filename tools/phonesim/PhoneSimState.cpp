@@ -44,6 +44,34 @@ QJsonObject phonebookToJson(const PhoneSimPhonebook& book) {
     return {{"capacity", book.capacity}, {"entries", entries}};
 }
 
+void readSendParameters(const QJsonObject& json, PhoneSimMessage* message) {
+    message->firstOctet = intOr(json, "firstOctet", message->firstOctet);
+    message->protocolId = intOr(json, "protocolId", message->protocolId);
+    message->validity = intOr(json, "validity", message->validity);
+}
+
+PhoneSimMessage messageFromJson(const QJsonObject& object) {
+    PhoneSimMessage message;
+    message.status = stringOr(object, "status", message.status);
+    message.address = stringOr(object, "address", {});
+    message.addressType = intOr(object, "addressType", defaultTypeOf(message.address));
+    message.timestamp = stringOr(object, "timestamp", {});
+    message.text = stringOr(object, "text", {});
+    readSendParameters(object, &message);
+    return message;
+}
+
+QJsonObject messageToJson(const PhoneSimMessage& message) {
+    return {{"status", message.status},
+            {"address", message.address},
+            {"addressType", message.addressType},
+            {"timestamp", message.timestamp},
+            {"text", message.text},
+            {"firstOctet", message.firstOctet},
+            {"protocolId", message.protocolId},
+            {"validity", message.validity}};
+}
+
 PhoneSimMessageStorage messagesFromJson(const QJsonObject& json,
                                         const PhoneSimMessageStorage& fallback) {
     PhoneSimMessageStorage storage = fallback;
@@ -55,13 +83,7 @@ PhoneSimMessageStorage messagesFromJson(const QJsonObject& json,
             const int index = intOr(object, "index", 0);
             if (index < 1)
                 continue;
-            PhoneSimMessage message;
-            message.status = stringOr(object, "status", message.status);
-            message.address = stringOr(object, "address", {});
-            message.addressType = intOr(object, "addressType", defaultTypeOf(message.address));
-            message.timestamp = stringOr(object, "timestamp", {});
-            message.text = stringOr(object, "text", {});
-            storage.messages[index] = message;
+            storage.messages[index] = messageFromJson(object);
         }
     }
     return storage;
@@ -69,13 +91,11 @@ PhoneSimMessageStorage messagesFromJson(const QJsonObject& json,
 
 QJsonObject messagesToJson(const PhoneSimMessageStorage& storage) {
     QJsonArray messages;
-    for (const auto& [index, message] : storage.messages)
-        messages.append(QJsonObject{{"index", index},
-                                    {"status", message.status},
-                                    {"address", message.address},
-                                    {"addressType", message.addressType},
-                                    {"timestamp", message.timestamp},
-                                    {"text", message.text}});
+    for (const auto& [index, message] : storage.messages) {
+        QJsonObject object = messageToJson(message);
+        object.insert("index", index);
+        messages.append(object);
+    }
     return {{"capacity", storage.capacity}, {"messages", messages}};
 }
 
@@ -116,7 +136,8 @@ PhoneSimTodoItem todoFromJson(const QJsonObject& json) {
     item.month = intOr(json, "month", item.month);
     item.day = intOr(json, "day", item.day);
     item.contents = stringOr(json, "contents", {});
-    item.doneStamp = stringOr(json, "doneStamp", {});
+    item.doneDate = stringOr(json, "doneDate", {});
+    item.doneTime = stringOr(json, "doneTime", {});
     return item;
 }
 
@@ -128,7 +149,8 @@ QJsonObject todoToJson(int index, const PhoneSimTodoItem& item) {
             {"month", item.month},
             {"day", item.day},
             {"contents", item.contents},
-            {"doneStamp", item.doneStamp}};
+            {"doneDate", item.doneDate},
+            {"doneTime", item.doneTime}};
 }
 
 }  // namespace
@@ -166,6 +188,19 @@ PhoneSimState PhoneSimState::fromJson(const QJsonObject& json) {
     state.serviceCentre = stringOr(centre, "address", state.serviceCentre);
     state.serviceCentreType = intOr(centre, "type", state.serviceCentreType);
 
+    const QJsonObject settings = json.value(QLatin1String("messageSettings")).toObject();
+    state.messageFormat = intOr(settings, "format", state.messageFormat);
+    state.showHeader = intOr(settings, "showHeader", state.showHeader);
+    state.sendFirstOctet = intOr(settings, "firstOctet", state.sendFirstOctet);
+    state.sendValidity = intOr(settings, "validity", state.sendValidity);
+    state.sendProtocolId = intOr(settings, "protocolId", state.sendProtocolId);
+    state.sendCoding = intOr(settings, "coding", state.sendCoding);
+    state.newMessageIndication =
+        stringOr(settings, "newMessageIndication", state.newMessageIndication);
+    for (const QJsonValue& value : json.value(QLatin1String("outbox")).toArray())
+        state.outbox.push_back(messageFromJson(value.toObject()));
+    state.nextMessageReference = intOr(json, "nextMessageReference", state.nextMessageReference);
+
     const QJsonObject schedule = json.value(QLatin1String("schedule")).toObject();
     state.scheduleCapacity = intOr(schedule, "capacity", state.scheduleCapacity);
     for (const QJsonValue& value : schedule.value(QLatin1String("entries")).toArray()) {
@@ -193,6 +228,9 @@ QJsonObject PhoneSimState::toJson() const {
     QJsonArray todoItems;
     for (const auto& [index, item] : todos)
         todoItems.append(todoToJson(index, item));
+    QJsonArray sent;
+    for (const PhoneSimMessage& message : outbox)
+        sent.append(messageToJson(message));
 
     return {
         {"maker", maker},
@@ -205,6 +243,15 @@ QJsonObject PhoneSimState::toJson() const {
          QJsonObject{{"sm", messagesToJson(smMessages)}, {"bm", messagesToJson(bmMessages)}}},
         {"selectedMessageStorage", selectedMessageStorage},
         {"serviceCentre", QJsonObject{{"address", serviceCentre}, {"type", serviceCentreType}}},
+        {"messageSettings", QJsonObject{{"format", messageFormat},
+                                        {"showHeader", showHeader},
+                                        {"firstOctet", sendFirstOctet},
+                                        {"validity", sendValidity},
+                                        {"protocolId", sendProtocolId},
+                                        {"coding", sendCoding},
+                                        {"newMessageIndication", newMessageIndication}}},
+        {"outbox", sent},
+        {"nextMessageReference", nextMessageReference},
         {"schedule", QJsonObject{{"capacity", scheduleCapacity}, {"entries", scheduleEntries}}},
         {"todo", QJsonObject{{"capacity", todoCapacity}, {"items", todoItems}}},
     };
@@ -232,21 +279,27 @@ PhoneSimState PhoneSimState::demo() {
 
     state.smMessages.messages = {
         {1,
-         {"REC READ", "+447700900123", 145, "26/12/01,09:14:22+00",
-          "Running late, see you at 10."}},
+         {"REC READ", "+447700900123", 145, "26/12/01,09:14:22+00", "Running late, see you at 10.",
+          4, 0, 0}},
         {2,
          {"REC UNREAD", "+447700900456", 145, "26/12/03,18:40:05+00",
-          "Dinner on Friday? Let me know."}},
+          "Dinner on Friday? Let me know.", 4, 0, 0}},
+        {4, {"STO UNSENT", "+447700900789", 145, {}, "Happy birthday, Mum!", 17, 0, 167}},
     };
     state.schedule = {
         {0, {3, 1, 2026, 12, 9, 10, 30, 10, 15, "Project review"}},
         {1, {4, 0, 2026, 12, 21, 0, 0, 0, 0, "Alice's birthday"}},
     };
     state.todos = {
-        {1, {0, 1, 2026, 12, 10, "Renew car insurance", {}}},
-        {2, {0, 0, 2026, 12, 18, "Buy wrapping paper", {}}},
+        {1, {0, 1, 2026, 12, 10, "Renew car insurance", {}, {}}},
+        {2, {0, 0, 2026, 12, 18, "Buy wrapping paper", {}, {}}},
+        {3, {2, 0, 2026, 12, 4, "Book dentist", "2026/12/03", "17:45"}},
     };
     return state;
+}
+
+QDateTime PhoneSimState::now() const {
+    return fixedClock.isValid() ? fixedClock : QDateTime::currentDateTime();
 }
 
 PhoneSimPhonebook* PhoneSimState::phonebook(const QString& storage) {

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QJsonObject>
 #include <QString>
 #include <map>
+#include <vector>
 
 // Everything the simulated phone remembers. Texts are the phone's 8-bit text, kept as QString
 // (Latin-1 on the wire) so every byte survives a round trip.
@@ -29,6 +31,10 @@ struct PhoneSimMessage {
     int addressType = 129;
     QString timestamp;  // e.g. "26/12/07,10:15:00+04"
     QString text;
+    // Sending parameters of a stored message (SMS-SUBMIT).
+    int firstOctet = 17;
+    int protocolId = 0;
+    int validity = 167;
 
     bool operator==(const PhoneSimMessage&) const = default;
 };
@@ -63,7 +69,9 @@ struct PhoneSimTodoItem {
     int month = 1;
     int day = 1;
     QString contents;
-    QString doneStamp;  // set by the phone when the item is marked done
+    // Stamped by the phone when the item is marked done: "yyyy/MM/dd" and "hh:mm".
+    QString doneDate;
+    QString doneTime;
 
     bool operator==(const PhoneSimTodoItem&) const = default;
 };
@@ -86,11 +94,25 @@ struct PhoneSimState {
     QString selectedMessageStorage = QStringLiteral("sm");  // "sm" or "bm"
     QString serviceCentre = QStringLiteral("+447785016005");
     int serviceCentreType = 145;
+    int messageFormat = 1;  // 1 text mode; PDU mode is not simulated
+    int showHeader = 0;
+    int sendFirstOctet = 17;
+    int sendValidity = 167;
+    int sendProtocolId = 0;
+    int sendCoding = 0;
+    QString newMessageIndication = QStringLiteral("1,1,0,0,0");
+    // Messages the phone sent to the network, oldest first.
+    std::vector<PhoneSimMessage> outbox;
+    int nextMessageReference = 1;
 
     int scheduleCapacity = 50;
     std::map<int, PhoneSimScheduleEntry> schedule;  // slot 0..capacity-1
     int todoCapacity = 50;
-    std::map<int, PhoneSimTodoItem> todos;
+    std::map<int, PhoneSimTodoItem> todos;  // index 1..capacity
+
+    // When valid the phone's clock stands still at this time (tests); not saved.
+    QDateTime fixedClock;
+    QDateTime now() const;
 
     // Members missing from the JSON keep their defaults; extensionUsed, when missing, is counted
     // from the stored dial strings.
