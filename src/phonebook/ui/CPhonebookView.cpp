@@ -20,6 +20,8 @@
 #include "phonebook/ui/PhonebookEntryDialog.h"
 #include "phonebook/ui/PhonebookEntryRules.h"
 #include "phonebook/ui/PhonebookListWidget.h"
+#include "phonebook/ui/PrintPhonebooks.h"
+#include "phonebook/ui/PrintTableFromView.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -500,7 +502,9 @@ void CPhonebookView::toggleFilter() {
 }
 
 void CPhonebookView::print() {
-    // Filled in by the print job.
+    printPhonebooks(window(), phonebookPrintTableFromList(MemorySim, *lists_[MemorySim]),
+                    phonebookPrintTableFromList(MemoryMs, *lists_[MemoryMs]),
+                    phonebookPrintTableFromList(MemoryPc, *lists_[MemoryPc]));
 }
 
 // ---- list events ----
