@@ -30,6 +30,7 @@ StoreOutcome PhoneMemoryTable::StoreNewEntry(PhoneLink& link, int index, const Q
     if (link.phoneFound) {
         const int type = numberTypeOf(dialString);
         if (link.SelectPhonebookMemory(traits_.selectCode) != 0) {
+            rememberPositionOf(index);
             return StoreOutcome::Refused;
         }
         const int code = link.WritePhonebookEntry(index, mode, dialString, type, name);
@@ -45,6 +46,7 @@ StoreOutcome PhoneMemoryTable::StoreNewEntry(PhoneLink& link, int index, const Q
                 link.WritePhonebookEntry(index, mode, stored, type, name);
             }
         } else if (code != 0) {
+            rememberPositionOf(index);
             return StoreOutcome::Refused;
         }
     }

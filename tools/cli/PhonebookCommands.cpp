@@ -17,9 +17,10 @@ void print(const QString& line) {
     std::fputc('\n', stdout);
 }
 
-int fail(const QString& message) {
+// Prints the message; returns the exit code given (2 for a usage error).
+int fail(const QString& message, int exitCode = 2) {
     std::fprintf(stderr, "dexmoro-cli phonebook: %s\n", message.toLocal8Bit().constData());
-    return 2;
+    return exitCode;
 }
 
 struct Options {
@@ -112,7 +113,7 @@ QString parse(const QStringList& arguments, Options& options) {
 
 int load(PhoneLink& link) {
     if (!link.phoneFound) {
-        return fail("no phone answers");
+        return fail("no phone answers", 1);
     }
     StderrProgress progress;
     CSimViewDB sim;
@@ -166,7 +167,7 @@ int runPhoneMemory(PhoneMemoryTable& table, const Options& options,
         table.RefillList(0);
         const int position = table.positionOfIndex(options.index);
         if (position < 0) {
-            return fail(QString("no entry at index %1").arg(options.index));
+            return fail(QString("no entry at index %1").arg(options.index), 1);
         }
         table.DeleteSelected(link(), {position});
         return table.deletedCount() == 1 ? 0 : 1;
@@ -203,7 +204,7 @@ int runPc(CPCListDB& table, const Options& options) {
         table.RefillList(0);
         const int position = table.positionOfIndex(options.index);
         if (position < 0) {
-            return fail(QString("no entry at index %1").arg(options.index));
+            return fail(QString("no entry at index %1").arg(options.index), 1);
         }
         return table.DeleteEntryAt(position) ? 0 : 1;
     }
