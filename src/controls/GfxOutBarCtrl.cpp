@@ -775,10 +775,10 @@ void CGfxOutBarCtrl::mouseReleaseEvent(QMouseEvent* event) {
     endTracking();
     switch (tracking) {
         case Tracking::Header:
-            // Like a push button: only a release on the header pressed opens its folder.
-            if (hit == HitResult{HitFolder, header}) {
-                setSelFolder(header);
-                emit folderChanged(header);
+            // A release over any header opens that header's folder; elsewhere, nothing.
+            if (hit.area == HitFolder) {
+                setSelFolder(hit.index);
+                emit folderChanged(hit.index);
             }
             break;
         case Tracking::Item:
