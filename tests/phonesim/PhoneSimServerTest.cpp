@@ -7,6 +7,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QSerialPort>
+#include <QThread>
 
 #include "support/PhoneSimRunner.h"
 #include "support/TempWorkDir.h"
@@ -116,6 +117,12 @@ TEST(PhoneSimServer, HangsUpWhenTheCommandAfterTheLimitArrives) {
     bool hungUp = false;
     EXPECT_EQ(host.readUntil("OK\r\n", kGenerousMs, &hungUp), QByteArray());
     EXPECT_TRUE(hungUp);
+    // The host sees the hang-up as soon as the master closes; the server thread notes it
+    // just after.
+    QDeadlineTimer deadline(kGenerousMs);
+    while (phone.server().isServing() && !deadline.hasExpired()) {
+        QThread::msleep(5);
+    }
     EXPECT_FALSE(phone.server().isServing());
     // The command that met the hang-up was not carried out.
     EXPECT_EQ(phone.state().sm.entries.count(1), 0u);
