@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QDialog>
+
+// "About Dexmoro": the program's picture, name and version.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    explicit AboutDialog(QWidget* parent = nullptr);
+};

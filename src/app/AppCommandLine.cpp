@@ -1,0 +1,47 @@
+#include "app/AppCommandLine.h"
+
+AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
+    AppCommandLine line;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == "--demo") {
+            line.demo = true;
+        } else if (argument == "--device") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
+                line.error = "--device needs a device path";
+                return line;
+            }
+            line.device = arguments[++i];
+        } else if (argument.startsWith("--device=")) {
+            line.device = argument.mid(9);
+            if (line.device.isEmpty()) {
+                line.error = "--device needs a device path";
+                return line;
+            }
+        } else if (argument == "--help" || argument == "-h") {
+            line.help = true;
+        } else {
+            line.error = "unknown argument: " + argument;
+            return line;
+        }
+    }
+    if (line.demo && !line.device.isEmpty()) {
+        line.error = "--demo and --device cannot be used together";
+    }
+    return line;
+}
+
+QString AppCommandLine::usage() {
+    return "usage: dexmoro [--demo | --device PATH]\n"
+           "  --demo         run against the built-in simulated phone, with demo data\n"
+           "  --device PATH  talk to the phone on this serial device instead of the port setting\n";
+}
+
+bool hasDisplay(const QProcessEnvironment& environment) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        if (!environment.value(name).isEmpty()) {
+            return true;
+        }
+    }
+    return false;
+}

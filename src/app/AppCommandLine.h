@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// The program's own options: --demo (the built-in simulated phone) and --device PATH (a serial
+// device that wins over the port setting).
+struct AppCommandLine {
+    bool demo = false;
+    QString device;
+    bool help = false;
+    QString error;  // set when the arguments cannot be used
+
+    static AppCommandLine parse(const QStringList& arguments);
+    static QString usage();
+};
+
+// Whether a window can be shown at all: a display, or a platform chosen explicitly.
+bool hasDisplay(const QProcessEnvironment& environment);

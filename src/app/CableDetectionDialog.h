@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+
+#include <functional>
+
+class QLineEdit;
+
+// Shown when no phone answered at start-up: go on off-line (OK), stop (Cancel), or choose
+// another port in the Option dialog and try again ("Manual Select").
+class CableDetectionDialog : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The result of exec() after "Manual Select".
+    static constexpr int ManualSelect = 10;
+
+    // runOptionDialog shows the Option dialog modally; by default the real one.
+    explicit CableDetectionDialog(QWidget* parent = nullptr,
+                                  std::function<void(QWidget*)> runOptionDialog = {});
+
+    QString portLine() const;
+
+  private:
+    void manualSelect();
+
+    std::function<void(QWidget*)> runOptionDialog_;
+    QLineEdit* portLine_;
+};

@@ -1,0 +1,3 @@
+#include "RecordingView.h"
+
+QStringList RecordingView::log;
