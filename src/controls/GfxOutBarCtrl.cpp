@@ -770,7 +770,6 @@ void CGfxOutBarCtrl::mouseReleaseEvent(QMouseEvent* event) {
     lastMousePos_ = event->position().toPoint();
     const HitResult hit = hitTest(lastMousePos_);
     const Tracking tracking = tracking_;
-    const int header = pressedHeader_;
     const int item = pressedItem_;
     endTracking();
     switch (tracking) {
