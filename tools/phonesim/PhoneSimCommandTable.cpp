@@ -96,6 +96,15 @@ QByteArray quoted(const QString& text) {
 
 }  // namespace PhoneSimReply
 
+namespace PhoneSimAnswers {
+PhoneSimAnswer ok() {
+    return {PhoneSimReply::ok(), {}};
+}
+PhoneSimAnswer error() {
+    return {PhoneSimReply::error(), {}};
+}
+}  // namespace PhoneSimAnswers
+
 bool phoneSimNumber(const QByteArray& text, int* out) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);

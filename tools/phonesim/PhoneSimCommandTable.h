@@ -46,6 +46,12 @@ QByteArray linesThenOk(const QList<QByteArray>& lines);
 QByteArray quoted(const QString& text);  // "\"text\"" in Latin-1
 }  // namespace PhoneSimReply
 
+// Handler answers that carry nothing but the final result.
+namespace PhoneSimAnswers {
+PhoneSimAnswer ok();
+PhoneSimAnswer error();
+}  // namespace PhoneSimAnswers
+
 // A decimal field (blanks around it allowed); false when it is no number.
 bool phoneSimNumber(const QByteArray& text, int* out);
 

@@ -12,12 +12,8 @@ constexpr int kOperationNotAllowed = 302;
 constexpr int kInvalidIndex = 321;
 constexpr int kMemoryFull = 322;
 
-PhoneSimAnswer ok() {
-    return {PhoneSimReply::ok(), {}};
-}
-PhoneSimAnswer error() {
-    return {PhoneSimReply::error(), {}};
-}
+using PhoneSimAnswers::error;
+using PhoneSimAnswers::ok;
 PhoneSimAnswer cmsError(int code) {
     return {PhoneSimReply::cmsError(code), {}};
 }

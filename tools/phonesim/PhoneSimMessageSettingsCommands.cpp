@@ -6,12 +6,8 @@ namespace {
 
 using Kind = PhoneSimCommand::Kind;
 
-PhoneSimAnswer ok() {
-    return {PhoneSimReply::ok(), {}};
-}
-PhoneSimAnswer error() {
-    return {PhoneSimReply::error(), {}};
-}
+using PhoneSimAnswers::error;
+using PhoneSimAnswers::ok;
 PhoneSimAnswer lines(const QList<QByteArray>& text) {
     return {PhoneSimReply::linesThenOk(text), {}};
 }

@@ -6,12 +6,8 @@ namespace {
 
 using Kind = PhoneSimCommand::Kind;
 
-PhoneSimAnswer ok() {
-    return {PhoneSimReply::ok(), {}};
-}
-PhoneSimAnswer error() {
-    return {PhoneSimReply::error(), {}};
-}
+using PhoneSimAnswers::error;
+using PhoneSimAnswers::ok;
 
 bool inRange(const PhoneSimPhonebook& book, int index) {
     return index >= 1 && index <= book.capacity;

@@ -6,12 +6,8 @@ namespace {
 
 using Kind = PhoneSimCommand::Kind;
 
-PhoneSimAnswer ok() {
-    return {PhoneSimReply::ok(), {}};
-}
-PhoneSimAnswer error() {
-    return {PhoneSimReply::error(), {}};
-}
+using PhoneSimAnswers::error;
+using PhoneSimAnswers::ok;
 
 QByteArray twoDigits(int value) {
     return QByteArray::number(value).rightJustified(2, '0');
