@@ -1,6 +1,57 @@
+#include <QApplication>
+#include <QProcessEnvironment>
+
 #include <cstdio>
 
-int main() {
-    std::fprintf(stderr, "dexmoro: the window is not built yet\n");
-    return 1;
+#include "app/AppCommandLine.h"
+#include "app/CDexmoroApp.h"
+#include "app/DemoPhone.h"
+#include "phone/PhoneLink.h"
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    }
+    const AppCommandLine line = AppCommandLine::parse(arguments);
+    if (line.help) {
+        std::fputs(qPrintable(AppCommandLine::usage()), stdout);
+        return 0;
+    }
+    if (!line.error.isEmpty()) {
+        std::fprintf(stderr, "dexmoro: %s\n%s", qPrintable(line.error),
+                     qPrintable(AppCommandLine::usage()));
+        return 2;
+    }
+    // Checked before the application object exists: without a display Qt would abort.
+    if (!hasDisplay(QProcessEnvironment::systemEnvironment())) {
+        std::fprintf(stderr,
+                     "dexmoro: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "Run it inside a desktop session, or choose a Qt platform with "
+                     "QT_QPA_PLATFORM (for instance QT_QPA_PLATFORM=xcb).\n");
+        return 1;
+    }
+
+    QApplication application(argc, argv);
+    QApplication::setOrganizationName("QUILLON");
+    QApplication::setApplicationName("Dexmoro");
+
+    DemoPhone demo;
+    if (line.demo) {
+        QString error;
+        if (!demo.start(&error)) {
+            std::fprintf(stderr, "dexmoro: %s\n", qPrintable(error));
+            return 1;
+        }
+        std::fprintf(stderr, "dexmoro: demo phone on %s, data in %s\n",
+                     qPrintable(demo.devicePath()), qPrintable(demo.workDir()));
+    } else if (!line.device.isEmpty()) {
+        PhoneLink::setDevicePathOverride(line.device);
+    }
+
+    CDexmoroApp app;
+    if (!app.InitInstance()) {
+        return 0;
+    }
+    return application.exec();
 }

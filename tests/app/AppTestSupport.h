@@ -16,6 +16,7 @@ class AppTest : public ::testing::Test {
     TempWorkDir workDir;
 };
 
-// A link whose port never opens (no real device is touched), marked as having found the
-// phone or not.
+// A link that touches no real device, marked as having found the phone or not and as having
+// opened its port or not (a found phone had its port open).
+std::unique_ptr<PhoneLink> makeTestLink(bool phoneFound, bool portOpen);
 std::unique_ptr<PhoneLink> makeTestLink(bool phoneFound);

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "phone/ApplicationPhone.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
@@ -29,15 +30,6 @@ bool startedOnce = false;
 
 // A port number beyond any serial port: the link stays closed without touching a device.
 constexpr int kNoPort = 255;
-
-struct ApplicationPhone {
-    PhoneLink* link = nullptr;
-    bool online = false;
-};
-
-ApplicationPhone applicationPhone() {
-    return {};
-}
 
 constexpr int kCopyPauseMs = 1500;
 

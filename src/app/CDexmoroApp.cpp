@@ -1,0 +1,123 @@
+#include "app/CDexmoroApp.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "app/CDexmoroDoc.h"
+#include "app/CableDetectionDialog.h"
+#include "app/ResourceSets.h"
+#include "phone/ApplicationPhone.h"
+#include "phone/DetectPort.h"
+#include "phone/PhoneLink.h"
+#include "phone/Registry.h"
+#include "platform/Prompter.h"
+#include "platform/ui/MessageBoxPrompter.h"
+
+namespace {
+CDexmoroApp* theApp = nullptr;
+
+StartupSeams withDefaults(StartupSeams seams) {
+    if (!seams.detectPort) {
+        seams.detectPort = [] { DetectPort(SysfsRegistry()); };
+    }
+    if (!seams.makeLink) {
+        seams.makeLink = [] { return std::make_unique<PhoneLink>(); };
+    }
+    if (!seams.runCableDetection) {
+        seams.runCableDetection = [] {
+            CableDetectionDialog dialog;
+            return dialog.exec();
+        };
+    }
+    if (!seams.queryFeatureMask) {
+        seams.queryFeatureMask = [](PhoneLink& link) { return link.QueryFeatureMask(); };
+    }
+    if (!seams.screenArea) {
+        seams.screenArea = [] {
+            const QScreen* screen = QGuiApplication::primaryScreen();
+            return screen ? screen->availableGeometry().size() : QSize(1024, 768);
+        };
+    }
+    return seams;
+}
+}  // namespace
+
+CDexmoroApp::CDexmoroApp(StartupSeams seams) : seams_(withDefaults(std::move(seams))) {
+    theApp = this;
+}
+
+CDexmoroApp::~CDexmoroApp() {
+    frame_.reset();
+    if (applicationPhone().link == link.get()) {
+        setApplicationPhone(nullptr, false);
+    }
+    if (prompter_ && &currentPrompter() == prompter_.get()) {
+        setCurrentPrompter(nullptr);
+    }
+    if (theApp == this) {
+        theApp = nullptr;
+    }
+}
+
+CDexmoroApp* CDexmoroApp::instance() {
+    return theApp;
+}
+
+bool CDexmoroApp::InitInstance() {
+    if (seams_.useMessageBoxes) {
+        prompter_ = std::make_unique<MessageBoxPrompter>();
+        setCurrentPrompter(prompter_.get());
+    }
+    title_ = BaseTitle;
+
+    seams_.detectPort();
+    if (!runConnectionLoop()) {
+        return false;
+    }
+
+    online = link->phoneFound ? 1 : 0;
+    if (!online) {
+        title_ += OfflineSuffix;
+    }
+    // A port that never opened cannot name features: asking it would only show the port error
+    // box, and the answer would be "none" (the full set) anyway.
+    const int mask = link->connected ? seams_.queryFeatureMask(*link) : 0;
+    g_featureMask = effectiveFeatureMask(mask);
+
+    setApplicationPhone(link.get(), online != 0);
+
+    document_ = std::make_unique<CDexmoroDoc>();
+    frame_ = std::make_unique<CMainFrame>(link.get(), g_featureMask, seams_.viewFactory,
+                                          seams_.frameHooks);
+    frame_->setWindowTitle(title_);
+    if (prompter_) {
+        prompter_->setOwner(frame_.get());
+    }
+    showMainWindow(frame_.get(), seams_.screenArea());
+    return true;
+}
+
+bool CDexmoroApp::runConnectionLoop() {
+    for (;;) {
+        link = seams_.makeLink();
+        if (link->phoneFound) {
+            return true;
+        }
+        const int answer = seams_.runCableDetection();
+        if (answer == CableDetectionDialog::ManualSelect) {
+            link.reset();
+            continue;
+        }
+        return answer == QDialog::Accepted;
+    }
+}
+
+void CDexmoroApp::showMainWindow(QWidget* frame, const QSize& screenArea) {
+    if (screenArea.width() > 1024 || screenArea.height() > 768) {
+        frame->showNormal();
+    } else {
+        frame->showMaximized();
+    }
+    frame->update();
+}

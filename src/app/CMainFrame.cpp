@@ -1,0 +1,439 @@
+#include "app/CMainFrame.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "app/AboutDialog.h"
+#include "app/CommandRouting.h"
+#include "app/NavigationContents.h"
+#include "app/SplashWindow.h"
+#include "app/ToolbarImages.h"
+#include "calllog/ui/CallView.h"
+#include "controls/GfxOutBarCtrl.h"
+#include "controls/OutBarImages.h"
+#include "db/DatabaseSchema.h"
+#include "db/Recordset.h"
+#include "link/Transact.h"
+#include "phone/PhoneLink.h"
+#include "phonebook/DeletionTables.h"
+#include "phonebook/ui/CPhonebookView.h"
+#include "platform/ui/LoadProgressWindow.h"
+#include "scheduler/ui/CSchedulerView.h"
+#include "sms/ui/CSmsView.h"
+#include "todo/ui/CTodolistView.h"
+
+namespace {
+constexpr int kSplashWaitMs = 1500;
+
+OutBarImageList featureImageList(int feature) {
+    switch (feature) {
+        case PhonebookFolder:
+            return OutBarImages::phonebook();
+        case SmsFolder:
+            return OutBarImages::messages();
+        case SchedulerFolder:
+            return OutBarImages::scheduler();
+        case TodoFolder:
+            return OutBarImages::todo();
+        default:
+            return {};
+    }
+}
+const QString kToolbarGroup = "Toolbar";
+
+void waitShowingSplash() {
+    QEventLoop loop;
+    QTimer::singleShot(kSplashWaitMs, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+}  // namespace
+
+QWidget* createFeatureView(int view) {
+    switch (view) {
+        case PhonebookViewNo:
+            return new CPhonebookView;
+        case SmsViewNo:
+            return new CSmsView;
+        case CallViewNo:
+            return new CCallView;
+        case SchedulerViewNo:
+            return new CSchedulerView;
+        case TodoViewNo:
+            return new CTodolistView;
+        default:
+            return nullptr;
+    }
+}
+
+CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory, FrameHooks hooks)
+    : link_(link),
+      featureMask_(effectiveFeatureMask(featureMask)),
+      viewFactory_(viewFactory ? std::move(viewFactory) : ViewFactory(createFeatureView)),
+      hooks_(std::move(hooks)) {
+    resize(1024, 768);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        move(screen->availableGeometry().center() - rect().center());
+    }
+
+    createMenus();
+    createToolBar();
+    createStatusBar();
+
+    if (SplashWindow::showIfEnabled()) {
+        waitShowingSplash();
+    }
+
+    openSharedRecordsets();
+
+    progress_ = std::make_unique<LoadProgressWindow>(this);
+    progress_->create();
+    setCurrentProgress(progress_.get());
+
+    alarmTimer_.setInterval(AlarmPeriodMs);
+    connect(&alarmTimer_, &QTimer::timeout, this, &CMainFrame::alarmTick);
+    alarmTimer_.start();
+
+    createClient();
+}
+
+CMainFrame::~CMainFrame() {
+    if (&currentProgress() == progress_.get()) {
+        setCurrentProgress(nullptr);
+    }
+}
+
+void CMainFrame::openSharedRecordsets() {
+    // Reminders, SIM, phone memory, messages, to-do items and the phone's schedule.
+    const QList<std::pair<QString, QString>> tables = {
+        {kSchedulerDbFile, "reminder"}, {kPhonebookDbFile, "sim"},
+        {kPhonebookDbFile, "ms"},       {kSmsDbFile, "SMS"},
+        {kToDoListDbFile, "Todolist"},  {kSchedulerDbFile, "phone_schedule"}};
+    for (const auto& [file, table] : tables) {
+        auto recordset = std::make_unique<Recordset>(file, table);
+        recordset->Open();
+        recordsets_.push_back(std::move(recordset));
+    }
+}
+
+Recordset* CMainFrame::sharedRecordset(const QString& tableName) const {
+    for (const std::unique_ptr<Recordset>& recordset : recordsets_) {
+        if (recordset->tableName() == tableName) {
+            return recordset.get();
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::createMenus() {
+    for (const MenuSpec& menuDef : menuSetForMask(featureMask_)) {
+        QMenu* menu = menuBar()->addMenu(menuDef.title);
+        for (const CommandSpec& item : menuDef.items) {
+            addCommand(menu, item, menuDef.title);
+        }
+        connect(menu, &QMenu::aboutToShow, this, &CMainFrame::updateCommandStates);
+    }
+}
+
+QAction* CMainFrame::addCommand(QMenu* menu, const CommandSpec& command, const QString& menuTitle) {
+    if (command.separator) {
+        return menu->addSeparator();
+    }
+    if (!command.submenu.isEmpty()) {
+        QMenu* popup = menu->addMenu(command.text);
+        for (const CommandSpec& item : command.submenu) {
+            addCommand(popup, item, menuTitle);
+        }
+        return popup->menuAction();
+    }
+    QAction* action = makeAction(command, menuTitle);
+    menu->addAction(action);
+    return action;
+}
+
+QAction* CMainFrame::makeAction(const CommandSpec& command, const QString& group) {
+    auto* action = new QAction(command.text, this);
+    action->setStatusTip(command.statusTip);
+    if (!command.toolTip.isEmpty()) {
+        action->setToolTip(command.toolTip);
+    }
+    action->setProperty("commandGroup", group);
+    if (command.checkable) {
+        action->setCheckable(true);
+        action->setChecked(true);
+        const QByteArray slot = command.slot;
+        connect(action, &QAction::toggled, this, [this, slot](bool on) {
+            QMetaObject::invokeMethod(this, slot.constData(), Qt::DirectConnection,
+                                      Q_ARG(bool, on));
+        });
+    } else {
+        connect(action, &QAction::triggered, this, [this, command] { runCommand(command); });
+    }
+    actions_.append({action, command});
+    return action;
+}
+
+void CMainFrame::createToolBar() {
+    toolBar_ = addToolBar("Toolbar");
+    toolBar_->setObjectName("toolbar");
+    toolBar_->setIconSize(QSize(32, 32));
+    toolBar_->setMovable(true);
+    const QList<CommandSpec> commands = toolbarCommands();
+    for (int i = 0; i < commands.size(); ++i) {
+        QAction* action = makeAction(commands[i], kToolbarGroup);
+        action->setIcon(toolbarIcon(i));
+        toolBar_->addAction(action);
+        if (i == 0) {
+            newAction_ = action;
+        }
+    }
+    newScheduleMenu_ = new QMenu(this);
+    for (const CommandSpec& kind : newScheduleCommands()) {
+        newScheduleMenu_->addAction(makeAction(kind, kToolbarGroup));
+    }
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    for (const char* indicator : {"CAP", "NUM", "SCRL"}) {
+        auto* pane = new QLabel(indicator, bar);
+        pane->setObjectName(indicator);
+        pane->setEnabled(false);
+        pane->setFrameShape(QFrame::Panel);
+        pane->setFrameShadow(QFrame::Sunken);
+        bar->addPermanentWidget(pane);
+    }
+    bar->showMessage("Ready");
+}
+
+void CMainFrame::createClient() {
+    splitter_ = new QSplitter(Qt::Horizontal, this);
+    splitter_->setObjectName("frameSplitter");
+    splitter_->setChildrenCollapsible(true);
+    splitter_->setOpaqueResize(false);
+    splitter_->setHandleWidth(4);
+    splitter_->setFrameShape(QFrame::NoFrame);
+
+    bar_ = new CGfxOutBarCtrl(splitter_);
+    bar_->setImageList(featureImageList(PhonebookFolder), CGfxOutBarCtrl::LargeImages);
+    bar_->setImageList(OutBarImages::smallBullet(), CGfxOutBarCtrl::SmallImages);
+    const QList<FolderSpec> folders = foldersForMask(featureMask_);
+    for (const FolderSpec& folder : folders) {
+        const int position = bar_->addFolder(folder.name, folder.feature);
+        for (const QString& item : folder.items) {
+            bar_->insertItem(position, -1, item, 0, 0);
+        }
+    }
+    bar_->setSelFolder(0);
+    bar_->finishAnimation();
+    bar_->setSmallIconView(true);
+    connect(bar_, &CGfxOutBarCtrl::folderChanged, this, &CMainFrame::SwitchFolder);
+    connect(bar_, &CGfxOutBarCtrl::itemClicked, this, &CMainFrame::itemClicked);
+    splitter_->addWidget(bar_);
+
+    // The first view is the one of the first folder: the phonebook's wherever the phone has one.
+    const int firstView = folders.isEmpty() ? PhonebookViewNo : viewForFeature(folders[0].feature);
+    view_ = viewFactory_(firstView);
+    currentView_ = firstView;
+    splitter_->addWidget(view_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    const int client = width();
+    // The view's pane takes what the bar leaves, and never less than a quarter of the width.
+    splitter_->setSizes({BarWidth, std::max(client / 4, client - BarWidth)});
+    setCentralWidget(splitter_);
+    updateCommandStates();
+}
+
+void CMainFrame::SwitchFolder(int position) {
+    if (position < 0 || position >= bar_->folderCount()) {
+        return;
+    }
+    currentFolder_ = position;
+    todoPriorityOn_ = true;
+    g_slowPoll = false;
+    const int feature = bar_->folderData(position);
+    if (feature != SchedulerFolder) {
+        setNewButtonDropDown(false);
+    }
+    bar_->setImageList(featureImageList(feature), CGfxOutBarCtrl::LargeImages);
+    switch (feature) {
+        case PhonebookFolder:
+            ShowView(PhonebookViewNo);
+            break;
+        case SmsFolder:
+            ShowView(SmsViewNo);
+            break;
+        case SchedulerFolder:
+            if (schedulerNotVisited_) {
+                if (link_ && link_->phoneFound && hooks_.loadPhoneSchedule) {
+                    hooks_.loadPhoneSchedule();
+                }
+                ShowView(SchedulerViewNo);
+                if (hooks_.previousScheduleCheck) {
+                    hooks_.previousScheduleCheck();
+                }
+                schedulerNotVisited_ = false;
+            } else {
+                ShowView(SchedulerViewNo);
+            }
+            setNewButtonDropDown(true);
+            break;
+        case TodoFolder:
+            ShowView(TodoViewNo);
+            break;
+        default:
+            break;
+    }
+    toolBar_->update();
+}
+
+void CMainFrame::ShowView(int view) {
+    if (view == currentView_) {
+        return;
+    }
+    QWidget* next = viewFactory_(view);
+    if (!next) {
+        return;
+    }
+    QWidget* previous = splitter_->replaceWidget(1, next);
+    view_ = next;
+    currentView_ = view;
+    if (previous) {
+        previous->close();
+        previous->deleteLater();
+    }
+    updateCommandStates();
+}
+
+void CMainFrame::itemClicked(int item) {
+    const int feature = bar_->folderData(currentFolder_);
+    if (feature == TodoFolder && item == 3) {
+        todoPriorityOn_ = !todoPriorityOn_;
+    }
+    const std::optional<ViewCall> call = itemClickCall(feature, item, todoPriorityOn_);
+    if (call && call->view == currentView_) {
+        invokeCommand(view_, call->slot, call->arguments);
+    }
+}
+
+void CMainFrame::alarmTick() {
+    if ((!link_ || !link_->phoneFound) && hooks_.alarmCheck) {
+        hooks_.alarmCheck();
+    }
+}
+
+void CMainFrame::runCommand(const CommandSpec& command) {
+    QList<int> arguments;
+    if (command.argument >= 0) {
+        arguments.append(command.argument);
+    }
+    if (command.target == CommandTarget::Frame) {
+        invokeCommand(this, command.slot, arguments);
+        return;
+    }
+    if (command.view >= 0 && command.view != currentView_) {
+        return;
+    }
+    invokeCommand(view_, command.slot, arguments);
+}
+
+void CMainFrame::updateCommandStates() {
+    for (const RoutedAction& routed : actions_) {
+        const CommandSpec& command = routed.command;
+        if (command.target == CommandTarget::Frame) {
+            continue;
+        }
+        const bool ownView = command.view < 0 || command.view == currentView_;
+        routed.action->setEnabled(
+            ownView && hasCommandSlot(view_, command.slot, command.argument >= 0 ? 1 : 0));
+    }
+}
+
+QToolButton* CMainFrame::newButton() const {
+    return qobject_cast<QToolButton*>(toolBar_->widgetForAction(newAction_));
+}
+
+QAction* CMainFrame::commandAction(const QString& menuTitle, const QString& text) const {
+    for (const RoutedAction& routed : actions_) {
+        if (routed.action->property("commandGroup").toString() == menuTitle &&
+            routed.action->text() == text) {
+            return routed.action;
+        }
+    }
+    return nullptr;
+}
+
+void CMainFrame::setNewButtonDropDown(bool dropDown) {
+    QToolButton* button = newButton();
+    if (!button) {
+        return;
+    }
+    if (dropDown) {
+        button->setMenu(newScheduleMenu_);
+        button->setPopupMode(QToolButton::MenuButtonPopup);
+    } else {
+        button->setMenu(nullptr);
+        button->setPopupMode(QToolButton::DelayedPopup);
+    }
+}
+
+void CMainFrame::about() {
+    AboutDialog dialog(this);
+    dialog.exec();
+}
+
+void CMainFrame::helpContents() {
+    // The help window comes with the help page.
+}
+
+void CMainFrame::linkProgram() {
+    // Choosing the linked program comes with the linked-program commands.
+}
+
+void CMainFrame::executeLinkedProgram() {
+    // Starting the linked program comes with the linked-program commands.
+}
+
+void CMainFrame::sca() {
+    // The service centre dialog comes with the service centre command.
+}
+
+void CMainFrame::hyperTerminal() {
+    // Starting the terminal program comes with the linked-program commands.
+}
+
+void CMainFrame::setToolBarShown(bool shown) {
+    toolBar_->setVisible(shown);
+}
+
+void CMainFrame::setStatusBarShown(bool shown) {
+    statusBar()->setVisible(shown);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        progress_->destroy();
+        for (const std::unique_ptr<Recordset>& recordset : recordsets_) {
+            recordset->Close();
+        }
+        emptyDeletionTables();
+        alarmTimer_.stop();
+    }
+    event->accept();
+}
+
+void CMainFrame::emptyDeletionTables() {
+    // Rows deleted during this run can be restored only during this run.
+    EmptyPhonebookDeletionTables();
+}

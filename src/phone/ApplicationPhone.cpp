@@ -1,0 +1,13 @@
+#include "phone/ApplicationPhone.h"
+
+namespace {
+ApplicationPhone current;
+}
+
+ApplicationPhone applicationPhone() {
+    return current;
+}
+
+void setApplicationPhone(PhoneLink* link, bool online) {
+    current = {link, link != nullptr && online};
+}

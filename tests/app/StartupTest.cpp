@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+
+#include "AppTestSupport.h"
+#include "ModalScript.h"
+#include "RecordingView.h"
+#include "app/CDexmoroApp.h"
+#include "app/CableDetectionDialog.h"
+#include "controls/GfxOutBarCtrl.h"
+#include "phone/PhoneLink.h"
+#include "platform/Profile.h"
+#include "support/ScriptedPrompter.h"
+
+namespace {
+// Start-up with every outside answer scripted: the links it makes (found or not, in order),
+// the cable dialog's answers and the phone's feature mask.
+class StartupTest : public AppTest {
+  protected:
+    StartupSeams seams() {
+        StartupSeams s;
+        s.useMessageBoxes = false;
+        s.detectPort = [this] { ++detections; };
+        s.makeLink = [this] {
+            portsTried.append(Profile::intValue("CONFIG", "PORT", 3));
+            const bool found = !linksFound.isEmpty() && linksFound.takeFirst();
+            return makeTestLink(found, found || portOpens);
+        };
+        s.runCableDetection = [this] {
+            ++dialogs;
+            return answers.isEmpty() ? int(QDialog::Rejected) : answers.takeFirst();
+        };
+        s.queryFeatureMask = [this](PhoneLink&) {
+            ++maskQueries;
+            return phoneMask;
+        };
+        s.screenArea = [] { return QSize(1280, 1024); };
+        s.viewFactory = [](int view) { return new RecordingView(view); };
+        return s;
+    }
+
+    QList<bool> linksFound;
+    QList<int> answers;
+    QList<int> portsTried;
+    int phoneMask = 15;
+    bool portOpens = false;
+    int detections = 0;
+    int dialogs = 0;
+    int maskQueries = 0;
+    ScriptedPrompter prompter;
+};
+}  // namespace
+
+TEST_F(StartupTest, AFoundPhoneStartsOnlineWithItsMask) {
+    linksFound = {true};
+    phoneMask = 10;
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(detections, 1);
+    EXPECT_EQ(dialogs, 0);
+    EXPECT_EQ(app.online, 1);
+    EXPECT_EQ(g_featureMask, 10);
+    EXPECT_EQ(app.title(), "QUILLON Dexmoro");
+    ASSERT_TRUE(app.mainFrame());
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro");
+    EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 2);
+    EXPECT_EQ(app.mainFrame()->link(), app.link.get());
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+    EXPECT_EQ(CDexmoroApp::instance(), &app);
+}
+
+TEST_F(StartupTest, OkInTheCableDialogStartsOfflineOutOfServiceWithTheFullSet) {
+    answers = {QDialog::Accepted};
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(app.online, 0);
+    EXPECT_EQ(maskQueries, 0);
+    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith(" - Out of Service"));
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
+    EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 4);
+}
+
+TEST_F(StartupTest, AnOpenPortWithoutTheMakersAnswerIsStillAskedForItsFeatures) {
+    portOpens = true;
+    phoneMask = 12;
+    answers = {QDialog::Accepted};
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(app.online, 0);
+    EXPECT_EQ(maskQueries, 1);
+    EXPECT_EQ(g_featureMask, 12);
+    EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 2);
+}
+
+TEST_F(StartupTest, CancelInTheCableDialogEndsStartUpWithoutAWindow) {
+    answers = {QDialog::Rejected};
+    CDexmoroApp app(seams());
+    EXPECT_FALSE(app.InitInstance());
+    EXPECT_EQ(app.mainFrame(), nullptr);
+    EXPECT_TRUE(prompter.prompts().isEmpty());
+}
+
+TEST_F(StartupTest, ManualSelectTriesAgainOnTheNewPort) {
+    Profile::setValue("CONFIG", "PORT", 3);
+    linksFound = {false, true};
+    answers = {CableDetectionDialog::ManualSelect};
+    StartupSeams s = seams();
+    s.runCableDetection = [this] {
+        ++dialogs;
+        Profile::setValue("CONFIG", "PORT", 2);  // what the Option dialog stores
+        return answers.takeFirst();
+    };
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(portsTried, (QList<int>{3, 2}));
+    EXPECT_EQ(app.online, 1);
+}
+
+TEST_F(StartupTest, ManualSelectThroughTheRealDialogsThenOk) {
+    Profile::setValue("CONFIG", "PORT", 3);
+    StartupSeams s = seams();
+    s.runCableDetection = {};  // the real cable dialog and Option dialog
+    ModalScript script;
+    script.then([](QWidget* cable) { clickButton(cable, "Manual Select"); })
+        .then([](QWidget* option) {
+            checkRadio(option, "COM2");
+            clickButton(option, "OK");
+        })
+        .then([](QWidget* cable) { clickButton(cable, "OK"); });
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(script.titles, (QStringList{"Quillon Velmarlink Cable Detection", "Option",
+                                          "Quillon Velmarlink Cable Detection"}));
+    EXPECT_EQ(portsTried, (QList<int>{3, 2}));
+    EXPECT_EQ(app.online, 0);
+}
+
+TEST_F(StartupTest, ASilentPhoneMaskFallsBackToTheFullSet) {
+    linksFound = {true};
+    phoneMask = 0;
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 4);
+}
+
+TEST_F(StartupTest, ScreenSizeDecidesBetweenMaximizedAndTheCreatedSize) {
+    QWidget exact;
+    exact.resize(1024, 768);
+    CDexmoroApp::showMainWindow(&exact, QSize(1024, 768));
+    EXPECT_TRUE(exact.isMaximized());
+
+    QWidget wider;
+    wider.resize(1024, 768);
+    CDexmoroApp::showMainWindow(&wider, QSize(1025, 768));
+    EXPECT_FALSE(wider.isMaximized());
+    EXPECT_EQ(wider.size(), QSize(1024, 768));
+
+    QWidget taller;
+    CDexmoroApp::showMainWindow(&taller, QSize(1024, 769));
+    EXPECT_FALSE(taller.isMaximized());
+
+    QWidget smaller;
+    CDexmoroApp::showMainWindow(&smaller, QSize(800, 600));
+    EXPECT_TRUE(smaller.isMaximized());
+}
+
+TEST_F(StartupTest, StartUpShowsTheFrameMaximizedOnASmallScreen) {
+    linksFound = {true};
+    StartupSeams s = seams();
+    s.screenArea = [] { return QSize(1024, 768); };
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_TRUE(app.mainFrame()->isMaximized());
+}
