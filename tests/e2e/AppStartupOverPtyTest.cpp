@@ -1,0 +1,134 @@
+// Start-up of the desktop program against the simulated phone over a real pseudo-terminal:
+// the real link, the phone's feature mask, the frame and the phonebook's first load.
+
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QProcess>
+
+#include "app/CDexmoroApp.h"
+#include "app/SplashWindow.h"
+#include "controls/GfxOutBarCtrl.h"
+#include "db/DatabaseConnection.h"
+#include "db/DatabaseSchema.h"
+#include "db/Recordset.h"
+#include "phone/ApplicationPhone.h"
+#include "phone/PhoneLink.h"
+#include "phonebook/DeletionTables.h"
+#include "phonebook/ui/CPhonebookView.h"
+#include "platform/Profile.h"
+#include "support/PhoneSimRunner.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempWorkDir.h"
+
+namespace {
+
+class AppStartupOverPty : public ::testing::Test {
+  protected:
+    AppStartupOverPty() {
+        Profile::useFolder(dir.path());
+        SplashWindow::setEnabled(false);
+        CPhonebookView::resetFirstStart();
+    }
+    ~AppStartupOverPty() override {
+        PhoneLink::setDevicePathOverride({});
+        closeAllDatabases();
+        Profile::useFolder({});
+    }
+
+    StartupSeams seams() {
+        StartupSeams s;
+        s.useMessageBoxes = false;
+        s.detectPort = [] {};
+        s.runCableDetection = [this] {
+            ++cableDialogs;
+            return int(QDialog::Accepted);
+        };
+        s.screenArea = [] { return QSize(1280, 1024); };
+        return s;
+    }
+
+    static int rowCount(const QString& table) {
+        Recordset rows(kPhonebookDbFile, table);
+        return rows.Open() ? rows.FullRecordCount() : -1;
+    }
+
+    TempWorkDir dir;
+    ScriptedPrompter prompter;
+    int cableDialogs = 0;
+};
+
+}  // namespace
+
+TEST_F(AppStartupOverPty, FoundPhoneGivesItsFeaturesAndFillsThePhonebooksOnce) {
+    PhoneSimState state = PhoneSimState::demo();
+    state.featureMask = 14;
+    PhoneSimRunner phone(state);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    PhoneLink::setDevicePathOverride(phone.slavePath());
+
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(cableDialogs, 0);
+    EXPECT_EQ(app.online, 1);
+    EXPECT_EQ(g_featureMask, 14);
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro");
+    EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 3);
+    EXPECT_EQ(applicationPhone().link, app.link.get());
+    EXPECT_TRUE(applicationPhone().online);
+
+    // The first phonebook view read both memories of the phone.
+    EXPECT_EQ(rowCount("sim"), state.sm.used());
+    EXPECT_EQ(rowCount("ms"), state.me.used());
+    auto* view = qobject_cast<CPhonebookView*>(app.mainFrame()->view());
+    ASSERT_NE(view, nullptr);
+
+    // Deleting from the PC list leaves a row to restore; closing the window forgets it.
+    CPTemp().AddDeletedRow(PcPhonebookEntry{});
+    EXPECT_EQ(rowCount("pTemp"), 1);
+    app.mainFrame()->close();
+    EXPECT_EQ(rowCount("pTemp"), 0);
+    EXPECT_EQ(rowCount("sim"), state.sm.used());
+}
+
+TEST_F(AppStartupOverPty, AnotherMakersPhoneStartsOutOfServiceAfterTheCableDialog) {
+    PhoneSimState state = PhoneSimState::demo();
+    state.maker = "Othermake";
+    state.featureMask = 12;
+    PhoneSimRunner phone(state);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    PhoneLink::setDevicePathOverride(phone.slavePath());
+
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(cableDialogs, 1);
+    EXPECT_EQ(app.online, 0);
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
+    // The port is open, so the phone is still asked which features it has.
+    EXPECT_EQ(g_featureMask, 12);
+    EXPECT_FALSE(applicationPhone().online);
+    // Off-line the phonebooks are not read.
+    EXPECT_EQ(rowCount("sim"), 0);
+}
+
+TEST(DexmoroProgram, WithoutADisplayItSaysSoInsteadOfCrashing) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+        environment.remove(name);
+    }
+    program.setProcessEnvironment(environment);
+    program.start(DEXMORO_APP_PATH, {"--demo"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), 1);
+    EXPECT_TRUE(program.readAllStandardError().contains("no display found"));
+}
+
+TEST(DexmoroProgram, BadArgumentsAreUsageErrors) {
+    QProcess program;
+    program.start(DEXMORO_APP_PATH, {"--demo", "--device", "/dev/null"});
+    ASSERT_TRUE(program.waitForFinished(30000));
+    EXPECT_EQ(program.exitCode(), 2);
+    EXPECT_TRUE(program.readAllStandardError().contains("usage: dexmoro"));
+}
