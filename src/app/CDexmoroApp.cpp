@@ -1,7 +1,9 @@
 #include "app/CDexmoroApp.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 
 #include "app/CDexmoroDoc.h"
@@ -12,6 +14,7 @@
 #include "phone/PhoneLink.h"
 #include "phone/Registry.h"
 #include "platform/Prompter.h"
+#include "platform/QuitRequest.h"
 #include "platform/ui/MessageBoxPrompter.h"
 
 namespace {
@@ -48,6 +51,9 @@ CDexmoroApp::CDexmoroApp(StartupSeams seams) : seams_(withDefaults(std::move(sea
 }
 
 CDexmoroApp::~CDexmoroApp() {
+    if (frame_) {
+        setApplicationQuitHandler(nullptr);
+    }
     frame_.reset();
     if (applicationPhone().link == link.get()) {
         setApplicationPhone(nullptr, false);
@@ -94,6 +100,19 @@ bool CDexmoroApp::InitInstance() {
     if (prompter_) {
         prompter_->setOwner(frame_.get());
     }
+    // A lost phone ends the program through the window's own closing, so that what closing
+    // cleans up is cleaned up then too.
+    setApplicationQuitHandler([frame = QPointer<CMainFrame>(frame_.get())] {
+        QMetaObject::invokeMethod(
+            qApp,
+            [frame] {
+                if (frame) {
+                    frame->close();
+                }
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
+    });
     showMainWindow(frame_.get(), seams_.screenArea());
     return true;
 }

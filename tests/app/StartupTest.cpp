@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include "AppTestSupport.h"
@@ -9,7 +10,9 @@
 #include "app/CableDetectionDialog.h"
 #include "controls/GfxOutBarCtrl.h"
 #include "phone/PhoneLink.h"
+#include "phonebook/DeletionTables.h"
 #include "platform/Profile.h"
+#include "platform/QuitRequest.h"
 #include "support/ScriptedPrompter.h"
 
 namespace {
@@ -135,6 +138,18 @@ TEST_F(StartupTest, ManualSelectThroughTheRealDialogsThenOk) {
                                           "Quillon Velmarlink Cable Detection"}));
     EXPECT_EQ(portsTried, (QList<int>{3, 2}));
     EXPECT_EQ(app.online, 0);
+}
+
+TEST_F(StartupTest, AQuitRequestClosesTheWindowSoItsClosingRuns) {
+    linksFound = {true};
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    CPTemp().AddDeletedRow(PcPhonebookEntry{});
+    requestApplicationQuit();
+    EXPECT_TRUE(app.mainFrame()->isVisible());  // only once the current command is done
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(app.mainFrame()->isVisible());
+    EXPECT_TRUE(CPTemp().isEmpty());
 }
 
 TEST_F(StartupTest, ASilentPhoneMaskFallsBackToTheFullSet) {
