@@ -15,7 +15,10 @@
 
 #include "app/AboutDialog.h"
 #include "app/CommandRouting.h"
+#include "app/HelpWindow.h"
 #include "app/NavigationContents.h"
+#include "app/ProgramFileDialog.h"
+#include "app/ServiceCentreDialog.h"
 #include "app/SplashWindow.h"
 #include "app/ToolbarImages.h"
 #include "calllog/ui/CallView.h"
@@ -29,6 +32,7 @@
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/ui/LoadProgressWindow.h"
 #include "scheduler/ui/CSchedulerView.h"
+#include "shell/ServiceCentre.h"
 #include "sms/ui/CSmsView.h"
 #include "todo/ui/CTodolistView.h"
 
@@ -80,12 +84,19 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
       featureMask_(effectiveFeatureMask(featureMask)),
       viewFactory_(viewFactory ? std::move(viewFactory) : ViewFactory(createFeatureView)),
       hooks_(std::move(hooks)) {
+    if (!hooks_.chooseProgram) {
+        hooks_.chooseProgram = [this] { return ProgramFileDialog::choose(this); };
+    }
     resize(1024, 768);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }
 
     createMenus();
+    if (QAction* contents = commandAction("&Help", "&Contents...")) {
+        contents->setShortcut(QKeySequence::HelpContents);
+        contents->setShortcutContext(Qt::ApplicationShortcut);
+    }
     createToolBar();
     createStatusBar();
 
@@ -393,23 +404,35 @@ void CMainFrame::about() {
 }
 
 void CMainFrame::helpContents() {
-    // The help window comes with the help page.
+    HelpWindow::showContents(this);
+}
+
+ProgramLauncher& CMainFrame::launcher() {
+    return hooks_.launcher ? *hooks_.launcher : processLauncher_;
 }
 
 void CMainFrame::linkProgram() {
-    // Choosing the linked program comes with the linked-program commands.
+    LinkProgram(hooks_.chooseProgram);
 }
 
 void CMainFrame::executeLinkedProgram() {
-    // Starting the linked program comes with the linked-program commands.
+    if (link_) {
+        ExecuteLinkedProgram(*link_, hooks_.chooseProgram, launcher());
+    }
 }
 
 void CMainFrame::sca() {
-    // The service centre dialog comes with the service centre command.
+    if (link_) {
+        RunServiceCentre(*link_, [this](const QString& address) {
+            return ServiceCentreDialog::edit(address, this);
+        });
+    }
 }
 
 void CMainFrame::hyperTerminal() {
-    // Starting the terminal program comes with the linked-program commands.
+    if (link_) {
+        RunTerminalProgram(*link_, hooks_.chooseProgram, launcher(), SystemTerminalProgram());
+    }
 }
 
 void CMainFrame::setToolBarShown(bool shown) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "app/ResourceSets.h"
+#include "platform/ProgramLauncher.h"
+#include "shell/LinkedProgram.h"
 
 class CGfxOutBarCtrl;
 class LoadProgressWindow;
@@ -35,6 +37,9 @@ struct FrameHooks {
     std::function<void()> loadPhoneSchedule;
     // The first time the scheduler folder opens, after the view shows: past entries.
     std::function<void()> previousScheduleCheck;
+    // The program file dialog and the way programs are started; empty: the real ones.
+    ProgramChooser chooseProgram;
+    ProgramLauncher* launcher = nullptr;
 };
 
 // The one top-level window: the navigation bar and the feature view side by side, the menus
@@ -131,7 +136,10 @@ class CMainFrame : public QMainWindow {
     int currentFolder_ = 0;
     bool schedulerNotVisited_ = true;
     bool todoPriorityOn_ = true;
+    ProgramLauncher& launcher();
+
     std::unique_ptr<LoadProgressWindow> progress_;
+    ProcessLauncher processLauncher_;
     QTimer alarmTimer_;
     bool closed_ = false;
 };

@@ -57,6 +57,11 @@ class PhoneLink {
     int WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
                             const QString& name);
     int DeletePhonebookEntry(int index);
+    // The SMS service centre ("at+csca"). On success text is the answer after "+CSCA: "
+    // (address, type and the rest of the answer); empty when the marker is missing.
+    int ReadServiceCentre(QString& text);
+    int WriteServiceCentre(const QString& address);
+
     static void NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType);
     static QString ToPhoneForm(QString dialString);
     static QString ToDisplayForm(QString dialString);

@@ -1,0 +1,37 @@
+#include "app/HelpWindow.h"
+
+#include <QPointer>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+// The page lives in a static library: its resources are registered by hand (and outside any
+// namespace, as the registration function is a global one).
+static void loadHelpResources() {
+    Q_INIT_RESOURCE(help);
+}
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    loadHelpResources();
+    setWindowTitle("Dexmoro Help");
+    browser_->setOpenExternalLinks(true);
+    browser_->setSource(QUrl(PageUrl));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+HelpWindow* HelpWindow::showContents(QWidget* parent) {
+    static QPointer<HelpWindow> window;
+    if (!window) {
+        window = new HelpWindow(parent);
+        window->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    window->browser()->setSource(QUrl(PageUrl));
+    window->browser()->scrollToAnchor("contents");
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}

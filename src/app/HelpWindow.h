@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+
+// The help window: the program's help page, opened on its contents.
+class HelpWindow : public QDialog {
+    Q_OBJECT
+
+  public:
+    static inline const char* const PageUrl = "qrc:/help/Dexmoro_Help.html";
+
+    explicit HelpWindow(QWidget* parent = nullptr);
+    QTextBrowser* browser() const { return browser_; }
+
+    // Shows the one help window of the program, made on first use.
+    static HelpWindow* showContents(QWidget* parent);
+
+  private:
+    QTextBrowser* browser_;
+};
