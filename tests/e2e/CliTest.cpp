@@ -108,3 +108,17 @@ TEST(Cli, HelpNamesBothCommands) {
     EXPECT_TRUE(run.out.contains("at 'COMMAND'"));
     EXPECT_TRUE(run.out.contains("--device PATH"));
 }
+
+TEST(Cli, ScaReadsAndSetsTheServiceCentre) {
+    PhoneSimRunner phone;
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    CliRun run = runCli({"--device", phone.slavePath(), "sca"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, "+447785016005\n");
+    run = runCli({"--device", phone.slavePath(), "sca", "+447700900222"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(phone.state().serviceCentre, "+447700900222");
+    run = runCli({"--device", phone.slavePath(), "sca", "+44\";+cmgd=1"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_EQ(phone.state().serviceCentre, "+447700900222");
+}
