@@ -49,6 +49,7 @@ QString openDatabaseFile(const QString& fileName, QString* error) {
                               ? QSqlDatabase::database(name, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_ENABLE_REGEXP"));  // like and = of text
         if (!db.isOpen() && !db.open()) {
             *error = db.lastError().text();
         } else if (tuneConnection(db, error) && ensureSchema(db, fileName, error)) {

@@ -1,6 +1,7 @@
 #include "db/JetTranslator.h"
 
 #include <QList>
+#include <QRegularExpression>
 
 namespace {
 
@@ -145,15 +146,14 @@ bool isReservedWord(const Token& t) {
     return false;
 }
 
-// Lowers ASCII letters only, as SQLite's lower() does, so pattern and column fold alike.
-QString asciiLower(const QString& s) {
-    QString out = s;
-    for (QChar& c : out) {
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) {
-            c = QChar(c.unicode() + ('a' - 'A'));
-        }
-    }
-    return out;
+// A null column stays null (neither selected nor, under NOT, selected), as in Jet.
+QString regexTest(const QString& column, bool negate) {
+    return QStringLiteral("(CASE WHEN %1 IS NULL THEN NULL ELSE %2(%1 REGEXP ?) END)")
+        .arg(column, negate ? QStringLiteral("NOT ") : QString());
+}
+
+QString equalsRegex(const QString& text) {
+    return QStringLiteral("(?is)^") + QRegularExpression::escape(text) + QStringLiteral("\\z");
 }
 
 class FilterParser {
@@ -256,6 +256,20 @@ class FilterParser {
             if (!parseOperand(&right)) {
                 return false;
             }
+            // Text against a quoted text: = and <> fold case beyond ASCII, as Jet does.
+            const bool equality = op == QLatin1String("=") || op == QLatin1String("<>");
+            const Operand* column = left.isTextColumn    ? &left
+                                    : right.isTextColumn ? &right
+                                                         : nullptr;
+            const Operand* literal = left.bindIndex >= 0    ? &left
+                                     : right.bindIndex >= 0 ? &right
+                                                            : nullptr;
+            if (equality && column && literal &&
+                binds_[literal->bindIndex].typeId() == QMetaType::QString) {
+                binds_[literal->bindIndex] = equalsRegex(binds_[literal->bindIndex].toString());
+                *sql = regexTest(column->sql, op == QLatin1String("<>"));
+                return true;
+            }
             const bool text = left.isTextColumn || right.isTextColumn;
             *sql = QLatin1Char('(') + left.render(text) + QLatin1Char(' ') + op + QLatin1Char(' ') +
                    right.render(text) + QLatin1Char(')');
@@ -268,19 +282,20 @@ class FilterParser {
         }
         if (isWord(peek(), "LIKE")) {
             take();
+            if (!left.isColumn) {
+                return fail(QStringLiteral("like needs a column on its left"));
+            }
             if (peek().kind != Tok::String) {
                 return fail(QStringLiteral("like needs a quoted pattern at position %1")
                                 .arg(peek().at + 1));
             }
-            QString glob;
-            QString globError;
-            if (!jetLikeToGlob(take().text, &glob, &globError)) {
-                return fail(globError);
+            QString regex;
+            QString patternError;
+            if (!jetLikeToRegex(take().text, &regex, &patternError)) {
+                return fail(patternError);
             }
-            binds_.append(asciiLower(glob));
-            const QString test =
-                QStringLiteral("(lower(") + left.render(false) + QStringLiteral(") GLOB ?)");
-            *sql = negate ? QStringLiteral("(NOT ") + test + QLatin1Char(')') : test;
+            binds_.append(regex);
+            *sql = regexTest(left.sql, negate);
             return true;
         }
         if (negate) {
@@ -313,6 +328,7 @@ class FilterParser {
 
     struct Operand {
         QString sql;
+        int bindIndex = -1;  // a literal: its place among the bound values
         bool isColumn = false;
         bool isTextColumn = false;
         QString render(bool caseBlind) const {
@@ -324,6 +340,7 @@ class FilterParser {
     bool parseOperand(Operand* operand) {
         const Token& t = peek();
         if (t.kind == Tok::String) {
+            operand->bindIndex = static_cast<int>(binds_.size());
             binds_.append(take().text);
             operand->sql = QStringLiteral("?");
             return true;
@@ -375,6 +392,7 @@ class FilterParser {
         } else {
             binds_.append(text.toLongLong(&ok));
         }
+        operand->bindIndex = static_cast<int>(binds_.size()) - 1;
         if (!ok) {
             return fail(QStringLiteral("number out of range: %1").arg(text));
         }
@@ -397,12 +415,16 @@ QString sqlIdentifier(const QString& name) {
     return QLatin1Char('"') + escaped + QLatin1Char('"');
 }
 
-bool jetLikeToGlob(const QString& pattern, QString* glob, QString* error) {
-    QString out;
+bool jetLikeToRegex(const QString& pattern, QString* regex, QString* error) {
+    QString out = QStringLiteral("(?is)^");
     const int n = pattern.size();
     for (int i = 0; i < n; ++i) {
         const QChar c = pattern[i];
-        if (c == QLatin1Char('#')) {
+        if (c == QLatin1Char('*')) {
+            out += QLatin1String(".*");
+        } else if (c == QLatin1Char('?')) {
+            out += QLatin1Char('.');
+        } else if (c == QLatin1Char('#')) {
             out += QLatin1String("[0-9]");
         } else if (c == QLatin1Char('[')) {
             const int close = pattern.indexOf(QLatin1Char(']'), i + 1);
@@ -420,28 +442,21 @@ bool jetLikeToGlob(const QString& pattern, QString* glob, QString* error) {
             if (set.isEmpty()) {
                 continue;  // [] matches the empty string
             }
-            if (!negated && set.size() == 1) {
-                // One character that stands for itself.
-                const QChar only = set[0];
-                if (only == QLatin1Char('*') || only == QLatin1Char('?') ||
-                    only == QLatin1Char('[')) {
-                    out += QLatin1Char('[') + only + QLatin1Char(']');
-                } else {
-                    out += only;
+            out += negated ? QStringLiteral("[^") : QStringLiteral("[");
+            for (QChar member : set) {
+                // Ranges keep their hyphen; every other special of a class is escaped.
+                if (member == QLatin1Char('\\') || member == QLatin1Char('^') ||
+                    member == QLatin1Char('[') || member == QLatin1Char(']')) {
+                    out += QLatin1Char('\\');
                 }
-                continue;
+                out += member;
             }
-            // A leading ^ would negate a GLOB set: move it to the end.
-            if (set.startsWith(QLatin1Char('^'))) {
-                set = set.mid(1) + QLatin1Char('^');
-            }
-            out += QLatin1Char('[') + (negated ? QStringLiteral("^") : QString()) + set +
-                   QLatin1Char(']');
+            out += QLatin1Char(']');
         } else {
-            out += c;  // * and ? mean the same in GLOB; ] alone is a plain character
+            out += QRegularExpression::escape(QString(c));
         }
     }
-    *glob = out;
+    *regex = out + QStringLiteral("\\z");
     return true;
 }
 

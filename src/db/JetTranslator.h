@@ -11,7 +11,8 @@
 // Conditions: column names (bare or [bracketed]), 'text' and "text" literals (quote doubled
 // inside), numbers, True/False/Yes/No, Null; = <> < > <= >=; [NOT] LIKE with * ? # and [...]
 // classes ([!...] negated); IS [NOT] NULL; AND, OR, NOT and parentheses. Text columns compare
-// and sort without regard to case, whatever collation the file declares.
+// and sort without regard to case, whatever collation the file declares: like, and = or <>
+// against a quoted text, fold every letter (É matches é); ordering folds ASCII letters.
 // Orders: column [ASC|DESC], separated by commas.
 
 struct SqlColumn {
@@ -31,8 +32,9 @@ bool translateJetFilter(const QString& filter, const SqlColumns& columns, SqlCon
                         QString* error);
 bool translateJetSort(const QString& sort, const SqlColumns& columns, QString* out, QString* error);
 
-// A Jet like pattern as a GLOB pattern over lower-cased text (the caller lowers the column).
-bool jetLikeToGlob(const QString& pattern, QString* glob, QString* error);
+// A Jet like pattern as a whole-text, case-blind regular expression for the REGEXP operator
+// (which the connection provides through QRegularExpression).
+bool jetLikeToRegex(const QString& pattern, QString* regex, QString* error);
 
 // Double-quoted SQL identifier.
 QString sqlIdentifier(const QString& name);

@@ -39,13 +39,19 @@ TEST(JetQuote, DoublesQuotesAndBracketsWildcards) {
     EXPECT_EQ(jetLikeContains(QStringLiteral("#31#'")), QStringLiteral("'*[#]31[#]''*'"));
 }
 
-TEST(JetFilter, TextComparisonIsCaseBlindAndLiteralsAreBound) {
-    const SqlCondition c = filter(QStringLiteral("Name='O''Brien' AND MainNumber<>\"x\"\"y\""));
-    EXPECT_EQ(c.sql, QStringLiteral("(\"Name\" COLLATE NOCASE = ?) AND "
-                                    "(\"MainNumber\" COLLATE NOCASE <> ?)"));
+TEST(JetFilter, TextEqualityFoldsCaseAndLiteralsAreBound) {
+    const SqlCondition c = filter(QStringLiteral("Name='O''Brien' AND MainNumber<>\"+1.5\"\"\""));
+    EXPECT_EQ(c.sql, QStringLiteral(
+                         "(CASE WHEN \"Name\" IS NULL THEN NULL ELSE (\"Name\" REGEXP ?) END) AND "
+                         "(CASE WHEN \"MainNumber\" IS NULL THEN NULL "
+                         "ELSE NOT (\"MainNumber\" REGEXP ?) END)"));
     ASSERT_EQ(c.binds.size(), 2);
-    EXPECT_EQ(c.binds[0].toString(), QStringLiteral("O'Brien"));
-    EXPECT_EQ(c.binds[1].toString(), QStringLiteral("x\"y"));
+    EXPECT_EQ(c.binds[0].toString(), QStringLiteral("(?is)^O\\'Brien\\z"));
+    EXPECT_EQ(c.binds[1].toString(), QStringLiteral("(?is)^\\+1\\.5\\\"\\z"));
+    // Order comparisons and numbers keep the plain operators.
+    const SqlCondition d = filter(QStringLiteral("'b' < Name AND Number = 3"));
+    EXPECT_EQ(d.sql, QStringLiteral("(? < \"Name\" COLLATE NOCASE) AND (\"Number\" = ?)"));
+    EXPECT_EQ(d.binds, (QVariantList{QStringLiteral("b"), qlonglong(3)}));
 }
 
 TEST(JetFilter, StatusTermsJoinedWithOr) {
@@ -55,26 +61,33 @@ TEST(JetFilter, StatusTermsJoinedWithOr) {
     QString error;
     ASSERT_TRUE(translateJetFilter(QStringLiteral("Status='Unread' OR Status='Not Sent'"), columns,
                                    &c, &error));
-    EXPECT_EQ(c.sql, QStringLiteral("(\"Status\" COLLATE NOCASE = ?) OR "
-                                    "(\"Status\" COLLATE NOCASE = ?)"));
-    EXPECT_EQ(c.binds, (QVariantList{QStringLiteral("Unread"), QStringLiteral("Not Sent")}));
+    EXPECT_EQ(
+        c.sql,
+        QStringLiteral("(CASE WHEN \"Status\" IS NULL THEN NULL ELSE (\"Status\" REGEXP ?) END) OR "
+                       "(CASE WHEN \"Status\" IS NULL THEN NULL ELSE (\"Status\" REGEXP ?) END)"));
+    EXPECT_EQ(c.binds, (QVariantList{QStringLiteral("(?is)^Unread\\z"),
+                                     QStringLiteral("(?is)^Not\\ Sent\\z")}));
 }
 
-TEST(JetFilter, LikeBecomesLowerCaseGlob) {
+TEST(JetFilter, LikePatternsBecomeWholeTextRegexes) {
     const SqlCondition c =
-        filter(QStringLiteral("Name like '*An*' OR MainNumber NOT LIKE '0?#[!A-C]*'"));
-    EXPECT_EQ(c.sql, QStringLiteral("(lower(\"Name\") GLOB ?) OR "
-                                    "(NOT (lower(\"MainNumber\") GLOB ?))"));
-    EXPECT_EQ(c.binds, (QVariantList{QStringLiteral("*an*"), QStringLiteral("0?[0-9][^a-c]*")}));
+        filter(QStringLiteral("Name like '*An*' OR MainNumber NOT LIKE '0?#[!A-C]*.'"));
+    EXPECT_EQ(c.sql, QStringLiteral(
+                         "(CASE WHEN \"Name\" IS NULL THEN NULL ELSE (\"Name\" REGEXP ?) END) OR "
+                         "(CASE WHEN \"MainNumber\" IS NULL THEN NULL "
+                         "ELSE NOT (\"MainNumber\" REGEXP ?) END)"));
+    EXPECT_EQ(c.binds, (QVariantList{QStringLiteral("(?is)^.*An.*\\z"),
+                                     QStringLiteral("(?is)^0.[0-9][^A-C].*\\.\\z")}));
 }
 
 TEST(JetFilter, EscapedLikeLiteralMatchesItself) {
-    QString glob;
+    QString regex;
     QString error;
-    ASSERT_TRUE(jetLikeToGlob(jetLikeEscape(QStringLiteral("a*?#[^]")), &glob, &error));
-    EXPECT_EQ(glob, QStringLiteral("a[*][?]#[[]^]"));
-    ASSERT_TRUE(jetLikeToGlob(QStringLiteral("[^x]"), &glob, &error));
-    EXPECT_EQ(glob, QStringLiteral("[x^]"));  // a leading ^ is no negation in Jet
+    ASSERT_TRUE(jetLikeToRegex(jetLikeEscape(QStringLiteral("a*?#[^]")), &regex, &error));
+    EXPECT_EQ(regex, QStringLiteral("(?is)^a[*][?][#][\\[]\\^\\]\\z"));
+    ASSERT_TRUE(jetLikeToRegex(QStringLiteral("[^x]"), &regex, &error));
+    EXPECT_EQ(regex, QStringLiteral("(?is)^[\\^x]\\z"));  // a leading ^ is no negation in Jet
+    EXPECT_FALSE(jetLikeToRegex(QStringLiteral("ab[c"), &regex, &error));
 }
 
 TEST(JetFilter, NumbersBracketsParenthesesAndNull) {
@@ -93,6 +106,7 @@ TEST(JetFilter, RefusesWhatItDoesNotKnow) {
     EXPECT_FALSE(refused(QStringLiteral("Name=#1/1/2001#")).isEmpty());
     EXPECT_FALSE(refused(QStringLiteral("(Name='x'")).isEmpty());
     EXPECT_FALSE(refused(QStringLiteral("Name like MainNumber")).isEmpty());
+    EXPECT_FALSE(refused(QStringLiteral("'x' like 'x*'")).isEmpty());
     EXPECT_FALSE(refused(QStringLiteral("Name='a' OR")).isEmpty());
     EXPECT_FALSE(refused(QStringLiteral("Name='a' -- comment")).isEmpty());
 }

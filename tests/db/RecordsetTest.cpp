@@ -148,6 +148,27 @@ TEST_F(RecordsetTest, LikeIsCaseBlindSubstringAndEqualsIsExact) {
     rs.setFilter(QStringLiteral("Name like 'A?N*' AND Number > 2"));
     ASSERT_TRUE(rs.Requery());
     EXPECT_EQ(names(rs), QStringList{QStringLiteral("Ann")});
+    rs.setFilter(QStringLiteral("Name <> 'ANN' AND NOT Name like '*o*'"));
+    ASSERT_TRUE(rs.Requery());
+    EXPECT_EQ(names(rs), QStringList{QStringLiteral("ANNE")});
+
+    // Letters beyond ASCII fold too; a row without a name matches neither a test nor its NOT.
+    addSim(rs, 5, QString::fromUtf8("ÉMILE Müller"), QStringLiteral("555"));
+    ASSERT_TRUE(rs.AddNew());
+    rs.setValue(QStringLiteral("Number"), 6);
+    ASSERT_TRUE(rs.Update());
+    rs.setFilter(QStringLiteral("Name like ") + jetLikeContains(QString::fromUtf8("émile mü")));
+    ASSERT_TRUE(rs.Requery());
+    EXPECT_EQ(rs.GetRecordCount(), 1);
+    rs.setFilter(QStringLiteral("Name=") + jetQuote(QString::fromUtf8("émile MÜLLER")));
+    ASSERT_TRUE(rs.Requery());
+    EXPECT_EQ(rs.GetRecordCount(), 1);
+    rs.setFilter(QStringLiteral("NOT Name like '*'"));
+    ASSERT_TRUE(rs.Requery());
+    EXPECT_EQ(rs.GetRecordCount(), 0);
+    rs.setFilter(QStringLiteral("Name is null"));
+    ASSERT_TRUE(rs.Requery());
+    EXPECT_EQ(rs.GetRecordCount(), 1);
 }
 
 TEST_F(RecordsetTest, SortTogglesAndSortsTextWithoutCase) {
@@ -434,4 +455,27 @@ TEST_F(RecordsetTest, BulkChangesAreAllOrNothing) {
     ASSERT_TRUE(rs.deleteAllRows());  // the filter does not limit it
     EXPECT_EQ(rs.GetRecordCount(), 0);
     EXPECT_EQ(rowsInFile(kSmsDbFile, QStringLiteral("SMS")), 0);
+}
+
+TEST_F(RecordsetTest, FileThatIsNoDatabaseIsReportedAndLeftAlone) {
+    static const char kJetHeader[] = "\0\x01\0\0Standard Jet DB\0 not SQLite at all";
+    const QByteArray foreign(kJetHeader, sizeof kJetHeader - 1);
+    {
+        QFile file(dir_.filePath(kSmsDbFile));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(foreign);
+    }
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok).then(PromptAnswer::Ok);
+    Recordset rs(kSmsDbFile, QStringLiteral("SMS"));
+    EXPECT_FALSE(rs.Open());
+    EXPECT_FALSE(rs.IsOpen());
+    EXPECT_TRUE(rs.IsBOF() && rs.IsEOF());
+    EXPECT_FALSE(rs.AddNew());  // tries to open again: a second message
+    ASSERT_EQ(prompter.prompts().size(), 2);
+    EXPECT_TRUE(
+        prompter.prompts()[0].text.startsWith(QStringLiteral("Database error in smsDB.mdb")));
+    QFile file(dir_.filePath(kSmsDbFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), foreign);
 }
