@@ -51,7 +51,7 @@ CDexmoroApp::CDexmoroApp(StartupSeams seams) : seams_(withDefaults(std::move(sea
 }
 
 CDexmoroApp::~CDexmoroApp() {
-    if (frame_) {
+    if (quitHandlerInstalled_) {
         setApplicationQuitHandler(nullptr);
     }
     frame_.reset();
@@ -93,6 +93,22 @@ bool CDexmoroApp::InitInstance() {
 
     setApplicationPhone(link.get(), online != 0);
 
+    // A lost phone ends the program through the window's own closing, so that what closing
+    // cleans up is cleaned up then too. The first view may already ask while the window is
+    // being made: the request runs once start-up is over.
+    setApplicationQuitHandler([app = QPointer<CDexmoroApp>(this)] {
+        QMetaObject::invokeMethod(
+            qApp,
+            [app] {
+                if (app && app->frame_) {
+                    app->frame_->close();
+                }
+                QCoreApplication::quit();
+            },
+            Qt::QueuedConnection);
+    });
+    quitHandlerInstalled_ = true;
+
     document_ = std::make_unique<CDexmoroDoc>();
     frame_ = std::make_unique<CMainFrame>(link.get(), g_featureMask, seams_.viewFactory,
                                           seams_.frameHooks);
@@ -100,19 +116,6 @@ bool CDexmoroApp::InitInstance() {
     if (prompter_) {
         prompter_->setOwner(frame_.get());
     }
-    // A lost phone ends the program through the window's own closing, so that what closing
-    // cleans up is cleaned up then too.
-    setApplicationQuitHandler([frame = QPointer<CMainFrame>(frame_.get())] {
-        QMetaObject::invokeMethod(
-            qApp,
-            [frame] {
-                if (frame) {
-                    frame->close();
-                }
-                QCoreApplication::quit();
-            },
-            Qt::QueuedConnection);
-    });
     showMainWindow(frame_.get(), seams_.screenArea());
     return true;
 }

@@ -70,4 +70,5 @@ class CDexmoroApp : public QObject {
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<CDexmoroDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
+    bool quitHandlerInstalled_ = false;
 };

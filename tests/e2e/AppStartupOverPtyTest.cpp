@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QProcess>
 
@@ -131,4 +132,23 @@ TEST(DexmoroProgram, BadArgumentsAreUsageErrors) {
     ASSERT_TRUE(program.waitForFinished(30000));
     EXPECT_EQ(program.exitCode(), 2);
     EXPECT_TRUE(program.readAllStandardError().contains("usage: dexmoro"));
+}
+
+TEST_F(AppStartupOverPty, PhoneLostDuringTheFirstLoadEndsTheProgramThroughTheWindow) {
+    PhoneSimOptions options;
+    options.dropAfterCommands = 20;  // the phone goes away while the SIM is being read
+    PhoneSimRunner phone(PhoneSimState::demo(), options);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    PhoneLink::setDevicePathOverride(phone.slavePath());
+    prompter.then(PromptAnswer::Ok);
+
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].caption, "Error");
+    EXPECT_TRUE(app.mainFrame()->isVisible());
+    CPTemp().AddDeletedRow(PcPhonebookEntry{});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(app.mainFrame()->isVisible());
+    EXPECT_EQ(rowCount("pTemp"), 0);
 }
