@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDialog>
-#include <QProcess>
 
 #include "app/CDexmoroApp.h"
 #include "app/SplashWindow.h"
@@ -19,6 +18,7 @@
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/Profile.h"
 #include "support/PhoneSimRunner.h"
+#include "support/ProgramRun.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
@@ -113,27 +113,20 @@ TEST_F(AppStartupOverPty, AnotherMakersPhoneStartsOutOfServiceAfterTheCableDialo
 }
 
 TEST(DexmoroProgram, WithoutADisplayItSaysSoInsteadOfCrashing) {
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment = privateHomeEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
         environment.remove(name);
     }
-    program.setProcessEnvironment(environment);
-    program.start(DEXMORO_APP_PATH, {"--demo"});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(program.exitCode(), 1);
-    EXPECT_TRUE(program.readAllStandardError().contains("no display found"));
+    const ProgramRun run = runProgram(DEXMORO_APP_PATH, {"--demo"}, environment, 30000);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("no display found"));
 }
 
 TEST(DexmoroProgram, BadArgumentsAreUsageErrors) {
-    QProcess program;
-    program.start(DEXMORO_APP_PATH, {"--demo", "--device", "/dev/null"});
-    ASSERT_TRUE(program.waitForFinished(30000));
-    EXPECT_EQ(program.exitCode(), 2);
-    EXPECT_TRUE(program.readAllStandardError().contains("usage: dexmoro"));
+    const ProgramRun run = runProgram(DEXMORO_APP_PATH, {"--demo", "--device", "/dev/null"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains("usage: dexmoro"));
 }
-
 TEST_F(AppStartupOverPty, PhoneLostDuringTheFirstLoadEndsTheProgramThroughTheWindow) {
     PhoneSimOptions options;
     options.dropAfterCommands = 20;  // the phone goes away while the SIM is being read

@@ -2,37 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/PhoneSimRunner.h"
+#include "support/ProgramRun.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliRun = ProgramRun;
 
 CliRun runCli(const QStringList& arguments) {
-    static QTemporaryDir home;  // keeps the user's profile out of the tests
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_CONFIG_HOME", home.path());
-    process.setProcessEnvironment(env);
-    process.start(DEXMORO_CLI_PATH, arguments);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLatin1(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    return runProgram(DEXMORO_CLI_PATH, arguments);
 }
 
 }  // namespace

@@ -2,18 +2,14 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "support/PhoneSimRunner.h"
+#include "support/ProgramRun.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using CliRun = ProgramRun;
 
 class PhonebookCliTest : public ::testing::Test {
   protected:
@@ -29,24 +25,13 @@ class PhonebookCliTest : public ::testing::Test {
     }
 
     CliRun cli(const QStringList& arguments) {
-        QProcess process;
         QStringList all{"--workdir", dir.path()};
         if (phone) {
             all << "--device" << phone->slavePath();
         } else {
             all << "--device" << dir.filePath("no-such-port");
         }
-        process.start(DEXMORO_CLI_PATH, all + arguments);
-        CliRun run;
-        if (!process.waitForFinished(120000)) {
-            process.kill();
-            process.waitForFinished();
-            return run;
-        }
-        run.exitCode = process.exitCode();
-        run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-        run.err = QString::fromLocal8Bit(process.readAllStandardError());
-        return run;
+        return runProgram(DEXMORO_CLI_PATH, all + arguments);
     }
 
     QTemporaryDir dir;

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <QPrinter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "phonebook/CPCListDB.h"
@@ -13,35 +12,17 @@
 #include "phonebook/ui/PrintDocument.h"
 #include "phonebook/ui/PrintPhonebookTexts.h"
 #include "phonebook/ui/print_pdf_text.h"
+#include "support/ProgramRun.h"
 #include "support/TempWorkDir.h"
 
 namespace {
 
-struct PrintRun {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using PrintRun = ProgramRun;
 
 PrintRun runCli(const QStringList& arguments) {
-    static QTemporaryDir home;  // keeps the user's profile out of the tests
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("HOME", home.path());
-    env.insert("XDG_CONFIG_HOME", home.path());
-    env.remove("QT_QPA_PLATFORM");  // the print command chooses its own
-    process.setProcessEnvironment(env);
-    process.start(DEXMORO_CLI_PATH, arguments);
-    PrintRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+    QProcessEnvironment environment = privateHomeEnvironment();
+    environment.remove("QT_QPA_PLATFORM");  // the print command chooses its own
+    return runProgram(DEXMORO_CLI_PATH, arguments, environment);
 }
 
 class PhonebookPrintCli : public ::testing::Test {

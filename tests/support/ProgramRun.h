@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+
+// One run of a program of the project, to its end.
+struct ProgramRun {
+    int exitCode = -1;  // -1 when it crashed or did not end in time
+    QString out;
+    QString err;
+};
+
+// The environment of the tests with HOME and XDG_CONFIG_HOME in a private folder, so that no
+// run reads or writes the user's profile.
+QProcessEnvironment privateHomeEnvironment();
+
+ProgramRun runProgram(const QString& program, const QStringList& arguments,
+                      const QProcessEnvironment& environment = privateHomeEnvironment(),
+                      int timeoutMs = 120000);
