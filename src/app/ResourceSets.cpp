@@ -155,7 +155,11 @@ MenuSpec optionMenu() {
              frameCommand("Link Program", "linkProgram",
                           "Choose the program to run on the phone's port"),
              frameCommand("Execute Linked Program", "executeLinkedProgram",
-                          "Run the linked program on the phone's port")}};
+                          "Run the linked program on the phone's port"),
+             frameCommand("Service Center...", "sca",
+                          "Read or set the phone's SMS service centre"),
+             frameCommand("Terminal Program", "hyperTerminal",
+                          "Run the terminal program on the phone's port")}};
 }
 
 MenuSpec helpMenu() {

@@ -80,8 +80,9 @@ TEST(ResourceSets, SharedMenusHoldTheirItems) {
     const QList<MenuSpec> menus = menuSetForMask(15);
     EXPECT_EQ(itemTexts(menus[0]), QStringList{"E&xit"});
     EXPECT_EQ(itemTexts(menus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
-    EXPECT_EQ(itemTexts(menus[6]), (QStringList{"Filter Setting", "Enable/Disable Filter",
-                                                "Link Program", "Execute Linked Program"}));
+    EXPECT_EQ(itemTexts(menus[6]),
+              (QStringList{"Filter Setting", "Enable/Disable Filter", "Link Program",
+                           "Execute Linked Program", "Service Center...", "Terminal Program"}));
     EXPECT_EQ(itemTexts(menus[7]), (QStringList{"&About Dexmoro...", "&Contents..."}));
 }
 
