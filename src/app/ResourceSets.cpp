@@ -156,8 +156,7 @@ MenuSpec optionMenu() {
                           "Choose the program to run on the phone's port"),
              frameCommand("Execute Linked Program", "executeLinkedProgram",
                           "Run the linked program on the phone's port"),
-             frameCommand("Service Center...", "sca",
-                          "Read or set the phone's SMS service centre"),
+             frameCommand("Service Center...", "sca", "Read or set the phone's SMS service centre"),
              frameCommand("Terminal Program", "hyperTerminal",
                           "Run the terminal program on the phone's port")}};
 }
