@@ -5,5 +5,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
 build_dir=${BUILD_DIR:-$root/build}
+# Compiler cache paths relative to the project, so another clone of it hits the same cache.
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+export CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$build_dir" -G Ninja "$@"
 cmake --build "$build_dir" -j "$(nproc)"

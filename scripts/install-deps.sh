@@ -2,10 +2,11 @@
 # Installs the Debian packages the build, the tests and the demo need; only the missing ones.
 set -euo pipefail
 packages=(
-  build-essential cmake ninja-build pkg-config clang-format
+  build-essential cmake ninja-build pkg-config clang-format ccache
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6sql6-sqlite libqt6opengl6-dev
   libgl-dev libgtest-dev libgmock-dev
-  xvfb xauth poppler-utils
+  libical-dev clang libclang-rt-14-dev
+  xvfb xauth poppler-utils imagemagick fonts-liberation
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -7,9 +7,7 @@
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
 #include "phone/PhoneLink.h"
-#include "phonebook/WorkDir.h"
-
-QString g_workDir;
+#include "platform/WorkDir.h"
 
 namespace {
 const QString kNumber = QStringLiteral("Number");

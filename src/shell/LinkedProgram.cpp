@@ -4,10 +4,10 @@
 #include <QFileInfo>
 
 #include "phone/PhoneLink.h"
-#include "phonebook/WorkDir.h"
 #include "platform/Profile.h"
 #include "platform/ProgramLauncher.h"
 #include "platform/Prompter.h"
+#include "platform/WorkDir.h"
 
 const char* const kProgramFileFilter = "exe Files(*.exe)|*.exe|All Files(*.*)|*.*||";
 

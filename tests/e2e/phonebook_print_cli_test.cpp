@@ -8,10 +8,10 @@
 
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonebook/ui/ListPrinter.h"
-#include "phonebook/ui/PrintDocument.h"
-#include "phonebook/ui/PrintPhonebookTexts.h"
 #include "phonebook/ui/print_pdf_text.h"
+#include "print/ListPrinter.h"
+#include "print/PrintDocument.h"
+#include "print/PrintPhonebookTexts.h"
 #include "support/ProgramRun.h"
 #include "support/TempWorkDir.h"
 

@@ -5,7 +5,7 @@
 #include "db/DatabaseConnection.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonebook/WorkDir.h"
+#include "platform/WorkDir.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 

@@ -2,9 +2,9 @@
 
 #include <QDir>
 
-#include "phonebook/WorkDir.h"
 #include "platform/Profile.h"
 #include "platform/ProgramLauncher.h"
+#include "platform/WorkDir.h"
 #include "shell/LinkedProgram.h"
 #include "support/EnginePhoneLink.h"
 #include "support/ScriptedPrompter.h"

@@ -8,8 +8,8 @@
 #include "CliContext.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonebook/ui/PrintDocument.h"
-#include "phonebook/ui/PrintPhonebookTexts.h"
+#include "print/PrintDocument.h"
+#include "print/PrintPhonebookTexts.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <QPrintDialog>
 #include <QWidget>
 
-#include "phonebook/ui/ListPrinter.h"
 #include "phonebook/ui/PrintAbortWindow.h"
 #include "platform/Prompter.h"
+#include "print/ListPrinter.h"
 
 bool showPrinterDialog(QPrinter& printer, QWidget* parent, int sheets) {
     QPrintDialog dialog(&printer, parent);

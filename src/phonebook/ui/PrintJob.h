@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "phonebook/ui/PrintDocument.h"
+#include "print/PrintDocument.h"
 
 class QWidget;
 class PrintAbortWindow;

@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
-#include "phonebook/ui/PrintPhonebookTexts.h"
+#include "print/PrintPhonebookTexts.h"
 
 namespace {
 Qt::Alignment alignmentOf(const QVariant& value, bool* set) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "phonebook/ui/PrintTable.h"
+#include "print/PrintTable.h"
 
 class QTableWidget;
 class QTreeWidget;

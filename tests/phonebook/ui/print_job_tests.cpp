@@ -7,11 +7,11 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "phonebook/ui/ListPrinter.h"
 #include "phonebook/ui/PrintAbortWindow.h"
 #include "phonebook/ui/PrintJob.h"
-#include "phonebook/ui/PrintPhonebookTexts.h"
 #include "phonebook/ui/print_pdf_text.h"
+#include "print/ListPrinter.h"
+#include "print/PrintPhonebookTexts.h"
 #include "support/ScriptedPrompter.h"
 
 namespace {

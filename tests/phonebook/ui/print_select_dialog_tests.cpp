@@ -8,10 +8,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "phonebook/ui/PrintPhonebookTexts.h"
 #include "phonebook/ui/PrintPhonebooks.h"
 #include "phonebook/ui/PrintSelectDialog.h"
 #include "phonebook/ui/print_pdf_text.h"
+#include "print/PrintPhonebookTexts.h"
 
 namespace {
 

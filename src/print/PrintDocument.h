@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "phonebook/ui/PrintTable.h"
+#include "print/PrintTable.h"
 
 class QPrinter;
 

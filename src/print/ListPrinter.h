@@ -4,7 +4,7 @@
 #include <QList>
 #include <QRect>
 
-#include "phonebook/ui/PrintTable.h"
+#include "print/PrintTable.h"
 
 class QPainter;
 class QPaintDevice;

@@ -1,4 +1,4 @@
-#include "phonebook/ui/ListPrinter.h"
+#include "print/ListPrinter.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

@@ -5,10 +5,10 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
-#include "phonebook/ui/ListPrinter.h"
-#include "phonebook/ui/PrintDocument.h"
-#include "phonebook/ui/PrintPhonebookTexts.h"
 #include "phonebook/ui/print_pdf_text.h"
+#include "print/ListPrinter.h"
+#include "print/PrintDocument.h"
+#include "print/PrintPhonebookTexts.h"
 
 namespace {
 

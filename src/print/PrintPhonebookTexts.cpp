@@ -1,4 +1,4 @@
-#include "phonebook/ui/PrintPhonebookTexts.h"
+#include "print/PrintPhonebookTexts.h"
 
 QString phonebookPrintTitle(int memory) {
     switch (memory) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "phonebook/ui/PrintTable.h"
+#include "print/PrintTable.h"
 
 // The fixed texts and columns of a printed phonebook list. Memories: 0 SIM, 1 MS, 2 PC.
 QString phonebookPrintTitle(int memory);

@@ -1,10 +1,10 @@
-#include "phonebook/ui/PrintDocument.h"
+#include "print/PrintDocument.h"
 
 #include <QFile>
 #include <QPainter>
 #include <QPrinter>
 
-#include "phonebook/ui/ListPrinter.h"
+#include "print/ListPrinter.h"
 
 namespace {
 void dropDocument(QPrinter& printer, QPainter& painter) {

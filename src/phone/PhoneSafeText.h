@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What a piece of user text becomes inside an AT command, which decides what it may hold.
+enum class PhoneTextKind {
+    Name,         // a phonebook name: between double quotes on one command line
+    Number,       // a dial string or service centre address: dialling characters only
+    Contents,     // schedule or to-do contents: between double quotes on one command line
+    MessageText,  // a short message's text, sent after the prompt: line ends are allowed
+};
+
+// Every command builder checks user text with this before anything is sent or stored: a double
+// quote would end the quoted field early, CR ends the command line (and could start a second one
+// of the user's choosing), Ctrl-Z and ESC end or cancel a message, NUL cuts the line, and
+// characters outside Latin-1 cannot be written as one byte. Returns an empty string when the
+// text is safe, else the one message to show the user (naming the character).
+QString phoneSafeTextProblem(const QString& text, PhoneTextKind kind);
+
+inline bool isPhoneSafeText(const QString& text, PhoneTextKind kind) {
+    return phoneSafeTextProblem(text, kind).isEmpty();
+}
+
+// The characters a number may hold.
+inline constexpr char kDiallingCharacters[] = "0123456789+*#PpWw/,";

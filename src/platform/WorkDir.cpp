@@ -1,0 +1,3 @@
+#include "platform/WorkDir.h"
+
+QString g_workDir;
