@@ -62,6 +62,19 @@ class PhoneLink {
     int ReadServiceCentre(QString& text);
     int WriteServiceCentre(const QString& address);
 
+    // ---- To-do list (maker commands "at+ctdr", "at+ctdw", "at+ctdd") ----
+    // On success answerText is everything after "+CTDR: " (empty for an empty slot); it is
+    // emptied on failure. Status 0 not done, 1 done now (stamped by the phone), 2 done;
+    // priority 0 or 1. Values out of range return 1 without sending.
+    int ReadTodo(int index, QString& answerText);
+    int WriteTodo(int index, int status, int priority, int year, int month, int day,
+                  const QString& contents);
+    int MarkTodoDone(int index, int flag);
+    int DeleteTodo(int index);
+    // Waits on the link's clock (the wall clock unless a test handed one in).
+    void PauseBetweenCommands(int ms);
+    // ---- end to-do list ----
+
     static void NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType);
     static QString ToPhoneForm(QString dialString);
     static QString ToDisplayForm(QString dialString);

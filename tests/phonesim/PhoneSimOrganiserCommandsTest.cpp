@@ -64,7 +64,7 @@ TEST(PhoneSimTodo, RefusesBadValuesAndMissingItems) {
     EXPECT_EQ(phone.feed("at+ctdw=4,1\r"), QByteArray("\r\nERROR\r\n"));
     EXPECT_EQ(phone.feed("at+ctdw=4,3,0,2026,12,10,\"x\"\r"), QByteArray("\r\nERROR\r\n"));
     EXPECT_EQ(phone.feed("at+ctdw=4,0,2,2026,12,10,\"x\"\r"), QByteArray("\r\nERROR\r\n"));
-    EXPECT_EQ(phone.feed("at+ctdr=0\r"), QByteArray("\r\nERROR\r\n"));
+    EXPECT_EQ(phone.feed("at+ctdr=-1\r"), QByteArray("\r\nERROR\r\n"));
     EXPECT_EQ(phone.feed("at+ctdr=51\r"), QByteArray("\r\nERROR\r\n"));
     EXPECT_TRUE(phone.state().todos.empty());
 }

@@ -290,10 +290,25 @@ PhoneSimState PhoneSimState::demo() {
         {0, {3, 1, 2026, 12, 9, 10, 30, 10, 15, "Project review"}},
         {1, {4, 0, 2026, 12, 21, 0, 0, 0, 0, "Alice's birthday"}},
     };
+    // Dated from today, so that the Today tab always has an item to show.
+    const QDate today = QDate::currentDate();
+    const auto todo = [](int status, int priority, const QDate& until, const char* contents,
+                         const QDate& done, const char* doneTime) {
+        return PhoneSimTodoItem{status,
+                                priority,
+                                until.year(),
+                                until.month(),
+                                until.day(),
+                                QString::fromLatin1(contents),
+                                done.isValid() ? done.toString(QStringLiteral("yyyy/MM/dd")) : "",
+                                QString::fromLatin1(doneTime)};
+    };
     state.todos = {
-        {1, {0, 1, 2026, 12, 10, "Renew car insurance", {}, {}}},
-        {2, {0, 0, 2026, 12, 18, "Buy wrapping paper", {}, {}}},
-        {3, {2, 0, 2026, 12, 4, "Book dentist", "2026/12/03", "17:45"}},
+        {1, todo(0, 1, today.addDays(2), "Renew car insurance", {}, "")},
+        {2, todo(0, 0, today, "Buy wrapping paper", {}, "")},
+        {3, todo(2, 0, today.addDays(-4), "Book dentist", today.addDays(-5), "17:45")},
+        {4, todo(0, 0, today.addDays(9), "Water the office plants", {}, "")},
+        {5, todo(2, 1, today.addDays(-1), "Return library books", today.addDays(-2), "09:30")},
     };
     return state;
 }

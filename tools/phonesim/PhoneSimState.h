@@ -108,7 +108,7 @@ struct PhoneSimState {
     int scheduleCapacity = 50;
     std::map<int, PhoneSimScheduleEntry> schedule;  // slot 0..capacity-1
     int todoCapacity = 50;
-    std::map<int, PhoneSimTodoItem> todos;  // index 1..capacity
+    std::map<int, PhoneSimTodoItem> todos;  // index 0..capacity
 
     // When valid the phone's clock stands still at this time (tests); not saved.
     QDateTime fixedClock;

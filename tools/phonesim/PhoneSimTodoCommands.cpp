@@ -14,7 +14,7 @@ QByteArray twoDigits(int value) {
 }
 
 bool itemIndex(const PhoneSimState& state, const QByteArray& text, int* index) {
-    return phoneSimNumber(text, index) && *index >= 1 && *index <= state.todoCapacity;
+    return phoneSimNumber(text, index) && *index >= 0 && *index <= state.todoCapacity;
 }
 
 bool inRange(int value, int low, int high) {

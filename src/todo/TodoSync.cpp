@@ -1,0 +1,207 @@
+#include <QSet>
+
+#include "db/DatabaseConnection.h"
+#include "db/DatabaseSchema.h"
+#include "link/Transact.h"
+#include "phone/PhoneLink.h"
+#include "phone/PhoneSafeText.h"
+#include "phone/TodoAnswers.h"
+#include "platform/Progress.h"
+#include "platform/Prompter.h"
+#include "todo/CToDoListDB.h"
+
+namespace {
+
+constexpr int kPauseMs = 100;
+constexpr int kNotDone = 0;
+constexpr int kDone = 2;
+
+TodoItem itemOf(const TodoAnswer& answer) {
+    TodoItem item;
+    item.index = answer.index;
+    item.contents = answer.contents;
+    item.priority = answer.priority;
+    item.year = answer.year;
+    item.month = answer.month;
+    item.day = answer.day;
+    item.mark = answer.done();
+    item.doneDate = TodoDoneDateText(answer.doneDate, answer.doneTime);
+    return item;
+}
+
+bool sameValues(const TodoItem& a, const TodoItem& b) {
+    return a.contents == b.contents && a.priority == b.priority && a.year == b.year &&
+           a.month == b.month && a.day == b.day;
+}
+
+int writeItem(PhoneLink& link, const TodoItem& item, int status) {
+    return link.WriteTodo(item.index, status, item.priority, item.year, item.month, item.day,
+                          item.contents);
+}
+
+}  // namespace
+
+void warnTodoPhoneRefused() {
+    showMessage(QStringLiteral("The phone did not accept the to-do item."),
+                QStringLiteral("To Do List"), PromptIcon::Warning);
+}
+
+// Reads into a staging list and replaces the table in one unit only after every index was
+// read, so a phone lost half-way leaves the previous list in place. A failed read is followed
+// by the presence probe: an empty slot may fail, a phone that went away fails the probe too.
+TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
+    if (!link.phoneFound) {
+        return TodoLoadResult::Skipped;
+    }
+    Progress& progress = currentProgress();
+    progress.show(QStringLiteral("To Do List Load"), QStringLiteral("Loading...."));
+    progress.setValue(0);
+
+    QList<QVariantList> staged;
+    QSet<int> stagedIndexes;
+    for (int i = 0; i <= kTodoLastPhoneIndex; ++i) {
+        QString answerText;
+        const int code = link.ReadTodo(i, answerText);
+        if (code != kTransactComplete && !link.Identify()) {
+            progress.destroy();
+            showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"),
+                        PromptIcon::Error);
+            return TodoLoadResult::PhoneLost;
+        }
+        if (code == kTransactComplete && !answerText.isEmpty()) {
+            const TodoItem item = itemOf(ParseTodoAnswer(answerText));
+            if (!stagedIndexes.contains(item.index)) {
+                stagedIndexes.insert(item.index);
+                staged.append(QVariantList{item.index, item.contents, item.priority, item.year,
+                                           item.month, item.day, item.mark, item.doneDate});
+            }
+        }
+        progress.setValue(2 * i);
+    }
+
+    bool replaced = false;
+    {
+        DbTransaction transaction(kToDoListDbFile);
+        if (deleteAllRows() && addRows({QStringLiteral("index"), QStringLiteral("contents"),
+                                        QStringLiteral("priority"), QStringLiteral("until_year"),
+                                        QStringLiteral("until_month"), QStringLiteral("until_day"),
+                                        QStringLiteral("mark"), QStringLiteral("done_date")},
+                                       staged)) {
+            replaced = transaction.commit();
+        }
+    }
+    Requery();
+    progress.destroy();
+    return replaced ? TodoLoadResult::Loaded : TodoLoadResult::TableFailed;
+}
+
+TodoSaveResult CToDoListDB::SaveItem(PhoneLink& link, int index, const QString& contents,
+                                     int priority, int year, int month, int day, bool mark,
+                                     const QString& doneDate) {
+    if (!isPhoneSafeText(contents, PhoneTextKind::Contents)) {
+        return {TodoSaveOutcome::UnsafeText, index};
+    }
+    TodoItem wanted{index, contents, priority, year, month, day, mark, doneDate};
+    const std::optional<TodoItem> old = index >= 0 ? itemWithIndex(index) : std::nullopt;
+    if (!old) {
+        return saveNew(link, wanted);
+    }
+    return saveExisting(link, *old, wanted);
+}
+
+TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
+                                         const TodoItem& wanted) {
+    TodoItem stored = wanted;
+    int code = kTransactComplete;
+    if (link.phoneFound) {
+        if (!wanted.mark) {
+            // The phone cannot clear a done mark in place: the slot is emptied and written anew.
+            link.DeleteTodo(wanted.index);
+            link.PauseBetweenCommands(kPauseMs);
+            if (writeItem(link, wanted, kNotDone) != kTransactComplete) {
+                // Put back what the slot held, so the phone does not lose the item.
+                writeItem(link, old, old.mark ? kDone : kNotDone);
+                return {TodoSaveOutcome::RewriteRefused, old.index};
+            }
+            stored.doneDate.clear();
+        } else if (!wanted.doneDate.isEmpty()) {
+            code = writeItem(link, wanted, kDone);
+            link.PauseBetweenCommands(kPauseMs);
+        } else {
+            // The short mark carries no values: changed values go to the slot first.
+            if (!sameValues(old, wanted)) {
+                code = writeItem(link, wanted, kNotDone);
+                link.PauseBetweenCommands(kPauseMs);
+            }
+            code = code == kTransactComplete ? link.MarkTodoDone(wanted.index, 1) : code;
+            link.PauseBetweenCommands(kPauseMs);
+            QString answerText;
+            if (link.ReadTodo(wanted.index, answerText) == kTransactComplete &&
+                !answerText.isEmpty()) {
+                const TodoAnswer answer = ParseTodoAnswer(answerText);
+                stored.doneDate = TodoDoneDateText(answer.doneDate, answer.doneTime);
+            }
+        }
+    }
+    if (!UpdateRecord(stored)) {
+        return {TodoSaveOutcome::TableFailed, old.index};
+    }
+    return {code == kTransactComplete ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
+            old.index};
+}
+
+TodoSaveResult CToDoListDB::saveNew(PhoneLink& link, TodoItem item) {
+    item.index = NextFreeIndex();
+    item.mark = false;
+    item.doneDate.clear();
+    int code = kTransactComplete;
+    if (link.phoneFound) {
+        code = writeItem(link, item, kNotDone);
+    }
+    // The table keeps the item even when the phone refused it: it is the user's copy.
+    if (!AddRecord(item)) {
+        return {TodoSaveOutcome::TableFailed, item.index};
+    }
+    return {code == kTransactComplete ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
+            item.index};
+}
+
+bool CToDoListDB::DeleteByIndex(PhoneLink& link, int index) {
+    bool deleted = false;
+    if (itemWithIndex(index)) {
+        if (!link.phoneFound || link.DeleteTodo(index) == kTransactComplete) {
+            deleted = Delete();
+        }
+    }
+    Requery();
+    return deleted;
+}
+
+int CToDoListDB::DeleteSelectedRows(PhoneLink& link, const QList<TodoRow>& selectedRows) {
+    int deleted = 0;
+    for (const TodoRow& row : selectedRows) {
+        if (const std::optional<TodoItem> item = FindRecordForRow(row.texts)) {
+            deleted += DeleteByIndex(link, item->index) ? 1 : 0;
+        }
+    }
+    return deleted;
+}
+
+int CToDoListDB::DeleteAllRows(PhoneLink& link, const QList<TodoRow>& listedRows) {
+    if (FullRecordCount() == 0) {
+        return 0;
+    }
+    Progress& progress = currentProgress();
+    const int count = static_cast<int>(listedRows.size());
+    int deleted = 0;
+    for (int done = 0; done < count; ++done) {
+        progress.show(QStringLiteral("ToDoList Delete"), QStringLiteral("Delete..."));
+        progress.setValue(0);
+        progress.setValue(100 * done / count);
+        if (const std::optional<TodoItem> item = FindRecordForRow(listedRows[done].texts)) {
+            deleted += DeleteByIndex(link, item->index) ? 1 : 0;
+        }
+    }
+    progress.destroy();
+    return deleted;
+}
