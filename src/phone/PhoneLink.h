@@ -8,6 +8,7 @@
 
 class LinkClock;
 class SerialDevice;
+struct ScheduleEntry;
 
 // How a PhoneLink reaches its phone when the defaults do not fit: tests hand in a fake device
 // and clock; a program given --device names the path.
@@ -74,6 +75,17 @@ class PhoneLink {
     // Waits on the link's clock (the wall clock unless a test handed one in).
     void PauseBetweenCommands(int ms);
     // ---- end to-do list ----
+
+    // ---- Scheduler slots 0 to 49 (maker commands "at+schr", "at+schw", "at+schd") ----
+    // On success answer is everything after "+SCHR: " (empty for an empty slot). A write whose
+    // contents would not survive the command line is refused (code 1) without sending.
+    int ReadScheduleEntry(int index, QString& answer);
+    int WriteScheduleEntry(const ScheduleEntry& entry);
+    int DeleteScheduleEntry(int index);
+    // The clock the link waits on (the wall clock unless one was handed in): pauses between
+    // commands go through it too.
+    LinkClock& clock() const;
+    // ---- end scheduler ----
 
     static void NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType);
     static QString ToPhoneForm(QString dialString);
