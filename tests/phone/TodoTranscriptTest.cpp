@@ -120,7 +120,8 @@ TEST_F(TodoTranscriptTest, NewItemAndDeleteThroughTheStore) {
     TranscriptReplay replay("todo_save_new_delete", todoPhone());
     PhoneLink& link = replay.connectThenReplay();
     CToDoListDB table;
-    const TodoSaveResult added = table.SaveItem(link, -1, "Water plants", 0, 2026, 12, 9, false, {});
+    const TodoSaveResult added =
+        table.SaveItem(link, -1, "Water plants", 0, 2026, 12, 9, false, {});
     EXPECT_EQ(added.outcome, TodoSaveOutcome::Stored);
     EXPECT_EQ(added.index, 1);
     EXPECT_TRUE(table.DeleteByIndex(link, 1));
