@@ -105,9 +105,13 @@ QString Transcript::folder() {
     if (!fromEnvironment.isEmpty()) {
         return QString::fromLocal8Bit(fromEnvironment);
     }
-    // The build compiles this file by its absolute path, which leads to the source tree.
+#ifdef QT_TESTCASE_SOURCEDIR
+    // Qt's test module names the tests folder of the source tree for every target using it.
+    return QDir::cleanPath(QStringLiteral(QT_TESTCASE_SOURCEDIR "/data/transcripts"));
+#else
     return QDir::cleanPath(QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
                            QStringLiteral("/../data/transcripts"));
+#endif
 }
 
 QString Transcript::pathOf(const QString& name) {

@@ -58,6 +58,8 @@ PhoneSimMessage messageFromJson(const QJsonObject& object) {
     message.timestamp = stringOr(object, "timestamp", {});
     message.text = stringOr(object, "text", {});
     readSendParameters(object, &message);
+    message.announcedLength = intOr(object, "announcedLength", -1);
+    message.omitHeaderDetails = object.value(QLatin1String("omitHeaderDetails")).toBool(false);
     return message;
 }
 
@@ -69,7 +71,9 @@ QJsonObject messageToJson(const PhoneSimMessage& message) {
             {"text", message.text},
             {"firstOctet", message.firstOctet},
             {"protocolId", message.protocolId},
-            {"validity", message.validity}};
+            {"validity", message.validity},
+            {"announcedLength", message.announcedLength},
+            {"omitHeaderDetails", message.omitHeaderDetails}};
 }
 
 PhoneSimMessageStorage messagesFromJson(const QJsonObject& json,
@@ -284,7 +288,16 @@ PhoneSimState PhoneSimState::demo() {
         {2,
          {"REC UNREAD", "+447700900456", 145, "26/12/03,18:40:05+00",
           "Dinner on Friday? Let me know.", 4, 0, 0}},
+        {3,
+         {"REC READ", "+447700900202", 145, "26/12/04,08:02:51+00",
+          "Meeting moved to 3 pm.\nOK\nBring the slides, \"final\" version.", 4, 0, 0}},
         {4, {"STO UNSENT", "+447700900789", 145, {}, "Happy birthday, Mum!", 17, 0, 167}},
+        {6,
+         {"STO SENT", "02079460018", 129, {}, "Order for Friday:\n1 large margherita\n2 garlic "
+          "breads\nDeliver at 7, please.", 145, 0, 173}},
+        {7,
+         {"REC READ", "+447785016005", 145, "26/12/05,11:30:00+00",
+          "Report: Pending\nTo: +447700900456\nSent: 26/12/05,11:29:41", 4, 0, 0}},
     };
     state.schedule = {
         {0, {3, 1, 2026, 12, 9, 10, 30, 10, 15, "Project review"}},
