@@ -3,6 +3,7 @@
 #include "link/LinkClock.h"
 #include "link/PortNaming.h"
 #include "link/SerialDevice.h"
+#include "phone/IdentityAnswers.h"
 #include "platform/Profile.h"
 
 int g_featureMask = 0;
@@ -19,38 +20,10 @@ constexpr quint8 kDataBits = 8;
 constexpr int kDefaultPort = 3;
 constexpr int kIdentifyAttempts = 3;
 
-// C-style decimal: leading blanks skipped, digits up to the first non-digit. False when there
-// are no digits.
-bool readDecimal(const QString& text, int* value) {
-    qsizetype pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-        ++pos;
-    }
-    qint64 number = 0;
-    const qsizetype start = pos;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && number < 100000000) {
-        number = number * 10 + (text[pos].unicode() - '0');
-        ++pos;
-    }
-    if (pos == start) {
-        return false;
-    }
-    *value = static_cast<int>(number);
-    return true;
-}
-
-// The number after the last comma of the answer; the field is untouched when there is none.
-void readAfterLastComma(const QString& answer, int* field) {
-    const qsizetype comma = answer.lastIndexOf(',');
-    if (comma >= 0) {
-        readDecimal(answer.mid(comma + 1), field);
-    }
-}
-
-void readAfterFirstComma(const QString& answer, int* field) {
-    const qsizetype comma = answer.indexOf(',');
-    if (comma >= 0) {
-        readDecimal(answer.mid(comma + 1), field);
+// Stores the number when the answer held one; otherwise the field keeps its value.
+void keepIfRead(std::optional<int> number, int* field) {
+    if (number) {
+        *field = *number;
     }
 }
 
@@ -132,7 +105,7 @@ bool PhoneLink::Identify() {
     Transact("atz\r", answer);
     for (int attempt = 0; attempt < kIdentifyAttempts; ++attempt) {
         const int code = Transact("at+cgmi\r", answer);
-        if (code == kTransactComplete && answer.indexOf("Quillon") > 0) {
+        if (code == kTransactComplete && AnswerNamesMaker(answer)) {
             return true;
         }
     }
@@ -148,22 +121,22 @@ int PhoneLink::QueryCapacities() {
     if ((code = Transact("at+cpbs?\r", answer)) != 0) {
         return code;
     }
-    readAfterLastComma(answer, &simPhonebookCapacity);
+    keepIfRead(ParsePhonebookCapacity(answer), &simPhonebookCapacity);
     if ((code = Transact("at+cpbs=\"me\"\r", answer)) != 0) {
         return code;
     }
     if ((code = Transact("at+cpbs?\r", answer)) != 0) {
         return code;
     }
-    readAfterLastComma(answer, &mePhonebookCapacity);
+    keepIfRead(ParsePhonebookCapacity(answer), &mePhonebookCapacity);
     if ((code = Transact("at+cpms=\"sm\"\r", answer)) != 0) {
         return code;
     }
-    readAfterFirstComma(answer, &simMessageCapacity);
+    keepIfRead(ParseMessageCapacity(answer), &simMessageCapacity);
     if ((code = Transact("at+cpms=\"bm\"\r", answer)) != 0) {
         return code;
     }
-    readAfterFirstComma(answer, &broadcastMessageCapacity);
+    keepIfRead(ParseMessageCapacity(answer), &broadcastMessageCapacity);
     return 0;
 }
 
@@ -183,12 +156,7 @@ int PhoneLink::QueryFeatureMask() {
     if (Transact("at+crfo\r", answer) != kTransactComplete) {
         return 0;
     }
-    const qsizetype colon = answer.indexOf(':');
-    int mask = 0;
-    if (colon < 0 || !readDecimal(answer.mid(colon + 1), &mask)) {
-        return 0;
-    }
-    return mask;
+    return ParseFeatureMask(answer).value_or(0);
 }
 
 int PhoneLink::Transact(const QString& command, QString& answer) {

@@ -1,4 +1,7 @@
+#include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/PhoneSafeText.h"
+#include "phone/PhonebookAnswers.h"
 
 namespace {
 
@@ -14,20 +17,17 @@ bool hasDisplayFormPrefix(const QString& dialString) {
 int PhoneLink::ReadPhonebookEntry(int index, QString& entry) {
     QString answer;
     const int code = Transact(QString("at+cpbr=%1\r").arg(index), answer);
-    entry.clear();
-    if (code != kTransactComplete) {
-        return code;
-    }
-    const QString marker = "+CPBR: ";
-    const qsizetype at = answer.indexOf(marker);
-    if (at >= 0) {
-        entry = answer.mid(at + marker.size());
-    }
+    entry = code == kTransactComplete ? PhonebookEntryText(answer) : QString();
     return code;
 }
 
 int PhoneLink::WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
                                    const QString& name) {
+    // Last line of defence: a quote or line end would end the command early on the wire.
+    if (!isPhoneSafeText(dialString, PhoneTextKind::Number) ||
+        !isPhoneSafeText(name, PhoneTextKind::Name)) {
+        return kTransactFailed;
+    }
     QString dial = dialString;
     int type = numberType;
     if (hasDisplayFormPrefix(dial)) {

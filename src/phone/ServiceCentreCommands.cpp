@@ -1,5 +1,7 @@
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/PhoneSafeText.h"
+#include "phone/ServiceCentreAnswers.h"
 
 int PhoneLink::ReadServiceCentre(QString& text) {
     QString answer;
@@ -7,13 +9,14 @@ int PhoneLink::ReadServiceCentre(QString& text) {
     if (code != kTransactComplete) {
         return code;
     }
-    const QString marker = QStringLiteral("+CSCA: ");
-    const qsizetype at = answer.indexOf(marker);
-    text = at >= 0 ? answer.mid(at + marker.size()) : QString();
+    text = ServiceCentreText(answer);
     return code;
 }
 
 int PhoneLink::WriteServiceCentre(const QString& address) {
+    if (!isPhoneSafeText(address, PhoneTextKind::Number)) {
+        return kTransactFailed;  // never sent: it would not survive the command line
+    }
     QString answer;
     return Transact(QString("at+csca=\"%1\"\r").arg(address), answer);
 }

@@ -1,8 +1,8 @@
 #include <QSet>
 #include <QStringList>
 
-#include "link/SplitFields.h"
 #include "phone/PhoneLink.h"
+#include "phone/PhonebookAnswers.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "phonebook/PhonebookDialString.h"
 #include "platform/Progress.h"
@@ -15,12 +15,14 @@ const char* const kLostDuringLoad =
     "connection";
 
 bool parseEntry(const QString& entryText, PhonebookEntry& entry) {
-    QStringList fields;
-    SplitFields(entryText, fields, 4);
-    entry.index = leadingDecimal(fields.value(0));
-    entry.dialString = fields.value(1);
-    entry.name = fields.value(3);
-    return entry.index > 0;
+    PhonebookEntryAnswer answer;
+    if (!ParsePhonebookEntry(entryText, answer)) {
+        return false;
+    }
+    entry.index = answer.index;
+    entry.dialString = answer.dialString;
+    entry.name = answer.name;
+    return true;
 }
 }  // namespace
 

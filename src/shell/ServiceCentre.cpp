@@ -3,9 +3,9 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "link/SplitFields.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/ServiceCentreAnswers.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -17,9 +17,7 @@ QString ReadServiceCentreAddress(PhoneLink& link) {
     if (link.ReadServiceCentre(text) != kTransactComplete) {
         return {};
     }
-    QStringList fields;
-    SplitFields(text, fields, 2);
-    return fields.value(0);
+    return ServiceCentreAddressOf(text);
 }
 
 bool IsServiceCentreAddress(const QString& address) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QList>
+
 #include "phone/PhoneSafeText.h"
 
 TEST(PhoneSafeTextTest, CommandBreakingCharactersAreRefusedAndNamed) {

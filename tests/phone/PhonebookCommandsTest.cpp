@@ -100,3 +100,18 @@ TEST(PhonebookNumberForms, TypeAndConversions) {
     // Short strings are not padded.
     EXPECT_EQ(PhoneLink::ToDisplayForm("+12"), "12+");
 }
+
+TEST_F(PhonebookCommandsTest, TextThatWouldBreakTheCommandIsRefusedUnsent) {
+    PhoneLink& link = phone.link();
+    const qsizetype before = phone.line().writes().size();
+    EXPECT_EQ(link.WritePhonebookEntry(3, 0, "123", 129, "Ann\"a"), 1);
+    EXPECT_EQ(link.WritePhonebookEntry(3, 0, "123", 129, "Ann\rat+cpbw=1"), 1);
+    EXPECT_EQ(link.WritePhonebookEntry(3, 0, "12\"3", 129, "Anna"), 1);
+    EXPECT_EQ(link.WritePhonebookEntry(3, 0, "123", 129, QString::fromUtf8("Zo\u00eb \u20ac")), 1);
+    EXPECT_EQ(link.WriteServiceCentre("+44\r"), 1);
+    EXPECT_EQ(phone.line().writes().size(), before);
+    EXPECT_EQ(phone.engine().state().serviceCentre, "+447785016005");
+    // Dialling characters, the extension marker included, still go out.
+    EXPECT_EQ(link.WritePhonebookEntry(3, 0, "+44#12*3P45", 145, "Anna"), 0);
+    EXPECT_EQ(lastCommand(), "at+cpbw=3,0,\"+44#12*3P45\",145,\"Anna\"\r");
+}
