@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include "db/DatabaseConnection.h"
+#include "phonebook/PhoneMemoryTable.h"
+#include "platform/Profile.h"
+#include "platform/QuitRequest.h"
+#include "support/RecordingProgress.h"
+#include "support/ScriptedPrompter.h"
+#include "support/TempWorkDir.h"
+#include "support/TranscriptReplay.h"
+
+// Loading and storing phonebook entries against their recorded exchanges, byte for byte.
+
+namespace {
+
+PhoneSimPhonebookEntry entry(const QString& dial, const QString& name) {
+    return PhoneSimPhonebookEntry{dial, dial.startsWith('+') ? 145 : 129, name};
+}
+
+class PhonebookTranscriptTest : public ::testing::Test {
+  protected:
+    PhonebookTranscriptTest() {
+        Profile::useFolder(dir.path());
+        state.sm = PhoneSimPhonebook{6, {}};
+        state.sm.entries[1] = entry("+4411", "Anna");
+        state.sm.entries[3] = entry("999", "Unreadable");
+        state.sm.entries[5] = entry("0163P12", "Fifth");
+        state.me = PhoneSimPhonebook{8, {}};
+        state.me.entries[2] = entry("+*31#77", "Hidden");
+    }
+    ~PhonebookTranscriptTest() override {
+        setApplicationQuitHandler(nullptr);
+        closeAllDatabases();
+        Profile::useFolder({});
+    }
+
+    TempWorkDir dir;
+    RecordingProgress progress;
+    PhoneSimState state = PhoneSimState::demo();
+};
+
+}  // namespace
+
+// A read that fails is followed at once by the presence probe; a held fifth index is probed
+// too. The phone answers both probes, so the pass completes and replaces the table.
+TEST_F(PhonebookTranscriptTest, LoadProbesAfterAFailedRead) {
+    TranscriptReplay replay("phonebook-load-probe", state);
+    PhoneLink& link = replay.connectThenReplay();
+    PhoneSimFaults faults;
+    faults.errorPattern = "cpbr=3";
+    replay.engine().setFaults(faults);
+
+    CSimViewDB sim;
+    sim.AddRow(4, "old", "Stale row");
+    EXPECT_EQ(sim.LoadFromPhone(link), PhonebookLoadResult::Loaded);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Anna", "+4411"}, {5, "Fifth", "0163P12"}}));
+    EXPECT_TRUE(replay.matched());
+}
+
+// New, edit and delete through the phone-memory store: each selects the memory right before
+// its write, and a new entry with an extension meets a full extension store.
+TEST_F(PhonebookTranscriptTest, PhoneMemoryStorePaths) {
+    state.extensionCapacity = 0;
+    TranscriptReplay replay("phonebook-me-store", state);
+    PhoneLink& link = replay.connectThenReplay();
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+
+    CMsListDB ms;
+    ms.AddRow(2, "+*31#77", "Hidden");
+    EXPECT_EQ(ms.StoreNewEntry(link, 0, "Desk", "0800P45", 2), StoreOutcome::Stored);
+    EXPECT_EQ(ms.StoreEditedEntry(link, 2, "Hidden Two", "+*31#78"), StoreOutcome::Stored);
+    ASSERT_EQ(ms.rows().size(), 2);
+    EXPECT_TRUE(ms.DeleteEntryAt(link, 0));
+    EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{2, "Hidden Two", "+*31#78"}}));
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].caption, "FULL");
+    EXPECT_TRUE(replay.matched());
+}
