@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -62,6 +63,33 @@ class PhoneLink {
     // (address, type and the rest of the answer); empty when the marker is missing.
     int ReadServiceCentre(QString& text);
     int WriteServiceCentre(const QString& address);
+
+    // ---- Short messages (text mode, SIM storage "sm"; storage selector 0 "bm", 1 "sm") ----
+    // The storage selection is tried up to three times, then format and header details.
+    int SetMessageMode(int storage, int format, int showHeader);
+    // Reply path choice 1 gives first octet 17, any other 145; validity choice 0 to 5,
+    // protocol choice 0 to 4. A choice outside its table returns 1 without sending.
+    int SetSendParameters(int format, int replyPathChoice, int validityChoice,
+                          int protocolChoice);
+    // On success body is everything after "+CMGR: " (empty for an empty location); it is
+    // emptied on failure.
+    int ReadMessage(int index, QString& body);
+    int DeleteMessage(int storage, int index);
+    // status is "STO SENT" or "STO UNSENT". newIndex gets the "+CMGW: " index as decimal text
+    // and is left alone when the phone gave none. Text that would not survive the command
+    // line is refused (code 1) before anything is sent.
+    int WriteMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
+                     const QString& destination, int numberType, const QString& status,
+                     const QString& text, QString& newIndex);
+    // Code 1 is a failed send; any other code counts as sent.
+    int SendMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
+                    const QString& destination, int numberType, const QString& text);
+    // The SIM's used message count, or -1.
+    int CountSimMessages();
+    bool QueryNewMessageSettings(QString& answer);
+    // Five fields, each sent as one character (see indicationCharacterOf).
+    bool SetNewMessageIndication(const QStringList& fields, QString& answer);
+    // ---- end short messages ----
 
     // ---- To-do list (maker commands "at+ctdr", "at+ctdw", "at+ctdd") ----
     // On success answerText is everything after "+CTDR: " (empty for an empty slot); it is

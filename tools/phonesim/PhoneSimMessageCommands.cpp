@@ -35,20 +35,24 @@ QByteArray number(int value) {
     return QByteArray::number(value);
 }
 
-// The "+CMGR: " header line in text mode, with or without the header details.
+// The "+CMGR: " header line in text mode, with or without the header details. A message can
+// be set up to get the header wrong as some phones do (a wrong length, no details).
 QByteArray readHeader(const PhoneSimState& state, const PhoneSimMessage& message) {
     QByteArray header = "+CMGR: " + quoted(message.status) + ',' + quoted(message.address);
     const QByteArray centre = quoted(state.serviceCentre) + ',' + number(state.serviceCentreType);
-    const QByteArray length = number(static_cast<int>(message.text.size()));
+    const int textLength = static_cast<int>(message.text.size());
+    const QByteArray length =
+        number(message.announcedLength >= 0 ? message.announcedLength : textLength);
+    const bool details = state.showHeader && !message.omitHeaderDetails;
     if (isReceived(message.status)) {
         header += ",," + quoted(message.timestamp);
-        if (state.showHeader)
+        if (details)
             header += ',' + number(message.addressType) + ",4," + number(message.protocolId) +
                       ",0," + centre + ',' + length;
-    } else if (state.showHeader) {
+    } else if (details) {
+        const QByteArray validity = message.validity >= 0 ? number(message.validity) : "";
         header += ",," + number(message.addressType) + ',' + number(message.firstOctet) + ',' +
-                  number(message.protocolId) + ",0," + number(message.validity) + ',' + centre +
-                  ',' + length;
+                  number(message.protocolId) + ",0," + validity + ',' + centre + ',' + length;
     }
     return header;
 }

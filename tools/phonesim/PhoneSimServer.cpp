@@ -144,7 +144,11 @@ bool PhoneSimServer::Impl::send(const QByteArray& reply, Clock::time_point start
     auto chunkStart = std::max(start, Clock::now());
     qsizetype sent = 0;
     while (sent < reply.size()) {
-        const qsizetype chunkEnd = std::min(reply.size(), sent + chunk);
+        qsizetype chunkEnd = std::min(reply.size(), sent + chunk);
+        const qsizetype lineEnd = options.lineByLine ? reply.indexOf('\n', sent) : -1;
+        if (lineEnd >= 0) {
+            chunkEnd = std::min(chunkEnd, lineEnd + 1);
+        }
         qsizetype inChunk = 0;
         while (sent < chunkEnd) {
             const qsizetype size = std::min(burst, chunkEnd - sent);

@@ -10,6 +10,7 @@ struct PhoneSimOptions {
     int latencyMs = 0;   // extra delay before every answer
     int chunkBytes = 0;  // > 0: answers go out in chunks of this size with a short gap
     int chunkGapMs = 20;
+    bool lineByLine = false;  // chunks also end at every line feed
     bool silent = false;  // never answers
     QString linkPath;     // symlink to the slave
     QString transcriptPath;

@@ -34,7 +34,11 @@ struct PhoneSimMessage {
     // Sending parameters of a stored message (SMS-SUBMIT).
     int firstOctet = 17;
     int protocolId = 0;
-    int validity = 167;
+    int validity = 167;  // negative: the read header leaves the field empty
+    // How phones get the read header wrong: a length other than the text's (>= 0), and no
+    // header details even while "+CSDH" asks for them.
+    int announcedLength = -1;
+    bool omitHeaderDetails = false;
 
     bool operator==(const PhoneSimMessage&) const = default;
 };

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QStringList>
+
+// Answers of the short-message commands (text mode, header details shown).
+
+// The twelve fields of a read message body. Received ("REC UNREAD", "REC READ") and stored
+// ("STO UNSENT", "STO SENT") messages order their header fields differently.
+enum MessageBodyField {
+    kMessageStatus = 0,
+    kMessageAddress = 1,
+    kMessageName = 2,
+    kMessageLength = 10,
+    kMessageText = 11,
+};
+inline constexpr int kMessageBodyFields = 12;
+
+// Everything behind the first "+CMGR: " of a read answer; empty when the answer holds none
+// (an empty location answers only "OK").
+QString messageBodyOf(const QString& answer);
+
+// Cuts a body into its twelve fields: the header fields without their quotes, then the text.
+QStringList cutMessageBody(const QString& body);
+
+// A body whose status holds "READ" is a received message; any other is a stored one.
+bool isReceivedMessage(const QStringList& fields);
+
+// The decimal integer right behind the first colon (the used count of "+CPMS: 3,10,..."),
+// or -1 when there is none.
+int usedMessageCountOf(const QString& answer);
+
+// The decimal text of the index right behind the first "+CMGW: "; false when there is none.
+bool writtenMessageIndexOf(const QString& answer, QString& index);
+
+// The one character a field of the new-message indication becomes on the command line.
+QChar indicationCharacterOf(const QString& field);

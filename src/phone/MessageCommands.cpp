@@ -1,0 +1,171 @@
+#include <array>
+
+#include "phone/MessageAnswers.h"
+#include "phone/PhoneLink.h"
+#include "phone/PhoneSafeText.h"
+
+namespace {
+
+constexpr int kStorageAttempts = 3;
+constexpr char kCtrlZ = 26;
+
+// Relative validity-period codes and protocol identifiers, by the dialogs' choices.
+constexpr std::array<int, 6> kValidityCodes = {11, 71, 143, 167, 173, 255};
+constexpr std::array<int, 5> kProtocolIds = {0, 2, 18, 17, 5};
+
+QString storageCommand(int storage) {
+    switch (storage) {
+        case 0:
+            return QStringLiteral("at+cpms=\"bm\"\r");
+        case 1:
+            return QStringLiteral("at+cpms=\"sm\"\r");
+        default:
+            return {};  // sent as it is: the phone sees nothing and the command fails
+    }
+}
+
+bool choicesKnown(int validityChoice, int protocolChoice) {
+    return validityChoice >= 0 && validityChoice < static_cast<int>(kValidityCodes.size()) &&
+           protocolChoice >= 0 && protocolChoice < static_cast<int>(kProtocolIds.size());
+}
+
+// The destination goes between double quotes and the text after the prompt: both are checked
+// before the first command, so a refused text leaves the phone as it was.
+bool messageIsSafe(const QString& destination, const QString& text) {
+    return isPhoneSafeText(destination, PhoneTextKind::Number) &&
+           isPhoneSafeText(text, PhoneTextKind::MessageText);
+}
+
+}  // namespace
+
+int PhoneLink::SetMessageMode(int storage, int format, int showHeader) {
+    const QString select = storageCommand(storage);
+    int code = kTransactFailed;
+    for (int attempt = 0; attempt < kStorageAttempts; ++attempt) {
+        code = SendExpectOk(select);
+        if (code == kTransactComplete) {
+            break;
+        }
+    }
+    if (code != kTransactComplete) {
+        return code;
+    }
+    code = SendExpectOk(QString("at+cmgf=%1\r").arg(format));
+    if (code != kTransactComplete) {
+        return code;
+    }
+    return SendExpectOk(QString("at+csdh=%1\r").arg(showHeader));
+}
+
+int PhoneLink::SetSendParameters(int format, int replyPathChoice, int validityChoice,
+                                 int protocolChoice) {
+    if (!choicesKnown(validityChoice, protocolChoice)) {
+        return kTransactFailed;
+    }
+    const int code = SendExpectOk(QString("at+cmgf=%1\r").arg(format));
+    if (code != kTransactComplete) {
+        return code;
+    }
+    const int firstOctet = replyPathChoice == 1 ? 17 : 145;
+    return SendExpectOk(QString("at+csmp=%1,%2,%3,0\r")
+                            .arg(firstOctet)
+                            .arg(kValidityCodes[validityChoice])
+                            .arg(kProtocolIds[protocolChoice]));
+}
+
+int PhoneLink::ReadMessage(int index, QString& body) {
+    QString answer;
+    const int code = Transact(QString("at+cmgr=%1\r").arg(index), answer);
+    body.clear();
+    if (code != kTransactComplete) {
+        return code;
+    }
+    body = messageBodyOf(answer);
+    return code;
+}
+
+int PhoneLink::DeleteMessage(int storage, int index) {
+    const int code = SendExpectOk(storageCommand(storage));
+    if (code != kTransactComplete) {
+        return code;
+    }
+    return SendExpectOk(QString("at+cmgd=%1\r").arg(index));
+}
+
+int PhoneLink::WriteMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
+                            const QString& destination, int numberType, const QString& status,
+                            const QString& text, QString& newIndex) {
+    if (!messageIsSafe(destination, text) || !choicesKnown(validityChoice, protocolChoice)) {
+        return kTransactFailed;
+    }
+    int code = SendExpectOk(QStringLiteral("at+cpms=\"sm\"\r"));
+    if (code != kTransactComplete) {
+        return code;
+    }
+    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice);
+    if (code != kTransactComplete) {
+        return code;
+    }
+    QString answer;
+    // The prompt ends the header line's transaction; the text line gives the result.
+    Transact(
+        QString("at+cmgw=\"%1\",%2,\"%3\"\r").arg(destination, QString::number(numberType), status),
+        answer);
+    code = Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+    if (code == kTransactComplete) {
+        writtenMessageIndexOf(answer, newIndex);
+    }
+    return code;
+}
+
+int PhoneLink::SendMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
+                           const QString& destination, int numberType, const QString& text) {
+    if (!messageIsSafe(destination, text) || !choicesKnown(validityChoice, protocolChoice)) {
+        return kTransactFailed;
+    }
+    int code = SetMessageMode(1, 1, 1);
+    if (code != kTransactComplete) {
+        return code;
+    }
+    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice);
+    if (code != kTransactComplete) {
+        return code;
+    }
+    QString answer;
+    Transact(QString("at+cmgs=\"%1\",%2\r").arg(destination, QString::number(numberType)), answer);
+    return Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+}
+
+int PhoneLink::CountSimMessages() {
+    QString answer;
+    if (Transact(QStringLiteral("at+cpms=\"sm\"\r"), answer) != kTransactComplete) {
+        return -1;
+    }
+    return usedMessageCountOf(answer);
+}
+
+bool PhoneLink::QueryNewMessageSettings(QString& answer) {
+    QString reply;
+    if (Transact(QStringLiteral("at+cnmi=?\r"), reply) != kTransactComplete) {
+        return false;
+    }
+    answer = reply;
+    return true;
+}
+
+bool PhoneLink::SetNewMessageIndication(const QStringList& fields, QString& answer) {
+    QString command = QStringLiteral("at+cnmi=");
+    for (int i = 0; i < 5; ++i) {
+        if (i > 0) {
+            command += u',';
+        }
+        command += indicationCharacterOf(fields.value(i));
+    }
+    command += u'\r';
+    QString reply;
+    if (Transact(command, reply) != kTransactComplete) {
+        return false;
+    }
+    answer = reply;
+    return true;
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+#include "db/Recordset.h"
+
+class PhoneLink;
+
+// Process-wide: how often the messages were loaded since the last new-message indication (the
+// view loads on its first showing while this is 0), and whether the message last viewed is a
+// delivery report (the list then leaves the time of a pending report empty).
+extern int messagesLoaded;
+extern bool reportFlag;
+
+// Status filter bits.
+enum SmsStatusBit {
+    kSmsUnread = 1,
+    kSmsRead = 2,
+    kSmsNotSent = 4,
+    kSmsSent = 8,
+    kSmsAllStatuses = 15,
+};
+
+// One line of the message list: the location and the five columns as shown.
+struct SmsListRow {
+    QString number;
+    QString name;
+    QString phoneNumber;
+    QString message;
+    QString time;
+    QString status;
+
+    bool operator==(const SmsListRow&) const = default;
+};
+
+struct SmsListContents {
+    QList<SmsListRow> rows;
+    QString total;
+};
+
+// One message as the loader (or saving) hands it to AddMessage.
+struct SmsMessageValues {
+    QString index;
+    int firstOctet = 0;
+    qint16 protocolId = 0;
+    QString statusWord;
+    QString number;
+    QString name;
+    QString dateSource;
+    QString text;
+    QString storage = QStringLiteral("SIM");
+};
+
+enum class SmsLoadResult {
+    Loaded,       // the table now mirrors the SIM
+    NotLoaded,    // off-line ("Comm Port Error!"): table unchanged
+    ModeRefused,  // the phone answers but refused the message mode: table unchanged
+    PhoneLost,    // the phone stopped answering ("Now is OFF line"): table unchanged
+};
+
+// The table SMS of smsDB.mdb: a cache of the SIM's message locations. While the link found a
+// phone, deletions go to the phone first and the row goes only when the phone agreed.
+class CSmsDB : public Recordset {
+  public:
+    CSmsDB();
+    ~CSmsDB() override;
+
+    // Bits of SmsStatusBit; all four after construction.
+    int statusMask() const { return statusMask_; }
+    void setStatusMask(int mask) { statusMask_ = mask; }
+    // The filter text of a mask: its terms joined by " OR "; empty for 0.
+    static QString StatusFilter(int mask);
+
+    // Requeries under the status filter and the sort and returns the list lines with the
+    // "TOTAL" text. capacity is the SIM's message capacity.
+    SmsListContents FillList(int capacity);
+    // Column 0 Name, 1 Phone Number, 2 Message, 3 Time (Date), 4 Status (the location):
+    // descending first, ascending after a descending sort of the same column.
+    void ToggleSort(int column);
+
+    // On-line the phone's used count (unless it gives none), else the rows of the table.
+    int CountMessages(PhoneLink& link);
+    // The smallest location from 1 up that no row holds, whatever the filter.
+    int FirstFreeIndex();
+    // The name of a number in the SIM, then the phone-memory, then the PC phonebook.
+    bool LookupName(const QString& number, QString& name);
+
+    // List positions of the selected lines in list order (as last filled).
+    void DeleteSelected(PhoneLink& link, const QList<int>& selectedPositions);
+    // Every row, whatever the filter; on the phone too while on-line.
+    void DeleteAllMessages(PhoneLink& link);
+
+    // A relative validity-period code as text ("24 hour", "7 day", "15 hour30 min").
+    static QString ValidityText(int code);
+
+    void AddMessage(const SmsMessageValues& values);
+    // Reads every SIM location and replaces the table with what the phone holds, in one
+    // transaction, only when the pass finished.
+    SmsLoadResult LoadFromPhone(PhoneLink& link);
+
+    // The values of a read body's twelve fields at a location.
+    static SmsMessageValues ValuesOfBody(int index, const QStringList& fields);
+
+  private:
+    // The stored row of the values: Number, Name, PhoneNumber, Date, Status, Message, Type,
+    // Reply, Pid.
+    QVariantList rowOf(const SmsMessageValues& values);
+    // Deletes the row at a list position (on the phone first while on-line); false when it
+    // stays.
+    bool deleteRowAt(PhoneLink& link, int position);
+
+    int statusMask_ = kSmsAllStatuses;
+};
+
+// The view's first load: while the application is on-line and nothing was loaded since the
+// last indication, probe the phone ("Now is Off line" when it is gone), else read its
+// capacities and load. Either way messagesLoaded goes up by one. False when nothing was tried.
+bool LoadMessagesOnce(PhoneLink* link, bool applicationOnline, CSmsDB& store);
+// "Reload Message": probe, capacities and load; "Now is OFF line" when the probe fails.
+SmsLoadResult ReloadMessages(PhoneLink& link, CSmsDB& store);
