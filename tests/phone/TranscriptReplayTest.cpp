@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phonesim/PhoneSimTranscript.h"
 #include "platform/Profile.h"
+#include "support/PhoneSimRunner.h"
 #include "support/TempWorkDir.h"
 #include "support/TranscriptReplay.h"
 
@@ -164,5 +167,44 @@ TEST_F(TranscriptReplayTest, FromTheFirstByteTheConnectionIsReplayedToo) {
                "host  at+cgmi\\r\n"));
     PhoneLink link(replay.options());
     EXPECT_FALSE(link.phoneFound);
+    EXPECT_TRUE(replay.matched());
+}
+
+// What the simulated phone logs with --transcript replays as it is: no conversion step.
+TEST_F(TranscriptReplayTest, TheSimulatedPhonesOwnLogReplays) {
+    const QString log = dir.path() + "/run.txt";
+    QString entry;
+    int mask = 0;
+    {
+        PhoneSimOptions options;
+        options.transcriptPath = log;
+        options.chunkBytes = 9;  // answers in pieces: several phone lines each
+        options.chunkGapMs = 1;
+        PhoneSimRunner phone(PhoneSimState::demo(), options);
+        ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+        PhoneLinkOptions linkOptions;
+        linkOptions.devicePath = phone.slavePath();
+        PhoneLink link(linkOptions);
+        ASSERT_TRUE(link.phoneFound);
+        mask = link.QueryFeatureMask();
+        link.SelectPhonebookMemory(0);
+        link.ReadPhonebookEntry(1, entry);
+        ASSERT_FALSE(entry.isEmpty());
+    }
+    QFile file(log);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    Transcript transcript;
+    QString error;
+    ASSERT_TRUE(Transcript::parse(file.readAll(), "run.txt", &transcript, &error))
+        << error.toStdString();
+
+    TranscriptReplay replay(transcript);
+    PhoneLink link(replay.options());
+    EXPECT_TRUE(link.phoneFound);
+    EXPECT_EQ(link.QueryFeatureMask(), mask);
+    EXPECT_EQ(link.SelectPhonebookMemory(0), kTransactComplete);
+    QString replayed;
+    EXPECT_EQ(link.ReadPhonebookEntry(1, replayed), kTransactComplete);
+    EXPECT_EQ(replayed, entry);
     EXPECT_TRUE(replay.matched());
 }
