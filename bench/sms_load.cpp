@@ -1,0 +1,127 @@
+// A message load of a 30-location SIM holding 20 messages of 100 to 160 characters from the
+// simulated phone paced at 38,400 bit/s, against its floor: the wire time of every byte of the
+// load plus the pauses the load and the message read must make (100 ms before each read,
+// 100 ms more after each empty location, 300 ms inside each read).
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "db/DatabaseConnection.h"
+#include "phone/PhoneLink.h"
+#include "phonesim/PhoneSimServer.h"
+#include "sms/CSmsDB.h"
+
+namespace {
+
+constexpr int kBaud = 38400;
+constexpr int kLocations = 30;
+constexpr int kMessages = 20;
+
+// Message i (0-based) is 100 to 160 characters long, with commas and a line feed in it.
+QString messageText(int i) {
+    const int length = 100 + (i * 61) / (kMessages - 1);
+    QString text = QStringLiteral("Message %1, sent from the benchmark.\n").arg(i + 1);
+    while (text.size() < length) {
+        text += QStringLiteral("abcdefghij, ");
+    }
+    return text.left(length);
+}
+
+PhoneSimState benchPhone() {
+    PhoneSimState state = PhoneSimState::demo();
+    state.smMessages.capacity = kLocations;
+    state.smMessages.messages.clear();
+    for (int i = 0; i < kMessages; ++i) {
+        // Every third location of the first 30 stays empty: 20 held, 10 empty.
+        const int location = i + i / 2 + 1;
+        PhoneSimMessage message;
+        message.status = i % 2 ? QStringLiteral("REC READ") : QStringLiteral("STO SENT");
+        message.address = QStringLiteral("+4477009%1").arg(i, 5, 10, QChar('0'));
+        message.addressType = 145;
+        message.timestamp = QStringLiteral("26/12/07,10:%1:00+04").arg(i + 10);
+        message.text = messageText(i);
+        state.smMessages.messages[location] = message;
+    }
+    return state;
+}
+
+// Transcript lines are "host  <bytes>" or "phone <bytes>" with CR, LF and non-printables
+// escaped; notes ("----- ") are not traffic.
+qint64 bytesInTranscript(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return -1;
+    }
+    qint64 total = 0;
+    while (!file.atEnd()) {
+        QByteArray line = file.readLine();
+        if (line.endsWith('\n')) {
+            line.chop(1);
+        }
+        if (!line.startsWith("host  ") && !line.startsWith("phone ")) {
+            continue;
+        }
+        const QByteArray bytes = line.mid(6);
+        for (qsizetype i = 0; i < bytes.size(); ++i) {
+            if (bytes[i] == '\\' && i + 1 < bytes.size()) {
+                i += bytes[i + 1] == 'x' ? 3 : 1;
+            }
+            ++total;
+        }
+    }
+    return total;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTemporaryDir workDir;
+    QDir::setCurrent(workDir.path());
+
+    const PhoneSimState state = benchPhone();
+    PhoneSimOptions options;
+    options.baud = kBaud;
+    options.transcriptPath = workDir.filePath(QStringLiteral("transcript.txt"));
+    PhoneSimServer server(state, options);
+    QString error;
+    if (!server.start(&error)) {
+        std::fprintf(stderr, "phone did not start: %s\n", qPrintable(error));
+        return 1;
+    }
+    PhoneLinkOptions linkOptions;
+    linkOptions.devicePath = server.slavePath();
+    PhoneLink link(linkOptions);
+    if (!link.phoneFound || link.simMessageCapacity != kLocations) {
+        std::fprintf(stderr, "no phone found on %s\n", qPrintable(server.slavePath()));
+        return 1;
+    }
+
+    CSmsDB store;
+    const qint64 bytesBefore = bytesInTranscript(options.transcriptPath);
+    QElapsedTimer timer;
+    timer.start();
+    const SmsLoadResult result = store.LoadFromPhone(link);
+    const double measured = timer.elapsed() / 1000.0;
+    const qint64 bytes = bytesInTranscript(options.transcriptPath) - bytesBefore;
+    const int rows = store.FullRecordCount();
+    link.Disconnect();
+    server.stop();
+    closeAllDatabases();
+
+    const int empty = kLocations - kMessages;
+    const double pauses = (kLocations * (100 + 300) + empty * 100) / 1000.0;
+    const double wire = bytes * 10.0 / kBaud;
+    const double floor = wire + pauses;
+    std::printf("sms load: %d/%d rows%s\n", rows, kMessages,
+                result == SmsLoadResult::Loaded ? "" : " (load incomplete)");
+    std::printf("measured time: %.2f s\n", measured);
+    std::printf("bytes exchanged: %lld (both ways), wire time at %d bit/s: %.2f s\n",
+                static_cast<long long>(bytes), kBaud, wire);
+    std::printf("prescribed pauses: %.2f s\n", pauses);
+    std::printf("floor: %.2f s\n", floor);
+    std::printf("ratio: %.3f (target <= 1.15)\n", measured / floor);
+    return rows == kMessages && result == SmsLoadResult::Loaded ? 0 : 1;
+}
