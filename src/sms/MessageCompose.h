@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class CSmsDB;
+class PhoneLink;
+
+// Sending and saving a composed message: the compose dialog's OK, the view dialog's second
+// button and the command line's "sms send" / "sms save" all run SendAndSave.
+
+enum SendChoice { kSendOnly = 0, kSendAndSave = 1, kSaveOnly = 2 };
+
+// Set whenever a compose dialog opens, cleared when the user picks the correspondent from a
+// phonebook there: an address that came from a phonebook is not offered for one.
+extern bool offerAddNumberFlag;
+
+// The "Add Phone Number?" question: returns the phonebook to store in (0 SIM, 1 MS, 2 PC), or
+// -1 for "Not Save". The window installs its dialog; without one nothing is offered.
+using AddNumberAsker = std::function<int(const QString& name, const QString& number)>;
+void setAddNumberAsker(AddNumberAsker asker);
+
+// Writes the message to the SIM and adds its row (the row alone while no phone was found, at
+// the table's first free location), then offers the correspondent for a phonebook. Returns the
+// write code (0 off-line); location gets the row's location on success.
+int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
+                int protocolChoice, const QString& number, const QString& statusWord,
+                const QString& name, const QString& text, QString* location = nullptr);
+
+// Asks whether to add the name and number to a phonebook when the offer flag is set, the name
+// is not empty and no phonebook holds exactly this pair.
+void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number);
+
+// The validity choice of a row's validity text ("24 hour" gives 3); 0 for anything else,
+// such as a received message's time stamp.
+int validityChoiceOfText(const QString& validityText);
+
+struct ComposeValues {
+    QString name;
+    QString number;
+    QString message;
+    int replyPathChoice = 1;  // 0 on, 1 off
+    int validityChoice = 0;   // 0 "1 Hour" ... 5 "Max Time"
+    int sendChoice = kSendOnly;
+    // "Save Only" of a message that went out another way: stored as sent.
+    bool saveAsSent = false;
+};
+
+enum class ComposeOutcome {
+    Carried,         // the send and/or save ran (see the flags for how they went)
+    MissingNumber,   // "You must input Number field": nothing done
+    MissingMessage,  // "You must input Message field": nothing done
+    UnsafeText,      // the text cannot go to the phone: nothing done
+    SimFull,         // "Save Only" on a full SIM: nothing done
+    Cancelled,       // Cancel to the send-only question on a full SIM: nothing done
+};
+
+struct ComposeResult {
+    ComposeOutcome outcome = ComposeOutcome::Carried;
+    bool done = false;       // the dialog's done flag
+    bool sendAsked = false;  // a send was attempted
+    bool sent = false;
+    bool saveAsked = false;  // a save was attempted (not dropped)
+    bool saved = false;      // the row was added
+    QString location;        // of the saved row
+
+    // The values can be corrected and OK pressed again.
+    bool keepsValues() const {
+        return outcome == ComposeOutcome::MissingNumber ||
+               outcome == ComposeOutcome::MissingMessage || outcome == ComposeOutcome::UnsafeText ||
+               outcome == ComposeOutcome::SimFull;
+    }
+};
+
+// Checks the values, asks about a full SIM, sends and saves as the send choice says. Every
+// message goes through the current prompter.
+ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values);

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QStringList>
+
+class CliContext;
+
+// "sms send" and "sms save": arguments start with the action word.
+bool isSmsSendAction(const QString& action);
+int runSmsSendOrSave(CliContext& context, const QStringList& arguments);
