@@ -46,7 +46,9 @@ bool breaksCommandLine(char32_t c, PhoneTextKind kind) {
         case 27:
             return true;
         default:
-            return c > 0xFF;
+            // The phone edits its command line with backspace (and may act on other
+            // controls), so what it stored would not be what the table holds.
+            return c > 0xFF || (c < 0x20 && c != U'\t') || c == 0x7F;
     }
 }
 

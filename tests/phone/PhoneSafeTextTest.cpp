@@ -57,3 +57,15 @@ TEST(PhoneSafeTextTest, NumbersHoldOnlyDiallingCharacters) {
     EXPECT_TRUE(phoneSafeTextProblem(QStringLiteral("0171 123"), PhoneTextKind::Number)
                     .contains(QStringLiteral("the character \" \"")));
 }
+
+TEST(PhoneSafeTextTest, ControlCharactersOtherThanTabAreRefusedForEveryKind) {
+    for (PhoneTextKind kind :
+         {PhoneTextKind::Name, PhoneTextKind::Contents, PhoneTextKind::MessageText}) {
+        const QString backspace =
+            phoneSafeTextProblem(QStringLiteral("Ann") + QChar(8) + QStringLiteral("x"), kind);
+        EXPECT_TRUE(backspace.contains(QStringLiteral("a control character (code 8)")))
+            << backspace.toStdString();
+        EXPECT_FALSE(isPhoneSafeText(QStringLiteral("del") + QChar(0x7F), kind));
+        EXPECT_TRUE(isPhoneSafeText(QStringLiteral("a\tb"), kind));
+    }
+}
