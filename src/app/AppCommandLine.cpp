@@ -6,6 +6,9 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
         const QString& argument = arguments[i];
         if (argument == "--demo") {
             line.demo = true;
+        } else if (argument == "--demo-reset") {
+            line.demo = true;
+            line.demoReset = true;
         } else if (argument == "--device") {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
                 line.error = "--device needs a device path";
@@ -26,14 +29,17 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
         }
     }
     if (line.demo && !line.device.isEmpty()) {
-        line.error = "--demo and --device cannot be used together";
+        line.error = QString("%1 and --device cannot be used together")
+                         .arg(line.demoReset ? "--demo-reset" : "--demo");
     }
     return line;
 }
 
 QString AppCommandLine::usage() {
-    return "usage: dexmoro [--demo | --device PATH]\n"
-           "  --demo         run against the built-in simulated phone, with demo data\n"
+    return "usage: dexmoro [--demo | --demo-reset | --device PATH]\n"
+           "  --demo         run against the built-in simulated phone, with demo data; the\n"
+           "                 demo phone keeps its changes from one run to the next\n"
+           "  --demo-reset   put the demo data back as shipped, then run the demo\n"
            "  --device PATH  talk to the phone on this serial device instead of the port setting\n";
 }
 

@@ -4,10 +4,12 @@
 #include <QString>
 #include <QStringList>
 
-// The program's own options: --demo (the built-in simulated phone) and --device PATH (a serial
-// device that wins over the port setting).
+// The program's own options: --demo (the built-in simulated phone), --demo-reset (the same,
+// with the demo data put back first) and --device PATH (a serial device that wins over the port
+// setting).
 struct AppCommandLine {
     bool demo = false;
+    bool demoReset = false;
     QString device;
     bool help = false;
     QString error;  // set when the arguments cannot be used

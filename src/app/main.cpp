@@ -39,9 +39,17 @@ int main(int argc, char** argv) {
     DemoPhone demo;
     if (line.demo) {
         QString error;
-        if (!demo.start(&error)) {
+        QString notice;
+        if (line.demoReset && !demo.reset(&error)) {
             std::fprintf(stderr, "dexmoro: %s\n", qPrintable(error));
             return 1;
+        }
+        if (!demo.start(&error, &notice)) {
+            std::fprintf(stderr, "dexmoro: %s\n", qPrintable(error));
+            return 1;
+        }
+        if (!notice.isEmpty()) {
+            std::fprintf(stderr, "dexmoro: %s\n", qPrintable(notice));
         }
         std::fprintf(stderr, "dexmoro: demo phone on %s, data in %s\n",
                      qPrintable(demo.devicePath()), qPrintable(demo.workDir()));
@@ -49,9 +57,18 @@ int main(int argc, char** argv) {
         PhoneLink::setDevicePathOverride(line.device);
     }
 
-    CDexmoroApp app;
-    if (!app.InitInstance()) {
-        return 0;
+    int exitCode = 0;
+    {
+        CDexmoroApp app;
+        if (app.InitInstance()) {
+            exitCode = application.exec();
+        }
     }
-    return application.exec();
+    // The demo phone keeps what this run changed on it.
+    QString error;
+    if (line.demo && !demo.stop(&error)) {
+        std::fprintf(stderr, "dexmoro: the demo phone's state was not saved: %s\n",
+                     qPrintable(error));
+    }
+    return exitCode;
 }
