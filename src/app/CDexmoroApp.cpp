@@ -22,7 +22,7 @@ CDexmoroApp* theApp = nullptr;
 
 StartupSeams withDefaults(StartupSeams seams) {
     if (!seams.detectPort) {
-        seams.detectPort = [] { DetectPort(SysfsRegistry()); };
+        seams.detectPort = [] { DetectPort(SerialPortInfoRegistry()); };
     }
     if (!seams.makeLink) {
         seams.makeLink = [] { return std::make_unique<PhoneLink>(); };
@@ -30,7 +30,12 @@ StartupSeams withDefaults(StartupSeams seams) {
     if (!seams.runCableDetection) {
         seams.runCableDetection = [] {
             CableDetectionDialog dialog;
-            return dialog.exec();
+            const int answer = dialog.exec();
+            if (answer == CableDetectionDialog::ManualSelect && dialog.portChosen()) {
+                // The port the user just chose wins over a device given on the command line.
+                PhoneLink::setDevicePathOverride({});
+            }
+            return answer;
         };
     }
     if (!seams.queryFeatureMask) {
@@ -86,10 +91,8 @@ bool CDexmoroApp::InitInstance() {
     if (!online) {
         title_ += OfflineSuffix;
     }
-    // A port that never opened cannot name features: asking it would only show the port error
-    // box, and the answer would be "none" (the full set) anyway.
-    const int mask = link->connected ? seams_.queryFeatureMask(*link) : 0;
-    g_featureMask = effectiveFeatureMask(mask);
+    // Asked even when the port never opened: the user then sees the port's error once, here.
+    g_featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
 
     setApplicationPhone(link.get(), online != 0);
 

@@ -18,14 +18,14 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 }  // namespace
 
 CableDetectionDialog::CableDetectionDialog(QWidget* parent,
-                                           std::function<void(QWidget*)> runOptionDialog)
+                                           std::function<bool(QWidget*)> runOptionDialog)
     : QDialog(parent),
       runOptionDialog_(std::move(runOptionDialog)),
       portLine_(new QLineEdit(this)) {
     if (!runOptionDialog_) {
         runOptionDialog_ = [](QWidget* owner) {
             OptionDialog dialog(owner);
-            dialog.exec();
+            return dialog.exec() == QDialog::Accepted;
         };
     }
     setWindowTitle("Quillon Velmarlink Cable Detection");
@@ -72,6 +72,6 @@ QString CableDetectionDialog::portLine() const {
 }
 
 void CableDetectionDialog::manualSelect() {
-    runOptionDialog_(this);
+    portChosen_ = runOptionDialog_(this);
     done(ManualSelect);
 }

@@ -15,15 +15,19 @@ class CableDetectionDialog : public QDialog {
     // The result of exec() after "Manual Select".
     static constexpr int ManualSelect = 10;
 
-    // runOptionDialog shows the Option dialog modally; by default the real one.
+    // runOptionDialog shows the Option dialog modally (by default the real one) and tells
+    // whether the user chose a port there (OK).
     explicit CableDetectionDialog(QWidget* parent = nullptr,
-                                  std::function<void(QWidget*)> runOptionDialog = {});
+                                  std::function<bool(QWidget*)> runOptionDialog = {});
 
     QString portLine() const;
+    // After "Manual Select": whether a port was chosen in the Option dialog.
+    bool portChosen() const { return portChosen_; }
 
   private:
     void manualSelect();
 
-    std::function<void(QWidget*)> runOptionDialog_;
+    std::function<bool(QWidget*)> runOptionDialog_;
     QLineEdit* portLine_;
+    bool portChosen_ = false;
 };

@@ -2,35 +2,60 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "link/PortNaming.h"
 #include "platform/Profile.h"
 
 namespace {
+constexpr int kPortButtons = 4;
+
 QGroupBox* radioGroup(const QString& title, const QStringList& texts, QButtonGroup* group,
                       QWidget* parent) {
     auto* box = new QGroupBox(title, parent);
-    auto* layout = new QVBoxLayout(box);
+    auto* layout = new QGridLayout(box);
     for (int i = 0; i < texts.size(); ++i) {
         auto* radio = new QRadioButton(texts[i], box);
         group->addButton(radio, i + 1);
-        layout->addWidget(radio);
+        layout->addWidget(radio, i, 0);
     }
     return box;
 }
+
+QString deviceKey(int port) {
+    return QString("DEVICE%1").arg(port);
+}
+
+QString entryText(const SerialPortEntry& entry) {
+    QString text = entry.name + "  " + entry.deviceDescription;
+    if (!entry.manufacturer.isEmpty()) {
+        text += ", " + entry.manufacturer;
+    }
+    if (entry.vendorId >= 0 && entry.productId >= 0) {
+        text += QString(" [%1:%2]")
+                    .arg(entry.vendorId, 4, 16, QChar('0'))
+                    .arg(entry.productId, 4, 16, QChar('0'));
+    }
+    return text;
+}
 }  // namespace
 
-OptionDialog::OptionDialog(QWidget* parent)
+OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
     : QDialog(parent), ports_(new QButtonGroup(this)), speeds_(new QButtonGroup(this)) {
     setWindowTitle("Option");
     auto* groups = new QHBoxLayout;
-    groups->addWidget(
-        radioGroup("Available Ports", {"COM1", "COM2", "COM3", "COM4"}, ports_, this));
+    QGroupBox* portsBox =
+        radioGroup("Available Ports", {"COM1", "COM2", "COM3", "COM4"}, ports_, this);
+    groups->addWidget(portsBox);
     groups->addWidget(radioGroup("Transmit Velocity",
                                  {"2400 bps", "4800 bps", "7200 bps", "9600 bps"}, speeds_, this));
 
@@ -42,10 +67,49 @@ OptionDialog::OptionDialog(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(groups);
+    if (portsAreDevicePaths()) {
+        const SerialPortInfoRegistry systemRegistry;
+        addDeviceList(portsBox, (registry ? *registry : systemRegistry).serialPortEntries());
+        layout->addWidget(deviceList_->parentWidget());
+    }
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
     speeds_->button(4)->setChecked(true);
+    connect(ports_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on) {
+            showDeviceOfSelectedPort();
+        }
+    });
+}
+
+bool OptionDialog::portsAreDevicePaths() {
+#ifdef Q_OS_WIN
+    return false;
+#else
+    return true;
+#endif
+}
+
+void OptionDialog::addDeviceList(QWidget* portsBox, const QList<SerialPortEntry>& entries) {
+    auto* grid = static_cast<QGridLayout*>(portsBox->layout());
+    for (int port = 1; port <= kPortButtons; ++port) {
+        auto* label = new QLabel(devicePathForPort(port), portsBox);
+        label->setObjectName(QString("device%1").arg(port));
+        label->setEnabled(false);
+        grid->addWidget(label, port - 1, 1);
+        deviceLabels_.insert(port, label);
+    }
+
+    auto* box = new QGroupBox("Device of the chosen port", this);
+    deviceList_ = new QComboBox(box);
+    deviceList_->setObjectName("deviceList");
+    for (const SerialPortEntry& entry : entries) {
+        deviceList_->addItem(entryText(entry), entry.name);
+    }
+    auto* boxLayout = new QVBoxLayout(box);
+    boxLayout->addWidget(deviceList_);
+    connect(deviceList_, &QComboBox::activated, this, &OptionDialog::deviceChosen);
 }
 
 int OptionDialog::selectedPort() const {
@@ -55,6 +119,7 @@ int OptionDialog::selectedPort() const {
 void OptionDialog::selectPort(int port) {
     if (QAbstractButton* button = ports_->button(port)) {
         button->setChecked(true);
+        showDeviceOfSelectedPort();
         return;
     }
     // A port beyond the four buttons (a cable found on COM5, say) selects none.
@@ -63,6 +128,7 @@ void OptionDialog::selectPort(int port) {
         button->setChecked(false);
     }
     ports_->setExclusive(true);
+    showDeviceOfSelectedPort();
 }
 
 QString OptionDialog::selectedSpeed() const {
@@ -70,11 +136,52 @@ QString OptionDialog::selectedSpeed() const {
     return button ? button->text() : QString();
 }
 
+QString OptionDialog::deviceOfPort(int port) const {
+    return chosenDevices_.value(port, devicePathForPort(port));
+}
+
+void OptionDialog::showDeviceOfSelectedPort() {
+    if (!deviceList_) {
+        return;
+    }
+    const int port = selectedPort();
+    deviceList_->setEnabled(port > 0);
+    const QSignalBlocker quiet(deviceList_);
+    if (port == 0) {
+        deviceList_->setCurrentIndex(-1);
+        return;
+    }
+    const QString device = deviceOfPort(port);
+    int index = deviceList_->findData(device);
+    if (index < 0) {
+        // The port's device is not among the system's (not plugged in, or a plain path):
+        // offer it too, so that the list never claims another device for this port.
+        deviceList_->addItem(device, device);
+        index = deviceList_->count() - 1;
+    }
+    deviceList_->setCurrentIndex(index);
+}
+
+void OptionDialog::deviceChosen(int index) {
+    const int port = selectedPort();
+    if (port == 0 || index < 0) {
+        return;
+    }
+    const QString device = deviceList_->itemData(index).toString();
+    chosenDevices_.insert(port, device);
+    deviceLabels_.value(port)->setText(device);
+}
+
 void OptionDialog::accept() {
     // With no port button selected there is nothing to store: the setting stays as it was
     // rather than becoming a port that does not exist.
     if (const int port = selectedPort(); port > 0) {
         Profile::setValue("CONFIG", "PORT", port);
+    }
+    for (auto it = chosenDevices_.cbegin(); it != chosenDevices_.cend(); ++it) {
+        if (it.value() != devicePathForPort(it.key())) {
+            Profile::setValue("CONFIG", deviceKey(it.key()), it.value());
+        }
     }
     QDialog::accept();
 }

@@ -1,26 +1,53 @@
 #pragma once
 
 #include <QDialog>
+#include <QList>
+#include <QMap>
+
+#include "phone/Registry.h"
 
 class QButtonGroup;
+class QComboBox;
+class QLabel;
 
 // The port Option dialog: "Available Ports" COM1 to COM4 and "Transmit Velocity". OK stores
 // the chosen port as "CONFIG"/"PORT"; the speed choice is shown but not stored, the line
 // always runs at the link's own speed.
+//
+// Where ports are device paths rather than COM names, each port shows the device it stands
+// for, and a list of the system's serial devices lets the user pick the device of the chosen
+// port, stored as "CONFIG"/"DEVICE<n>".
 class OptionDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit OptionDialog(QWidget* parent = nullptr);
+    // registry: the serial devices to offer; null for the system's own.
+    explicit OptionDialog(QWidget* parent = nullptr, const Registry* registry = nullptr);
+
+    // Whether ports here are named by device paths (every system but Windows).
+    static bool portsAreDevicePaths();
 
     // 1 to 4, or 0 when no port button is selected (a setting beyond COM4).
     int selectedPort() const;
     void selectPort(int port);
     QString selectedSpeed() const;
 
+    // The device the port stands for in this dialog (the user's pick, else the profile's).
+    QString deviceOfPort(int port) const;
+    // The device list offered for the chosen port; null where ports have COM names.
+    QComboBox* deviceList() const { return deviceList_; }
+    QLabel* deviceLabel(int port) const { return deviceLabels_.value(port); }
+
     void accept() override;
 
   private:
+    void addDeviceList(QWidget* portsBox, const QList<SerialPortEntry>& entries);
+    void showDeviceOfSelectedPort();
+    void deviceChosen(int index);
+
     QButtonGroup* ports_;
     QButtonGroup* speeds_;
+    QComboBox* deviceList_ = nullptr;
+    QMap<int, QLabel*> deviceLabels_;
+    QMap<int, QString> chosenDevices_;
 };

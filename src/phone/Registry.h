@@ -5,9 +5,22 @@
 
 // One serial port device as the system lists it.
 struct SerialPortEntry {
+    // The device to open: a path such as /dev/ttyUSB0, or a COM name.
     QString name;
+    // What the cable search reads: the system's description followed by the port's short name
+    // in parentheses, "Velmarlink Port for Quillon (COM5)"; the short name alone when the
+    // system has no description.
     QString deviceDescription;
+    QString manufacturer;
+    // USB vendor and product ids; -1 for a port that is not on USB.
+    int vendorId = -1;
+    int productId = -1;
 };
+
+// The entry of one port, from what the system says of it.
+SerialPortEntry makeSerialPortEntry(const QString& portName, const QString& location,
+                                    const QString& description, const QString& manufacturer = {},
+                                    int vendorId = -1, int productId = -1);
 
 // The system's list of serial port devices, in the order the system gives them.
 class Registry {
@@ -16,13 +29,9 @@ class Registry {
     virtual QList<SerialPortEntry> serialPortEntries() const = 0;
 };
 
-// Serial devices under /sys/class/tty that sit on a USB device: the name is the device path,
-// the description the USB product string followed by " (<tty name>)".
-class SysfsRegistry : public Registry {
+// The serial ports Qt finds on this system (QSerialPortInfo): USB product strings, makers and
+// ids where the system knows them.
+class SerialPortInfoRegistry : public Registry {
   public:
-    explicit SysfsRegistry(QString sysRoot = "/sys");
     QList<SerialPortEntry> serialPortEntries() const override;
-
-  private:
-    QString sysRoot_;
 };

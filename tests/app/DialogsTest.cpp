@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 
 #include "AppTestSupport.h"
 #include "ModalScript.h"
@@ -16,6 +18,8 @@
 #include "app/CableDetectionDialog.h"
 #include "app/OptionDialog.h"
 #include "app/SplashWindow.h"
+#include "link/PortNaming.h"
+#include "phone/Registry.h"
 #include "platform/Profile.h"
 #include "platform/ui/LoadProgressWindow.h"
 
@@ -76,6 +80,100 @@ TEST_F(OptionDialogTest, APortBeyondTheButtonsSurvivesOk) {
     EXPECT_EQ(Profile::intValue("CONFIG", "PORT", 0), 5);
 }
 
+namespace {
+class ListedRegistry : public Registry {
+  public:
+    explicit ListedRegistry(QList<SerialPortEntry> entries) : entries_(std::move(entries)) {}
+    QList<SerialPortEntry> serialPortEntries() const override { return entries_; }
+
+  private:
+    QList<SerialPortEntry> entries_;
+};
+
+ListedRegistry threeDevices() {
+    return ListedRegistry(
+        {makeSerialPortEntry("ttyS0", "/dev/ttyS0", ""),
+         makeSerialPortEntry("ttyUSB0", "/dev/ttyUSB0", "USB-Serial Controller", "Prolific", 0x067b,
+                             0x2303),
+         makeSerialPortEntry("ttyACM0", "/dev/ttyACM0", "Velmarlink Port for Quillon")});
+}
+
+// Moves the closed list to the item of this device with the arrow keys, as a user would.
+void pickDevice(QComboBox* list, const QString& device) {
+    const int target = list->findData(device);
+    ASSERT_GE(target, 0) << device.toStdString();
+    list->setFocus();
+    while (list->currentIndex() != target) {
+        QTest::keyClick(list, list->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
+}
+}  // namespace
+
+TEST_F(OptionDialogTest, PortsShowTheirDevicesAndTheListOffersTheSystemsDevices) {
+    ASSERT_TRUE(OptionDialog::portsAreDevicePaths());
+    Profile::setValue("CONFIG", "PORT", 2);
+    Profile::setValue("CONFIG", "DEVICE1", "/dev/ttyUSB9");
+    const ListedRegistry registry = threeDevices();
+    OptionDialog dialog(nullptr, &registry);
+
+    EXPECT_EQ(dialog.deviceLabel(1)->text(), "/dev/ttyUSB9");
+    EXPECT_EQ(dialog.deviceLabel(2)->text(), "/dev/ttyS1");
+    EXPECT_EQ(dialog.deviceLabel(4)->text(), "/dev/ttyS3");
+    QComboBox* list = dialog.deviceList();
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->itemText(0), "/dev/ttyS0  ttyS0");
+    EXPECT_EQ(list->itemText(1),
+              "/dev/ttyUSB0  USB-Serial Controller (ttyUSB0), Prolific [067b:2303]");
+    EXPECT_EQ(list->itemText(2), "/dev/ttyACM0  Velmarlink Port for Quillon (ttyACM0)");
+    // Port 2's own device is not among the system's: it is offered as well, and selected.
+    EXPECT_EQ(list->currentData().toString(), "/dev/ttyS1");
+
+    checkRadio(&dialog, "COM1");
+    EXPECT_EQ(list->currentData().toString(), "/dev/ttyUSB9");
+}
+
+TEST_F(OptionDialogTest, TheDeviceChosenForAPortIsStoredWithThePortOnOk) {
+    Profile::setValue("CONFIG", "PORT", 3);
+    Profile::setValue("CONFIG", "DEVICE1", "/dev/ttyUSB9");
+    const ListedRegistry registry = threeDevices();
+    OptionDialog dialog(nullptr, &registry);
+    checkRadio(&dialog, "COM2");
+    pickDevice(dialog.deviceList(), "/dev/ttyACM0");
+    EXPECT_EQ(dialog.deviceLabel(2)->text(), "/dev/ttyACM0");
+    // Looking at another port and coming back keeps the choice.
+    checkRadio(&dialog, "COM3");
+    EXPECT_EQ(dialog.deviceList()->currentData().toString(), "/dev/ttyS2");
+    checkRadio(&dialog, "COM2");
+    EXPECT_EQ(dialog.deviceList()->currentData().toString(), "/dev/ttyACM0");
+
+    clickButton(&dialog, "OK");
+    EXPECT_EQ(Profile::intValue("CONFIG", "PORT", 0), 2);
+    EXPECT_EQ(Profile::value("CONFIG", "DEVICE2").toString(), "/dev/ttyACM0");
+    EXPECT_EQ(devicePathForPort(2), "/dev/ttyACM0");
+    EXPECT_EQ(Profile::value("CONFIG", "DEVICE1").toString(), "/dev/ttyUSB9");
+    EXPECT_FALSE(Profile::value("CONFIG", "DEVICE3").isValid());
+}
+
+TEST_F(OptionDialogTest, CancelForgetsTheChosenDevice) {
+    const ListedRegistry registry = threeDevices();
+    OptionDialog dialog(nullptr, &registry);
+    pickDevice(dialog.deviceList(), "/dev/ttyUSB0");
+    EXPECT_EQ(dialog.deviceOfPort(3), "/dev/ttyUSB0");
+    clickButton(&dialog, "Cancel");
+    EXPECT_FALSE(Profile::value("CONFIG", "DEVICE3").isValid());
+    EXPECT_EQ(devicePathForPort(3), "/dev/ttyS2");
+}
+
+TEST_F(OptionDialogTest, APortBeyondTheButtonsLeavesTheDeviceListIdle) {
+    Profile::setValue("CONFIG", "PORT", 5);
+    const ListedRegistry registry = threeDevices();
+    OptionDialog dialog(nullptr, &registry);
+    EXPECT_FALSE(dialog.deviceList()->isEnabled());
+    checkRadio(&dialog, "COM4");
+    EXPECT_TRUE(dialog.deviceList()->isEnabled());
+    EXPECT_EQ(dialog.deviceList()->currentData().toString(), "/dev/ttyS3");
+}
+
 using CableDetectionDialogTest = AppTest;
 
 TEST_F(CableDetectionDialogTest, ShowsItsTextsAndThePortLine) {
@@ -113,13 +211,19 @@ TEST_F(CableDetectionDialogTest, OkAndCancelCloseWithTheirResults) {
 
 TEST_F(CableDetectionDialogTest, ManualSelectRunsTheOptionDialogBeforeClosing) {
     int optionRuns = 0;
+    bool choose = false;
     CableDetectionDialog dialog(nullptr, [&](QWidget* owner) {
         EXPECT_EQ(owner, &dialog);
         ++optionRuns;
+        return choose;
     });
     clickButton(&dialog, "Manual Select");
     EXPECT_EQ(optionRuns, 1);
     EXPECT_EQ(dialog.result(), CableDetectionDialog::ManualSelect);
+    EXPECT_FALSE(dialog.portChosen());
+    choose = true;
+    clickButton(&dialog, "Manual Select");
+    EXPECT_TRUE(dialog.portChosen());
 }
 
 TEST_F(CableDetectionDialogTest, ManualSelectWithTheRealOptionDialogStoresThePort) {
@@ -209,6 +313,14 @@ TEST(AppCommandLineTest, ReadsDemoAndDeviceAndRefusesTheRest) {
     EXPECT_FALSE(AppCommandLine::parse({"dexmoro", "--device"}).error.isEmpty());
     EXPECT_FALSE(AppCommandLine::parse({"dexmoro", "--colour"}).error.isEmpty());
     EXPECT_FALSE(AppCommandLine::parse({"dexmoro", "--demo", "--device", "x"}).error.isEmpty());
+    EXPECT_FALSE(plain.demoReset);
+    EXPECT_FALSE(AppCommandLine::parse({"dexmoro", "--demo"}).demoReset);
+    const AppCommandLine reset = AppCommandLine::parse({"dexmoro", "--demo-reset"});
+    EXPECT_TRUE(reset.demo);
+    EXPECT_TRUE(reset.demoReset);
+    EXPECT_TRUE(reset.error.isEmpty());
+    EXPECT_EQ(AppCommandLine::parse({"dexmoro", "--demo-reset", "--device", "x"}).error,
+              "--demo-reset and --device cannot be used together");
 }
 
 TEST(AppCommandLineTest, DisplayNeedsAServerOrAnExplicitPlatform) {

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLineEdit>
 
 #include "AppTestSupport.h"
 #include "ModalScript.h"
@@ -27,7 +28,9 @@ class StartupTest : public AppTest {
         s.makeLink = [this] {
             portsTried.append(Profile::intValue("CONFIG", "PORT", 3));
             const bool found = !linksFound.isEmpty() && linksFound.takeFirst();
-            return makeTestLink(found, found || portOpens);
+            std::unique_ptr<PhoneLink> link = makeTestLink(found, found || portOpens);
+            devicesTried.append(link->devicePath());
+            return link;
         };
         s.runCableDetection = [this] {
             ++dialogs;
@@ -45,6 +48,7 @@ class StartupTest : public AppTest {
     QList<bool> linksFound;
     QList<int> answers;
     QList<int> portsTried;
+    QStringList devicesTried;
     int phoneMask = 15;
     bool portOpens = false;
     int detections = 0;
@@ -78,11 +82,28 @@ TEST_F(StartupTest, OkInTheCableDialogStartsOfflineOutOfServiceWithTheFullSet) {
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(app.online, 0);
-    EXPECT_EQ(maskQueries, 0);
+    EXPECT_EQ(maskQueries, 1);
     EXPECT_EQ(g_featureMask, 15);
     EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith(" - Out of Service"));
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
     EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 4);
+}
+
+TEST_F(StartupTest, AnOfflineStartOnAPortThatNeverOpenedShowsThePortErrorOnce) {
+    prompter.then(PromptAnswer::Ok);
+    answers = {QDialog::Accepted};
+    StartupSeams s = seams();
+    s.queryFeatureMask = {};  // the link's own question, on a link without a port
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    const Prompt& shown = prompter.prompts()[0];
+    EXPECT_EQ(
+        shown.text,
+        "Serial Port Init Failed!\r\n\r\nClose Another Session Using Port.\n\r<On Commport>!");
+    EXPECT_EQ(shown.icon, PromptIcon::Error);
+    EXPECT_EQ(app.online, 0);
+    EXPECT_EQ(g_featureMask, 15);
 }
 
 TEST_F(StartupTest, AnOpenPortWithoutTheMakersAnswerIsStillAskedForItsFeatures) {
@@ -138,6 +159,49 @@ TEST_F(StartupTest, ManualSelectThroughTheRealDialogsThenOk) {
                                           "Quillon Velmarlink Cable Detection"}));
     EXPECT_EQ(portsTried, (QList<int>{3, 2}));
     EXPECT_EQ(app.online, 0);
+}
+
+namespace {
+// The --device option for one test.
+struct DeviceOption {
+    explicit DeviceOption(const QString& path) { PhoneLink::setDevicePathOverride(path); }
+    ~DeviceOption() { PhoneLink::setDevicePathOverride({}); }
+};
+}  // namespace
+
+TEST_F(StartupTest, APortChosenThroughManualSelectWinsOverTheDeviceOption) {
+    const DeviceOption option("/dev/pts/77");
+    Profile::setValue("CONFIG", "PORT", 3);
+    Profile::setValue("CONFIG", "DEVICE2", "/dev/ttyUSB0");
+    StartupSeams s = seams();
+    s.runCableDetection = {};
+    ModalScript script;
+    script.then([](QWidget* cable) { clickButton(cable, "Manual Select"); })
+        .then([](QWidget* option) {
+            checkRadio(option, "COM2");
+            clickButton(option, "OK");
+        })
+        .then([](QWidget* cable) {
+            EXPECT_EQ(cable->findChild<QLineEdit*>()->text(), "The current port is COM2 .");
+            clickButton(cable, "OK");
+        });
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(devicesTried, (QStringList{"/dev/pts/77", "/dev/ttyUSB0"}));
+    EXPECT_EQ(app.link->devicePath(), "/dev/ttyUSB0");
+}
+
+TEST_F(StartupTest, ManualSelectCancelledInTheOptionDialogKeepsTheDeviceOption) {
+    const DeviceOption option("/dev/pts/77");
+    StartupSeams s = seams();
+    s.runCableDetection = {};
+    ModalScript script;
+    script.then([](QWidget* cable) { clickButton(cable, "Manual Select"); })
+        .then([](QWidget* option) { clickButton(option, "Cancel"); })
+        .then([](QWidget* cable) { clickButton(cable, "OK"); });
+    CDexmoroApp app(s);
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(devicesTried, (QStringList{"/dev/pts/77", "/dev/pts/77"}));
 }
 
 TEST_F(StartupTest, AQuitRequestClosesTheWindowSoItsClosingRuns) {

@@ -112,6 +112,22 @@ TEST_F(AppStartupOverPty, AnotherMakersPhoneStartsOutOfServiceAfterTheCableDialo
     EXPECT_EQ(rowCount("sim"), 0);
 }
 
+TEST_F(AppStartupOverPty, APortThatNeverOpensStartsOfflineAfterThePortMessageOnce) {
+    PhoneLink::setDevicePathOverride(dir.filePath("no-such-port"));
+    prompter.then(PromptAnswer::Ok);
+
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(cableDialogs, 1);
+    EXPECT_EQ(app.link->connected, 0);
+    // The feature question goes to a link without a port: its message, once.
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_TRUE(prompter.prompts()[0].text.startsWith("Serial Port Init Failed!"));
+    EXPECT_EQ(app.online, 0);
+    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
+}
+
 TEST(DexmoroProgram, WithoutADisplayItSaysSoInsteadOfCrashing) {
     QProcessEnvironment environment = privateHomeEnvironment();
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
