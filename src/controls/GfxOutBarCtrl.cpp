@@ -1,6 +1,7 @@
 #include "controls/GfxOutBarCtrl.h"
 
 #include <QCursor>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -26,10 +27,7 @@ CGfxOutBarCtrl::CGfxOutBarCtrl(QWidget* parent, int flags)
       hoverTimer_(new QTimer(this)),
       arrowTimer_(new QTimer(this)),
       animationTimer_(new QTimer(this)) {
-    font_ = QFont(QStringLiteral("Arial"));
-    font_.setPixelSize(16);
-    font_.setWeight(QFont::Normal);
-    font_.setStyleHint(QFont::SansSerif);
+    font_ = labelFont();
     setFont(font_);
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
@@ -44,6 +42,24 @@ CGfxOutBarCtrl::CGfxOutBarCtrl(QWidget* parent, int flags)
 }
 
 CGfxOutBarCtrl::~CGfxOutBarCtrl() = default;
+
+QFont CGfxOutBarCtrl::labelFont() {
+    QFont font(QStringLiteral("Arial"));
+    // Metric-compatible stand-ins keep the labels' widths where Arial itself is missing;
+    // a generic sans font would be wider and cut "Cancel Delete" at the bar's width.
+    font.setFamilies(
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setWeight(QFont::Normal);
+    // The height names the whole character cell, not the em: take the largest pixel size
+    // whose cell still fits.
+    int pixels = kFontHeight;
+    font.setPixelSize(pixels);
+    while (pixels > 1 && QFontMetrics(font).height() > kFontHeight) {
+        font.setPixelSize(--pixels);
+    }
+    return font;
+}
 
 // ---------------------------------------------------------------- content
 

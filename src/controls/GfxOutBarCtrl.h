@@ -85,6 +85,12 @@ class CGfxOutBarCtrl : public QWidget {
     static constexpr int kHoverCheckInterval = 100;
     static constexpr int kArrowRepeatInterval = 300;
     static const QColor kBackColour;  // RGB 70, 70, 123
+    // Height of a label's character cell (ascent plus descent), in pixels.
+    static constexpr int kFontHeight = 16;
+
+    // Arial, or a sans font with Arial's metrics where Arial is not installed, sized so that its
+    // character cell is kFontHeight pixels high.
+    static QFont labelFont();
 
     explicit CGfxOutBarCtrl(QWidget* parent = nullptr, int flags = DefaultFlags);
     ~CGfxOutBarCtrl() override;

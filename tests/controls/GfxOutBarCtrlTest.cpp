@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
 #include <QLineEdit>
@@ -436,3 +437,37 @@ TEST_F(BarFixture, ChildWidgetTakesTheItemAreaOfItsFolder) {
 }
 
 }  // namespace
+
+TEST(OutBarFont, ArialOrAnArialMetricTwinWithASixteenPixelCell) {
+    const QFont font = CGfxOutBarCtrl::labelFont();
+    const QString family = QFontInfo(font).family();
+    EXPECT_TRUE((QStringList{"Arial", "Liberation Sans", "Arimo"}.contains(family)))
+        << family.toStdString();
+    EXPECT_EQ(QFontMetrics(font).height(), CGfxOutBarCtrl::kFontHeight);
+    EXPECT_EQ(font.weight(), QFont::Normal);
+    CGfxOutBarCtrl bar;
+    EXPECT_EQ(bar.font(), font);
+}
+
+TEST(OutBarFont, EveryPhoneBookItemFitsTheFramesBarWidth) {
+    CGfxOutBarCtrl bar(nullptr, 0);
+    bar.resize(130, 400);
+    bar.addFolder("Phone Book", 0);
+    const QStringList items{"Copy to SIM   ", "Copy To MS   ", "Copy To PC   ",
+                            "Cancel Delete     ", "Print          "};
+    for (const QString& item : items) {
+        bar.insertItem(0, -1, item, 0, 0);
+    }
+    bar.setImageList(makeImages(10), CGfxOutBarCtrl::SmallImages);
+    bar.setSelFolder(0);
+    bar.finishAnimation();
+    bar.setSmallIconView(true);
+    const QFontMetrics metrics(bar.font());
+    for (int i = 0; i < items.size(); ++i) {
+        SCOPED_TRACE(items[i].toStdString());
+        // The trailing blanks may run past the edge; the letters may not.
+        const int inkRight =
+            bar.itemLabelRect(i).left() + metrics.horizontalAdvance(items[i].trimmed());
+        EXPECT_LE(inkRight, 130);
+    }
+}
