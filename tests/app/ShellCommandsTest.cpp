@@ -84,6 +84,33 @@ TEST_F(ShellCommandsTest, ExecuteLinkedProgramFromTheOptionMenuStartsTheLinkedPr
     EXPECT_EQ(phone.link().connected, 1);
 }
 
+TEST_F(ShellCommandsTest, OptionMenuOfEverySetReachesTheServiceCentreAndTheTerminalProgram) {
+    for (int mask : {3, 5, 6, 7, 9, 10, 11, 12, 13, 14, 15}) {
+        SCOPED_TRACE(mask);
+        EnginePhoneLink phone;
+        CountingLauncher launcher;
+        FrameHooks hooks;
+        hooks.launcher = &launcher;
+        hooks.chooseProgram = [] { return QString(); };
+        Profile::setValue("Path", "communicator", "/usr/bin/minicom");
+        CMainFrame frame(&phone.link(), mask, {}, hooks);
+
+        QAction* sca = frame.commandAction("Option", "Service Center...");
+        ASSERT_TRUE(sca);
+        EXPECT_TRUE(sca->isEnabled());
+        ModalScript script;
+        script.then([](QWidget* dialog) { clickButton(dialog, "Cancel"); });
+        sca->trigger();
+        EXPECT_EQ(script.titles, QStringList{"Service Center"});
+
+        QAction* terminal = frame.commandAction("Option", "Terminal Program");
+        ASSERT_TRUE(terminal);
+        terminal->trigger();
+        EXPECT_EQ(launcher.started, QStringList{"/usr/bin/minicom"});
+        EXPECT_EQ(phone.link().connected, 1);
+    }
+}
+
 TEST_F(ShellCommandsTest, HelpOpensTheHelpPageFromTheMenuAndF1) {
     EnginePhoneLink phone;
     CMainFrame frame(&phone.link(), 15);
