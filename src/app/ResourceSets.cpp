@@ -76,11 +76,10 @@ MenuSpec phonebookMenu() {
          viewCommand(v, "Copy to PC", "copyToPc", "Copy the selection to the PC\nCopy to PC"),
          separator(), viewCommand(v, "Delete", "deleteEntry", "Delete the selection\nDelete"),
          viewCommand(v, "Delete All", "deleteAll", "Delete every entry of the memory\nDelete All"),
+         viewCommand(v, "Reload", "reload", "Reload the phone books from the phone\nReload"),
          viewCommand(v, "Cancel Deletion", "cancelDeletion",
                      "Restore the deleted entries\nCancel Deletion"),
-         separator(),
-         viewCommand(v, "Reload", "reload", "Reload the phone books from the phone\nReload"),
-         viewCommand(v, "Print", "print", "Print the phone book\nPrint")}};
+         separator(), viewCommand(v, "Print", "print", "Print the phone book\nPrint")}};
 }
 
 MenuSpec smsMenu() {

@@ -2,6 +2,8 @@
 
 #include "db/Recordset.h"
 #include "phonebook/PcEntryColumns.h"
+#include "phonebook/PhonebookDialString.h"
+#include "phonebook/PhonebookEntryText.h"
 #include "platform/Prompter.h"
 
 CPCListDB::CPCListDB() : PhonebookTable(MemoryPc, QStringLiteral("pc")) {}
@@ -9,6 +11,9 @@ CPCListDB::CPCListDB() : PhonebookTable(MemoryPc, QStringLiteral("pc")) {}
 CPCListDB::~CPCListDB() = default;
 
 bool CPCListDB::StoreNewEntry(PcPhonebookEntry entry) {
+    if (refuseUnsafeEntryText(entry.name, entry.mainNumber)) {
+        return false;
+    }
     if (IndexExists(entry.number)) {
         const PromptAnswer answer = askQuestion(
             QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
@@ -24,6 +29,9 @@ bool CPCListDB::StoreNewEntry(PcPhonebookEntry entry) {
 }
 
 bool CPCListDB::StoreEditedEntry(PcPhonebookEntry entry) {
+    if (refuseUnsafeEntryText(entry.name, entry.mainNumber)) {
+        return false;
+    }
     if (IndexExists(entry.number)) {
         return UpdateRow(entry);
     }
@@ -71,7 +79,9 @@ PcPhonebookEntry CPCListDB::entryAt(int position) {
 
 PcPhonebookEntry CPCListDB::findRow(int number, const QString& name, const QString& mainNumber) {
     for (const PcPhonebookEntry& entry : rows()) {
-        if (entry.number == number && entry.name == name && entry.mainNumber == mainNumber) {
+        // The list shows a caller-ID number in display form; the row holds it in phone form.
+        if (entry.number == number && entry.name == name &&
+            (entry.mainNumber == mainNumber || displayFormOf(entry.mainNumber) == mainNumber)) {
             return entry;
         }
     }

@@ -26,7 +26,8 @@ class CPCListDB : public PhonebookTable {
     // when no row holds that number.
     bool UpdateRow(const PcPhonebookEntry& entry);
     PcPhonebookEntry entryAt(int position);
-    // The first row whose Number, Name and MainNumber equal the texts; number 0 when none.
+    // The first row whose Number, Name and MainNumber (as stored or as the list shows it) equal
+    // the texts; number 0 when none.
     PcPhonebookEntry findRow(int number, const QString& name, const QString& mainNumber);
     QList<PcPhonebookEntry> rows();
 

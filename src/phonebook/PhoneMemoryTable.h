@@ -17,9 +17,10 @@ enum class PhonebookLoadResult {
 
 // How a store ended.
 enum class StoreOutcome {
-    Stored,    // the table (and the phone, when found) holds the entry
-    Declined,  // the user answered Cancel to the question
-    Refused,   // the phone refused the selection or the write; the table is unchanged
+    Stored,      // the table (and the phone, when found) holds the entry
+    Declined,    // the user answered Cancel to the question
+    Refused,     // the phone refused the selection or the write; the table is unchanged
+    UnsafeText,  // the name or dial string cannot go on a command line: nothing sent or stored
 };
 
 // The SIM (sim) and phone-memory (ms) tables: caches of the phone. Every change goes to the

@@ -74,7 +74,7 @@ void PhoneMemoryTable::RestoreDeleted(PhoneLink& link) {
         const StoreOutcome outcome =
             StoreNewEntry(link, entry.index, entry.name, entry.dialString, traits_.restoreMode);
         deleted.deleteFirstRow();
-        if (outcome == StoreOutcome::Refused) {
+        if (outcome == StoreOutcome::Refused || outcome == StoreOutcome::UnsafeText) {
             refused.append(entry);
         }
     }

@@ -1,6 +1,7 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "phonebook/PhonebookDialString.h"
+#include "phonebook/PhonebookEntryText.h"
 #include "platform/Prompter.h"
 
 namespace {
@@ -10,10 +11,15 @@ int numberTypeOf(const QString& dialString) {
     PhoneLink::NumberTypeOf(dialString, passedOn, type);
     return type;
 }
+
 }  // namespace
 
 StoreOutcome PhoneMemoryTable::StoreNewEntry(PhoneLink& link, int index, const QString& name,
                                              const QString& dialString, int mode) {
+    // Checked before anything else, also off-line: the row would reach the phone later.
+    if (refuseUnsafeEntryText(name, dialString)) {
+        return StoreOutcome::UnsafeText;
+    }
     if (IndexExists(index)) {
         const PromptAnswer answer = askQuestion(
             QStringLiteral("Number (%1) is exist. Do you edit old phone book data?").arg(index),
@@ -59,6 +65,9 @@ StoreOutcome PhoneMemoryTable::StoreNewEntry(PhoneLink& link, int index, const Q
 // write, the old entry is written back so that phone and table still agree.
 StoreOutcome PhoneMemoryTable::StoreEditedEntry(PhoneLink& link, int index, const QString& name,
                                                 const QString& dialString) {
+    if (refuseUnsafeEntryText(name, dialString)) {
+        return StoreOutcome::UnsafeText;
+    }
     if (!IndexExists(index)) {
         const PromptAnswer answer = askQuestion(
             QStringLiteral("Number (%1) does not exist. \n  Do you want make a new phone book?")

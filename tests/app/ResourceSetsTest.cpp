@@ -90,7 +90,7 @@ TEST(ResourceSets, FeatureMenusHoldTheFeatureCommands) {
     const QList<MenuSpec> menus = menuSetForMask(15);
     EXPECT_EQ(itemTexts(menus[2]),
               (QStringList{"New", "View/Edit ", "Copy to SIM", "Copy to MS", "Copy to PC", "Delete",
-                           "Delete All", "Cancel Deletion", "Reload", "Print"}));
+                           "Delete All", "Reload", "Cancel Deletion", "Print"}));
     EXPECT_EQ(
         itemTexts(menus[3]),
         (QStringList{"New Message", "View Message", "Reply to Message", "Forward Message",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db/DatabaseConnection.h"
+#include "phone/PhoneSafeText.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "platform/QuitRequest.h"
 #include "support/EnginePhoneLink.h"
@@ -443,3 +444,44 @@ TEST_F(PhonebookSyncTest, TotalUsesThePhonesCapacity) {
 }
 
 }  // namespace
+
+TEST_F(PhonebookSyncTest, TextThePhoneCannotTakeIsNeitherSentNorStored) {
+    state.sm.entries[1] = simEntry("111", "One");
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    const PhoneSimState before = phone();
+    const qsizetype sent = commands().size();
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok).then(PromptAnswer::Ok).then(PromptAnswer::Ok);
+
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 0, "Tom \"Q\" Ray", "123", 0), StoreOutcome::UnsafeText);
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              phoneSafeTextProblem("Tom \"Q\" Ray", PhoneTextKind::Name));
+    EXPECT_EQ(prompter.prompts()[0].caption, "ERROR");
+    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 1, "Tom \"Q\" Ray", "111"), StoreOutcome::UnsafeText);
+    // A carriage return in a pasted number would end the command line early.
+    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 2, "Tom", "12\r3", 0), StoreOutcome::UnsafeText);
+    EXPECT_EQ(prompter.prompts()[2].text, phoneSafeTextProblem("12\r3", PhoneTextKind::Number));
+
+    EXPECT_EQ(commands().size(), sent);
+    EXPECT_EQ(phone(), before);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "One", "111"}}));
+}
+
+TEST_F(PhonebookSyncTest, ARefusedRowStaysInTheDeletionTableOnRestore) {
+    PhoneLink& phoneLink = connect();
+    CSimViewDB sim;
+    sim.LoadFromPhone(phoneLink);
+    // A row deleted off-line from an older cache, holding a quote no phone line can carry.
+    sim.deletionTable().AddDeletedRow(4, "Tom \"Q\" Ray", "444");
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+    sim.RestoreDeleted(phoneLink);
+    EXPECT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(sim.deletionTable().rowCount(), 1);
+    EXPECT_EQ(sim.FullRecordCount(), 0);
+    EXPECT_TRUE(phone().sm.entries.empty());
+}

@@ -16,6 +16,7 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "phonebook/PhonebookCopy.h"
 #include "phonebook/ui/CopyAnimationDialog.h"
 #include "phonebook/ui/FilterSettingDialog.h"
 #include "phonebook/ui/PhonebookEntryDialog.h"
@@ -34,11 +35,22 @@ constexpr int kNoPort = 255;
 constexpr int kCopyPauseMs = 1500;
 
 const char* const kListTitles[] = {"SIM", "MS", "PC"};
-const char* const kPhonebookNames[] = {"SIM PhoneBook", "MS PhoneBook", "PC PhoneBook"};
 
-// The mode field of each write of a copy, by source memory.
-constexpr int kCopyToSimCodes[] = {1, 3, 0};
-constexpr int kCopyToMsCodes[] = {1, 3, 2};
+// Plays the copy animation with the names of the two phonebooks while items go.
+class AnimationObserver : public PhonebookCopyObserver {
+  public:
+    explicit AnimationObserver(CopyAnimationDialog& animation) : animation_(animation) {}
+    void copyStarted(const QString& sourceName, const QString& targetName) override {
+        animation_.setNames(sourceName, targetName);
+        animation_.start();
+    }
+    void itemCopied(const QString& sourceName, const QString& targetName) override {
+        animation_.setNames(sourceName, targetName);
+    }
+
+  private:
+    CopyAnimationDialog& animation_;
+};
 
 void warn(const QString& text) {
     showMessage(text, QStringLiteral("Warning"), PromptIcon::Warning);
@@ -130,10 +142,12 @@ void CPhonebookView::setUp(bool online) {
         });
         connect(list->horizontalHeader(), &QHeaderView::sectionClicked, this,
                 [this, memory](int column) { headerClicked(memory, column); });
-        connect(list, &PhonebookListWidget::deleteKeyPressed, this, [this, memory] {
-            currentMemory_ = memory;
-            deleteSelected();
-        });
+        // The Delete key deletes the current memory's selection, as the Delete command does;
+        // Tab only passes through a list, so the list last clicked or chosen with the arrow keys
+        // stays the one whose highlighted entry goes.
+        connect(list, &PhonebookListWidget::deleteKeyPressed, this, [this] { deleteSelected(); });
+        connect(list, &PhonebookListWidget::selectionMovedByKeys, this,
+                [this, memory] { currentMemory_ = memory; });
         connect(list, &PhonebookListWidget::droppedFrom, this,
                 [this](PhonebookMemory source, PhonebookMemory target) {
                     currentMemory_ = source;
@@ -181,10 +195,6 @@ PhoneMemoryTable* CPhonebookView::phoneTable(int memory) const {
         default:
             return nullptr;
     }
-}
-
-int CPhonebookView::capacityOf(int memory) const {
-    return memory == MemorySim ? link_->simPhonebookCapacity : link_->mePhonebookCapacity;
 }
 
 void CPhonebookView::refill(int memory, int selectMode) {
@@ -359,70 +369,36 @@ void CPhonebookView::copyToPc() {
 }
 
 void CPhonebookView::copyTo(int target) {
-    const bool toPhone = target != MemoryPc;
-    PhonebookTable& targetTable = table(target);
-    if (toPhone && capacityOf(target) < targetTable.FirstFreeIndex()) {
-        warn(QStringLiteral("Maximum Capacity Exceeded!"));
-        return;
-    }
-    const int source = currentMemory_;
-    const int sourceCode = target == MemorySim ? kCopyToSimCodes[source] : kCopyToMsCodes[source];
+    const auto source = PhonebookMemory(currentMemory_);
     PhonebookListWidget* sourceList = lists_[source];
-    const QList<int> positions = sourceList->selectedPositions();
-    const int requested = positions.size();
-    if (requested == 0) {
-        return;
+    QList<PhonebookListRow> items;
+    for (int position : sourceList->selectedPositions()) {
+        items.append(sourceList->rowTexts(position));
     }
-    const QString sourceName = QString::fromLatin1(kPhonebookNames[source]);
-    const QString targetName = QString::fromLatin1(kPhonebookNames[target]);
-    animation_->setNames(sourceName, targetName);
-    animation_->start();
 
-    int copied = 0;
-    for (int position : positions) {
-        const int index = targetTable.FirstFreeIndex();
-        if (toPhone && capacityOf(target) < index) {
+    AnimationObserver observer(*animation_);
+    PhonebookCopy copy(*sim_, *ms_, *pc_);
+    copy.setObserver(&observer);
+    const PhonebookCopyResult result = copy.run(link_, source, PhonebookMemory(target), items);
+    switch (result.end) {
+        case PhonebookCopyEnd::NothingToCopy:
+            return;
+        case PhonebookCopyEnd::TargetFull:
+        case PhonebookCopyEnd::UnsafeText:
             break;
-        }
-        const PhonebookListRow row = sourceList->rowTexts(position);
-        if (toPhone) {
-            if (!link_->Identify()) {
-                const bool capitalised = source == MemorySim && target == MemoryMs;
-                showMessage(capitalised ? QStringLiteral("The Cable is not connected to the phone")
-                                        : QStringLiteral("The cable is not connected to the phone"),
-                            QStringLiteral("ERROR"), PromptIcon::Error);
-                animation_->stop();
-                setMainWindowTitle(QStringLiteral("Quillon Dexmoro - Out of Service"));
-                refill(target, lastAction_);
-                return;
-            }
-            phoneTable(target)->StoreNewEntry(*link_, index, row.name, row.phoneNumber, sourceCode);
-        } else {
-            PcPhonebookEntry entry;
-            if (source == MemoryPc) {
-                entry = pc_->findRow(row.number.toInt(), row.name, row.phoneNumber);
-            }
-            if (entry.number == 0) {
-                // From a phone list, or a PC row that is gone: the three texts are all there is.
-                entry = PcPhonebookEntry{};
-                entry.name = row.name;
-                entry.mainNumber = row.phoneNumber;
-            }
-            entry.number = index;
-            pc_->AddRow(entry);
-        }
-        animation_->setNames(sourceName, targetName);
-        ++copied;
+        case PhonebookCopyEnd::PhoneLost:
+            showMessage(result.message->text, result.message->caption, result.message->icon);
+            animation_->stop();
+            setMainWindowTitle(QStringLiteral("Quillon Dexmoro - Out of Service"));
+            refill(target, lastAction_);
+            return;
+        case PhonebookCopyEnd::Copied:
+            waitAfterCopy();
+            animation_->stop();
+            refill(target, lastAction_);
+            break;
     }
-
-    waitAfterCopy();
-    animation_->stop();
-    refill(target, lastAction_);
-    const QString caption = target == MemorySim  ? QStringLiteral("Copy to SIM")
-                            : target == MemoryMs ? QStringLiteral("Copy to MS")
-                                                 : QStringLiteral("Copy to PC");
-    const Prompt message = copyCountPrompt(copied, requested, caption);
-    showMessage(message.text, message.caption, message.icon);
+    showMessage(result.message->text, result.message->caption, result.message->icon);
 }
 
 void CPhonebookView::waitAfterCopy() {

@@ -75,7 +75,6 @@ class CPhonebookView : public QWidget {
     void setUp(bool online);
     void refill(int memory, int selectMode);
     void refillAll(int selectMode);
-    int capacityOf(int memory) const;
     PhoneMemoryTable* phoneTable(int memory) const;
 
     void viewEdit();
@@ -83,7 +82,6 @@ class CPhonebookView : public QWidget {
     void storeNewEntry();
     void deleteSelected();
     void copyTo(int target);
-    void copyToPhone(int target);
     bool openFilterDialog();
     void listClicked(int memory);
     void headerClicked(int memory, int column);

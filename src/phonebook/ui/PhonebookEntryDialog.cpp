@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DialStringEdit.h"
+#include "phonebook/PhonebookEntryText.h"
 #include "phonebook/ui/PhonebookEntryRules.h"
 #include "platform/Prompter.h"
 
@@ -97,6 +98,8 @@ PhonebookEntryDialog::PhonebookEntryDialog(Kind kind, Context context, QWidget* 
     address_ = lineEdit(QStringLiteral("addressEdit"), textFieldLimit, pcFields_);
     memo_ = new QPlainTextEdit(pcFields_);
     memo_->setObjectName(QStringLiteral("memoEdit"));
+    // Tab leaves the note like every other field; a tab character has no place in it.
+    memo_->setTabChangesFocus(true);
     memoLimit_ = textFieldLimit;
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = memo_->toPlainText();
@@ -183,6 +186,9 @@ void PhonebookEntryDialog::accept() {
     if (auto problem =
             entryInputProblem(entered.name, entered.dialString, index, capacityOf(memory_))) {
         showMessage(problem->text, problem->caption, problem->icon);
+        return;
+    }
+    if (refuseUnsafeEntryText(entered.name, entered.dialString)) {
         return;
     }
     QDialog::accept();

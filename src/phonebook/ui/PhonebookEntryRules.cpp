@@ -59,32 +59,3 @@ std::optional<Prompt> entryInputProblem(const QString& name, const QString& dial
     }
     return std::nullopt;
 }
-
-Prompt copyCountPrompt(int copied, int requested, const QString& caption) {
-    const int dropped = requested - copied;
-    QString text;
-    if (dropped == 0) {
-        text = (copied == 1 ? QStringLiteral("%1 entry is copied.")
-                            : QStringLiteral("%1 entries are copied."))
-                   .arg(copied);
-    } else {
-        // The wording of the four mixed cases is kept as users have always seen it.
-        QString pattern;
-        if (copied == 1 && dropped == 1) {
-            pattern = QStringLiteral(
-                "%1 entries are copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
-        } else if (copied == 1) {
-            pattern = QStringLiteral(
-                "%1 entriy is copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
-        } else if (dropped == 1) {
-            pattern = QStringLiteral(
-                "%1 entriies are copied. %2 entry is are dropped. \nMaximum Capacity Exceeded!");
-        } else {
-            pattern = QStringLiteral(
-                "%1 entries are copied. %2 entries are dropped. \nMaximum Capacity Exceeded!");
-        }
-        text = pattern.arg(copied).arg(dropped);
-    }
-    return Prompt{text, dropped == 0 ? caption : QStringLiteral("Warning"), PromptIcon::Warning,
-                  PromptButtons::Ok};
-}

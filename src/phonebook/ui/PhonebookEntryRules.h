@@ -14,7 +14,3 @@ constexpr qint64 kPcPhonebookCapacity = 1000000000;
 // memory's capacity. Returns the message to show, or nothing when the input may be stored.
 std::optional<Prompt> entryInputProblem(const QString& name, const QString& dialString,
                                         qint64 index, qint64 capacity);
-
-// The message after a copy between memories: `copied` of `requested` items went in, the
-// rest were dropped for lack of room. `caption` names the command ("Copy to SIM", ...).
-Prompt copyCountPrompt(int copied, int requested, const QString& caption);

@@ -22,6 +22,9 @@ PhonebookListWidget::PhonebookListWidget(PhonebookMemory memory, QWidget* parent
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // A report list: Tab moves the focus on to the next control, only the arrow keys move the
+    // selection (a table steps cell by cell with Tab and wraps onto the next row).
+    setTabKeyNavigation(false);
     setWordWrap(false);
     setDragEnabled(true);
     setAcceptDrops(true);
@@ -126,5 +129,9 @@ void PhonebookListWidget::keyPressEvent(QKeyEvent* event) {
         emit deleteKeyPressed();
         return;
     }
+    const QModelIndex before = currentIndex();
     QTableWidget::keyPressEvent(event);
+    if (currentIndex() != before) {
+        emit selectionMovedByKeys();
+    }
 }

@@ -29,6 +29,8 @@ class PhonebookListWidget : public QTableWidget {
   signals:
     void droppedFrom(PhonebookMemory source, PhonebookMemory target);
     void deleteKeyPressed();
+    // The arrow (or paging) keys moved the current row of this list.
+    void selectionMovedByKeys();
 
   protected:
     void startDrag(Qt::DropActions supportedActions) override;

@@ -60,22 +60,3 @@ TEST(PhonebookEntryRules, IndexBeyondCapacityIsOutOfRange) {
     EXPECT_FALSE(entryInputProblem("A", "123", kPcPhonebookCapacity, kPcPhonebookCapacity));
     EXPECT_TRUE(entryInputProblem("A", "123", kPcPhonebookCapacity + 1, kPcPhonebookCapacity));
 }
-
-TEST(PhonebookCopyMessages, WordingFollowsCopiedAndDroppedCounts) {
-    auto all = copyCountPrompt(3, 3, "Copy to SIM");
-    EXPECT_EQ(all.text, "3 entries are copied.");
-    EXPECT_EQ(all.caption, "Copy to SIM");
-    EXPECT_EQ(all.icon, PromptIcon::Warning);
-    EXPECT_EQ(copyCountPrompt(1, 1, "Copy to PC").text, "1 entry is copied.");
-
-    auto dropped = copyCountPrompt(2, 3, "Copy to SIM");
-    EXPECT_EQ(dropped.text,
-              "2 entriies are copied. 1 entry is are dropped. \nMaximum Capacity Exceeded!");
-    EXPECT_EQ(dropped.caption, "Warning");
-    EXPECT_EQ(copyCountPrompt(1, 2, "Copy to MS").text,
-              "1 entries are copied. 1 entries are dropped. \nMaximum Capacity Exceeded!");
-    EXPECT_EQ(copyCountPrompt(1, 4, "Copy to MS").text,
-              "1 entriy is copied. 3 entries are dropped. \nMaximum Capacity Exceeded!");
-    EXPECT_EQ(copyCountPrompt(2, 5, "Copy to MS").text,
-              "2 entries are copied. 3 entries are dropped. \nMaximum Capacity Exceeded!");
-}
