@@ -114,6 +114,9 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
     grid_->horizontalHeader()->hide();
     grid_->verticalHeader()->hide();
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The grid is wider than its pane: a chosen cell must not scroll the labels away.
+    grid_->setAutoScroll(false);
+    grid_->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     setUpGrid();
@@ -223,7 +226,9 @@ void CalendarPage::drawDateLine() {
     const QDate day = chosenDate();
     dateLine_->setText(scheduleDateText(day.year(), day.month(), day.day()));
     QPalette palette = dateLine_->palette();
+    // On the button-face background the label draws in the button text colour.
     palette.setColor(QPalette::WindowText, dayTextColour(day));
+    palette.setColor(QPalette::ButtonText, dayTextColour(day));
     dateLine_->setPalette(palette);
 }
 

@@ -117,13 +117,15 @@ TEST_F(SchedulerViewTest, ThreePagesWithTheirGrids) {
     EXPECT_EQ(cell(daily(), 24, 0), "5 : 00  ");
     // Today, a Sunday: red date line, red header on pink.
     EXPECT_EQ(daily().dateLine()->text(), "4-Mar-2001");
-    EXPECT_EQ(daily().dateLine()->palette().color(QPalette::WindowText), QColor(200, 0, 0));
+    EXPECT_EQ(daily().dateLine()->palette().color(daily().dateLine()->foregroundRole()),
+              QColor(200, 0, 0));
     EXPECT_TRUE(daily().dateLine()->font().bold());
     EXPECT_EQ(cell(daily(), 0, 1), "4");
     EXPECT_EQ(fore(daily(), 0, 1), QColor(200, 0, 0));
     EXPECT_EQ(back(daily(), 0, 1), QColor(255, 230, 230));
     daily().setChosenDate(QDate(2001, 3, 3));
-    EXPECT_EQ(daily().dateLine()->palette().color(QPalette::WindowText), QColor(4, 0, 197));
+    EXPECT_EQ(daily().dateLine()->palette().color(daily().dateLine()->foregroundRole()),
+              QColor(4, 0, 197));
     EXPECT_EQ(back(daily(), 0, 1), QColor(214, 224, 255));
 }
 
