@@ -3,6 +3,7 @@
 #include "phone/DetectPort.h"
 #include "phone/Registry.h"
 #include "platform/Profile.h"
+#include "support/ListedRegistry.h"
 #include "support/TempWorkDir.h"
 
 namespace {
@@ -14,15 +15,6 @@ SerialPortEntry described(const QString& name, const QString& description) {
     entry.deviceDescription = description;
     return entry;
 }
-
-class ListedRegistry : public Registry {
-  public:
-    ListedRegistry(std::initializer_list<SerialPortEntry> entries) : entries_(entries) {}
-    QList<SerialPortEntry> serialPortEntries() const override { return entries_; }
-
-  private:
-    QList<SerialPortEntry> entries_;
-};
 
 class DetectPortTest : public ::testing::Test {
   protected:
@@ -43,12 +35,18 @@ TEST_F(DetectPortTest, NoEntryMeansPortThree) {
     EXPECT_EQ(DetectPort(ListedRegistry({described("COM1", "Communications Port (COM1)")})), 3);
 }
 
-TEST_F(DetectPortTest, TheCharacterBeforeTheLastIsThePort) {
+TEST_F(DetectPortTest, TheWholeNumberBeforeTheParenthesisIsThePort) {
     EXPECT_EQ(DetectPort(ListedRegistry({described("X", "Velmarlink Port for Quillon (COM5)")})),
               5);
     EXPECT_EQ(savedPort(), 5);
+    // A cable on COM12 must not select port 2, an unrelated device.
     EXPECT_EQ(DetectPort(ListedRegistry({described("X", "Velmarlink Port for Quillon (COM12)")})),
-              2);
+              12);
+    EXPECT_EQ(savedPort(), 12);
+    EXPECT_EQ(DetectPort(ListedRegistry({described("X", "Velmarlink Port for Quillon (COMX)")})),
+              0);
+    EXPECT_EQ(DetectPort(ListedRegistry({described("X", "Velmarlink Port for Quillon (COM999)")})),
+              0);
 }
 
 TEST_F(DetectPortTest, FirstMatchingEntryWins) {
