@@ -143,6 +143,9 @@ QWidget* CTodolistView::buildForm() {
     tabs_ = new TodoTabBar(form);
     tabs_->setObjectName(QStringLiteral("todoTabs"));
     tabs_->setExpanding(false);
+    // The captions carry their own blanks; a fixed tab shows what fits rather than an ellipsis.
+    tabs_->setElideMode(Qt::ElideNone);
+    tabs_->setUsesScrollButtons(false);
     tabs_->setIconSize(QSize(kImageWidth, kImageWidth));
     for (const char* caption : kTabCaptions) {
         tabs_->addTab(QString::fromLatin1(caption));
