@@ -85,6 +85,7 @@ ScheduleEntryDialog::ScheduleEntryDialog(int type, ScheduleContext& context, boo
     if (type == ScheduleCall) {
         picker_ = new QPushButton(QStringLiteral("..."), this);
         picker_->setObjectName(QStringLiteral("pickNumber"));
+        picker_->setFixedWidth(32);
         picker_->setToolTip(QStringLiteral("Display Phonebook Data"));
         connect(picker_, &QPushButton::clicked, this, &ScheduleEntryDialog::pickNumber);
         contentsRow->addWidget(picker_);
