@@ -28,7 +28,9 @@ void printHelp(QTextStream& out) {
     for (const CliCommand& command : CliCommands::all()) {
         out << "  " << command.usage << "\n      " << command.summary << "\n";
     }
-    out << "\nExit codes: 0 success, 1 failure (no phone, failed command), 2 usage error.\n";
+    out << "\nProgress of long operations goes to stderr: one line that keeps updating when\n"
+           "stderr is a terminal, else a line for every ten percent.\n"
+           "\nExit codes: 0 success, 1 failure (no phone, failed command), 2 usage error.\n";
 }
 
 struct ParsedArguments {
