@@ -9,6 +9,8 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "phonebook/PhonebookCopy.h"
+#include "phonebook/PhonebookEntryText.h"
 
 namespace {
 
@@ -33,6 +35,10 @@ struct Options {
     bool hasNumber = false;
     QString number;
     QString sort;
+    // copy
+    PhonebookMemory from = MemorySim;
+    PhonebookMemory to = MemorySim;
+    QList<int> indexes;
 };
 
 bool parseMemory(const QString& text, PhonebookMemory& memory) {
@@ -49,6 +55,26 @@ bool parseMemory(const QString& text, PhonebookMemory& memory) {
     return true;
 }
 
+// --from M --to M --index N[,N...]
+QString parseCopy(const QCommandLineParser& parser, Options& options) {
+    if (!parser.isSet("from") || !parser.isSet("to") || !parser.isSet("index")) {
+        return "copy needs --from sim|ms|pc, --to sim|ms|pc and --index N[,N...]";
+    }
+    if (!parseMemory(parser.value("from"), options.from) ||
+        !parseMemory(parser.value("to"), options.to)) {
+        return "--from and --to must be sim, ms or pc";
+    }
+    for (const QString& part : parser.value("index").split(',')) {
+        bool ok = false;
+        const int index = part.trimmed().toInt(&ok);
+        if (!ok || index < 1) {
+            return "--index needs entry numbers from 1 up, separated by commas";
+        }
+        options.indexes.append(index);
+    }
+    return {};
+}
+
 // Returns an error text, empty when the arguments make sense.
 QString parse(const QStringList& arguments, Options& options) {
     QCommandLineParser parser;
@@ -56,18 +82,23 @@ QString parse(const QStringList& arguments, Options& options) {
                        {"index", "entry index", "N"},
                        {"name", "name (list: filter)", "TEXT"},
                        {"number", "dial string (list: filter)", "TEXT"},
-                       {"sort", "number, name or mainnumber", "COLUMN"}});
+                       {"sort", "number, name or mainnumber", "COLUMN"},
+                       {"from", "copy: source memory", "M"},
+                       {"to", "copy: target memory", "M"}});
     if (!parser.parse(QStringList{"phonebook"} + arguments)) {
         return parser.errorText();
     }
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) {
-        return "expected one of load, list, add, edit, delete, restore";
+        return "expected one of load, list, add, edit, delete, restore, copy";
     }
     options.action = positional[0];
-    static const QStringList actions{"load", "list", "add", "edit", "delete", "restore"};
+    static const QStringList actions{"load", "list", "add", "edit", "delete", "restore", "copy"};
     if (!actions.contains(options.action)) {
         return "unknown action " + options.action;
+    }
+    if (options.action == "copy") {
+        return parseCopy(parser, options);
     }
     if (options.action != "load") {
         if (!parser.isSet("memory")) {
@@ -212,6 +243,51 @@ int runPc(CPCListDB& table, const Options& options) {
     return 0;
 }
 
+PhonebookTable& tableOf(PhonebookMemory memory, CSimViewDB& sim, CMsListDB& ms, CPCListDB& pc) {
+    switch (memory) {
+        case MemorySim:
+            return sim;
+        case MemoryMs:
+            return ms;
+        default:
+            return pc;
+    }
+}
+
+// The entries go in the order the source list shows them, as in the window; prints the count
+// text. A copy to the phone connects; a copy to PC needs no phone.
+int copy(const Options& options, const std::function<PhoneLink&()>& link) {
+    CSimViewDB sim;
+    CMsListDB ms;
+    CPCListDB pc;
+    QList<int> missing;
+    const QList<PhonebookListRow> items = PhonebookCopy::rowsWithIndexes(
+        tableOf(options.from, sim, ms, pc), options.indexes, &missing);
+    if (!missing.isEmpty()) {
+        return fail(QString("no entry at index %1").arg(missing.first()), 1);
+    }
+    if (options.to != MemoryPc) {
+        // Refused before the phone is even reached.
+        if (const QString problem = PhonebookCopy::itemsProblem(items); !problem.isEmpty()) {
+            return fail(problem);
+        }
+    }
+    PhonebookCopy copier(sim, ms, pc);
+    const PhonebookCopyResult result =
+        copier.run(options.to == MemoryPc ? nullptr : &link(), options.from, options.to, items);
+    switch (result.end) {
+        case PhonebookCopyEnd::Copied:
+            print(result.message->text);
+            return result.allCopied() ? 0 : 1;
+        case PhonebookCopyEnd::UnsafeText:
+            return fail(result.message->text, 2);
+        case PhonebookCopyEnd::NothingToCopy:
+            return 1;
+        default:
+            return fail(result.message->text, 1);
+    }
+}
+
 }  // namespace
 
 int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneLink&()>& link) {
@@ -222,6 +298,16 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
     }
     if (options.action == "load") {
         return load(link());
+    }
+    if (options.action == "copy") {
+        return copy(options, link);
+    }
+    if (options.action == "add" || options.action == "edit") {
+        // Nothing is sent or stored when the text cannot go on the phone's command line.
+        if (const QString problem = phonebookEntryTextProblem(options.name, options.number);
+            !problem.isEmpty()) {
+            return fail(problem);
+        }
     }
     if (options.memory == MemoryPc) {
         CPCListDB pc;
@@ -255,9 +341,10 @@ CliCommandRegistrar registrar(
      "phonebook load | list --memory sim|ms|pc [--name TEXT] [--number TEXT] "
      "[--sort number|name|mainnumber] | add --memory M [--index N] --name X --number Y | "
      "edit --memory M --index N --name X --number Y | delete --memory M --index N | "
-     "restore --memory M | print [--memory sim,ms,pc] --pdf FILE",
-     "Loads the phonebooks from the phone, lists them and changes entries (on the phone too "
-     "when one answers).",
+     "restore --memory M | copy --from sim|ms|pc --to sim|ms|pc --index N[,N...] | "
+     "print [--memory sim,ms,pc] --pdf FILE",
+     "Loads the phonebooks from the phone, lists them, changes and copies entries (on the "
+     "phone too when one answers); copy exits 1 when entries were dropped or refused.",
      runPhonebook});
 
 }  // namespace
