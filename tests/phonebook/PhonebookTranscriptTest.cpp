@@ -77,3 +77,21 @@ TEST_F(PhonebookTranscriptTest, PhoneMemoryStorePaths) {
     EXPECT_EQ(prompter.prompts()[0].caption, "FULL");
     EXPECT_TRUE(replay.matched());
 }
+
+TEST_F(PhonebookTranscriptTest, PhoneLostDuringTheLoadKeepsTheCache) {
+    TranscriptReplay replay("phonebook-load-phone-lost", state);
+    PhoneLink& link = replay.connectThenReplay();
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+    int quitRequests = 0;
+    setApplicationQuitHandler([&] { ++quitRequests; });
+
+    CSimViewDB sim;
+    sim.AddRow(4, "old", "Cached");
+    EXPECT_EQ(sim.LoadFromPhone(link), PhonebookLoadResult::PhoneLost);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{4, "Cached", "old"}}));
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].caption, "Error");
+    EXPECT_EQ(quitRequests, 1);
+    EXPECT_TRUE(replay.matched());
+}
