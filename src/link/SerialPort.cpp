@@ -153,6 +153,10 @@ int SerialPort::poll(const QByteArray& command, QByteArray& answer) {
             lost_ = true;  // the phone went away: nothing more will come
             return transactSilenceCode(command, answer);
         }
+        const int quietCode = transactQuietEndCode(command, answer);
+        if (quietCode >= 0 && clock_->nowMs() - lastNews >= kMessageQuietMs) {
+            return quietCode;
+        }
         if (clock_->nowMs() - lastNews >= silenceBound) {
             return transactSilenceCode(command, answer);
         }

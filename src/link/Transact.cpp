@@ -54,20 +54,19 @@ bool opensMessageEntry(const QByteArray& command) {
     return word == "cmgs" || word == "cmgw";
 }
 
-// Where the text of a message read ends: behind the "+CMGR: " header line plus the length its
-// last field announces. kNoAnnouncedLength when there is no such header, kHeaderIncomplete while
-// the header line is still arriving.
-constexpr qsizetype kNoAnnouncedLength = -1;
-constexpr qsizetype kHeaderIncomplete = -2;
+// A message read's answer: nothing of the header yet, the header line still arriving, or the
+// header line complete, with where the text begins and (when the header announces a length)
+// where the announced text ends.
+enum class ReadHeader { None, Arriving, Complete };
 
-qsizetype announcedTextEnd(const QByteArray& answer) {
+ReadHeader readHeaderOf(const QByteArray& answer, qsizetype* textStart, qsizetype* textEnd) {
     const qsizetype at = answer.indexOf("+CMGR: ");
     if (at < 0) {
-        return kNoAnnouncedLength;
+        return ReadHeader::None;
     }
     const qsizetype lineEnd = answer.indexOf('\n', at);
     if (lineEnd < 0) {
-        return kHeaderIncomplete;
+        return ReadHeader::Arriving;
     }
     const QByteArray header = answer.mid(at, lineEnd - at);
     qsizetype lastField = 0;
@@ -80,29 +79,84 @@ qsizetype announcedTextEnd(const QByteArray& answer) {
         }
     }
     const QByteArray length = header.mid(lastField).trimmed();
-    if (lastField == 0 || length.size() > 6 || !isDigits(length)) {
-        return kNoAnnouncedLength;  // header details off: no length to go by
+    *textStart = lineEnd + 1;
+    // Header details off: the last field is no length.
+    const bool announced = lastField > 0 && length.size() <= 6 && isDigits(length);
+    *textEnd = announced ? *textStart + length.toInt() : -1;
+    return ReadHeader::Complete;
+}
+
+bool isCodedErrorLine(const QByteArray& line, const char* marker) {
+    return line.startsWith(marker) && isDigits(line.mid(qstrlen(marker)).trimmed());
+}
+
+// The code of the final result line ("OK", "ERROR", "+CMS ERROR: <n>", "+CME ERROR: <n>") the
+// answer ends with, when that line begins at or after `from`; -1 otherwise.
+int finalLineCode(const QByteArray& answer, qsizetype from, qsizetype* lineStart) {
+    if (!answer.endsWith('\n')) {
+        return -1;
     }
-    return lineEnd + 1 + length.toInt();
+    qsizetype end = answer.size() - 1;
+    if (end > 0 && answer[end - 1] == '\r') {
+        --end;
+    }
+    const qsizetype start = end > 0 ? answer.lastIndexOf('\n', end - 1) + 1 : 0;
+    if (start < from) {
+        return -1;
+    }
+    *lineStart = start;
+    const QByteArray line = answer.mid(start, end - start);
+    if (line == "OK") {
+        return kTransactComplete;
+    }
+    if (line == "ERROR" || isCodedErrorLine(line, "+CMS ERROR:") ||
+        isCodedErrorLine(line, "+CME ERROR:")) {
+        return kTransactFailed;
+    }
+    return -1;
 }
 
 int endCodeOf(const QByteArray& command, const QByteArray& answer);
 
 }  // namespace
 
-// A message text may hold lines such as "OK" or "ERROR": once a read's header announces the
-// text's length, only what follows the text can end the read.
+// A message text may hold lines such as "OK" or "ERROR", and phones do not always announce the
+// text's length truly. A final result line ends a read at once only behind the announced text;
+// one that comes earlier, or after a header without a length, waits for the quiet time.
 int transactEndCode(const QByteArray& command, const QByteArray& answer) {
     if (command.contains("cmgr")) {
-        const qsizetype textEnd = announcedTextEnd(answer);
-        if (textEnd == kHeaderIncomplete) {
-            return -1;
-        }
-        if (textEnd >= 0) {
-            return textEnd < answer.size() ? endCodeOf(command, answer.mid(textEnd)) : -1;
+        qsizetype textStart = 0;
+        qsizetype textEnd = -1;
+        switch (readHeaderOf(answer, &textStart, &textEnd)) {
+            case ReadHeader::Arriving:
+                return -1;
+            case ReadHeader::Complete: {
+                qsizetype lineStart = 0;
+                const int code = finalLineCode(answer, textStart, &lineStart);
+                return code >= 0 && textEnd >= 0 && lineStart >= textEnd ? code : -1;
+            }
+            case ReadHeader::None:
+                break;
         }
     }
     return endCodeOf(command, answer);
+}
+
+int transactQuietEndCode(const QByteArray& command, const QByteArray& answer) {
+    qsizetype textStart = 0;
+    qsizetype textEnd = -1;
+    if (!command.contains("cmgr") ||
+        readHeaderOf(answer, &textStart, &textEnd) != ReadHeader::Complete) {
+        return -1;
+    }
+    qsizetype lineStart = 0;
+    const int code = finalLineCode(answer, textStart, &lineStart);
+    if (textEnd >= 0) {
+        // Inside the announced text only "OK" may be the real end: a phone that announced too
+        // much still ends with it, while an error line there is text.
+        return code == kTransactComplete ? code : -1;
+    }
+    return code;
 }
 
 namespace {

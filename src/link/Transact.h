@@ -30,5 +30,17 @@ inline constexpr int kNetworkSilenceBoundMs = 60000;
 // the answer is not complete yet. Pure, so the rules can be checked on their own.
 int transactEndCode(const QByteArray& command, const QByteArray& answer);
 
+// How long a message read waits after a final result line that came before the end of the
+// text its header announced (or after a header that announced no length) before it takes that
+// line as the end. Phones send the lines of one answer back to back, and even one that paces
+// its lines over a slow cable stays well inside this; a text line that is just "OK" is followed
+// by the rest of the text sooner. It costs a phone that announces too long a length 400 ms a
+// message instead of the silence bound, and stays under the half second a user notices.
+inline constexpr int kMessageQuietMs = 400;
+
+// For a message read: the code that ends it once the phone has been quiet for kMessageQuietMs
+// after the answer so far, or -1 when quiet alone does not end it.
+int transactQuietEndCode(const QByteArray& command, const QByteArray& answer);
+
 // The code when the phone falls silent: 1 when no more than the command came back, else 0.
 int transactSilenceCode(const QByteArray& command, const QByteArray& answer);

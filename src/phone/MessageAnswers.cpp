@@ -28,9 +28,52 @@ QString messageBodyOf(const QString& answer) {
     return at < 0 ? QString() : answer.mid(at + marker.size());
 }
 
+namespace {
+
+// The text of a read lies between the header line and the final result framing: the final
+// line, the line end before it and the empty line many phones put there. The length the header
+// announces is not trusted for it; some phones announce less or more than they send.
+QString messageTextOf(const QString& afterHeader) {
+    QString text = afterHeader;
+    if (!text.endsWith(u'\n')) {
+        return text;  // the read ended without a final line
+    }
+    qsizetype end = text.size() - 1;
+    if (end > 0 && text[end - 1] == u'\r') {
+        --end;
+    }
+    const qsizetype start = end > 0 ? text.lastIndexOf(u'\n', end - 1) + 1 : 0;
+    const QString last = text.mid(start, end - start);
+    const bool finalLine = last == QLatin1String("OK") || last == QLatin1String("ERROR") ||
+                           last.startsWith(QLatin1String("+CMS ERROR:")) ||
+                           last.startsWith(QLatin1String("+CME ERROR:"));
+    if (!finalLine) {
+        return text;
+    }
+    text.truncate(start);
+    // The line end before the final line, then the empty line.
+    if (text.endsWith(QLatin1String("\r\n"))) {
+        text.chop(2);
+    } else if (text.endsWith(u'\n')) {
+        text.chop(1);
+    }
+    if (text.endsWith(QLatin1String("\r\n"))) {
+        text.chop(2);
+    }
+    return text;
+}
+
+}  // namespace
+
 QStringList cutMessageBody(const QString& body) {
+    const qsizetype lineEnd = body.indexOf(u'\n');
+    QString header = lineEnd < 0 ? body : body.left(lineEnd);
+    if (header.endsWith(u'\r')) {
+        header.chop(1);
+    }
     QStringList fields;
-    SplitFields(body, fields, kMessageBodyFields);
+    SplitFields(header, fields, kMessageText);
+    fields.append(lineEnd < 0 ? QString() : messageTextOf(body.mid(lineEnd + 1)));
     return fields;
 }
 

@@ -16,6 +16,12 @@ QByteArray readAnswer(const QByteArray& text, int length, const QByteArray& fina
            "\r\n";
 }
 
+// The same read with the header details left out: no length to go by.
+QByteArray bareAnswer(const QByteArray& text) {
+    return kRead + "\r\n+CMGR: \"REC READ\",\"+491\",,\"01/05/14,12:30:00+36\"\r\n" + text +
+           "\r\n\r\nOK\r\n";
+}
+
 // The answer cut into its lines (line ends kept), each one poll and a half after the last.
 QList<FakeChunk> lineByLine(const QByteArray& answer, qint64 gapMs = 150) {
     QList<FakeChunk> chunks;
@@ -81,6 +87,39 @@ TEST(MessageReadEndCode, TooShortALengthEndsAtTheFirstFinalLineAfterIt) {
     EXPECT_EQ(transactEndCode(kRead, readAnswer("Hello World", 4)), 0);
     const QByteArray partial = readAnswer("Hello World", 4).chopped(10);  // before "OK"
     EXPECT_EQ(transactEndCode(kRead, partial), -1);
+    EXPECT_EQ(transactQuietEndCode(kRead, partial), -1);
+}
+
+TEST(MessageReadEndCode, EarlyOkEndsOnlyAfterTheQuietTime) {
+    // Too long a length: the real "OK" comes before the announced end.
+    const QByteArray tooLong = readAnswer("Hello", 25);
+    EXPECT_EQ(transactEndCode(kRead, tooLong), -1);
+    EXPECT_EQ(transactQuietEndCode(kRead, tooLong), 0);
+    // A text line "OK" inside the announced text is a candidate too, until more arrives.
+    const QByteArray text = "a\r\nOK\r\nb";
+    const QByteArray whole = readAnswer(text, text.size());
+    const QByteArray upToTextOk = whole.left(whole.indexOf("OK\r\n") + 4);
+    EXPECT_EQ(transactQuietEndCode(kRead, upToTextOk), 0);
+    EXPECT_EQ(transactQuietEndCode(kRead, upToTextOk + "b"), -1);
+    // An error line inside the announced text is text, even after a quiet time.
+    const QByteArray errorText = "a\r\nERROR";
+    const QByteArray withError = readAnswer(errorText, errorText.size() + 20);
+    EXPECT_EQ(transactQuietEndCode(kRead, withError.left(withError.indexOf("ERROR") + 7)), -1);
+}
+
+TEST(MessageReadEndCode, HeaderWithoutLengthEndsOnlyByQuiet) {
+    const QByteArray bare = bareAnswer("Hello\r\nOK\r\nthere");
+    EXPECT_EQ(transactEndCode(kRead, bare), -1);
+    EXPECT_EQ(transactQuietEndCode(kRead, bare), 0);
+    const QByteArray failed =
+        kRead + "\r\n+CMGR: \"REC READ\",\"+491\"\r\nx\r\n+CMS ERROR: 500\r\n";
+    EXPECT_EQ(transactQuietEndCode(kRead, failed), 1);
+    EXPECT_EQ(transactQuietEndCode(kRead, bare.chopped(1)), -1);  // the line is not complete
+}
+
+TEST(MessageReadEndCode, QuietRuleIsForMessageReadsOnly) {
+    EXPECT_EQ(transactQuietEndCode("at+cpbr=1\r", "+CMGR: 1\r\nOK\r\n"), -1);
+    EXPECT_EQ(transactQuietEndCode(kRead, kRead + "\r\nOK\r\n"), -1);  // ended at once anyway
 }
 
 TEST(MessageReadEndCode, OtherCommandsKeepTheirRules) {
@@ -104,4 +143,60 @@ TEST_F(MessageReadEndTest, TextLineErrorDoesNotFailTheRead) {
     QByteArray answer;
     EXPECT_EQ(port->Transact(kRead, answer), 0);
     EXPECT_EQ(answer, readAnswer(text, text.size()));
+}
+
+namespace {
+
+// When the read ended, counted from the phone's last chunk.
+qint64 endAfterLastChunk(FakeClock& clock, qint64 startedAt, const QByteArray& answer) {
+    const QList<FakeChunk> chunks = lineByLine(answer);
+    return clock.nowMs() - startedAt - chunks.last().delayMs;
+}
+
+}  // namespace
+
+TEST_F(MessageReadEndTest, TooLongALengthEndsAfterTheQuietTimeNotTheSilenceBound) {
+    const QByteArray answer = readAnswer("Hello", 25);
+    answerReads({answer, readAnswer("second", 6)});
+    QByteArray got;
+    const qint64 start = clock.nowMs();
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, answer);
+    const qint64 after = endAfterLastChunk(clock, start, answer);
+    EXPECT_GE(after, kMessageQuietMs);
+    EXPECT_LT(after, kMessageQuietMs + kPollPeriodMs + 1);
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, readAnswer("second", 6));
+}
+
+TEST_F(MessageReadEndTest, TrueLengthEndsAtTheFinalLineAtOnce) {
+    const QByteArray text = "OK\r\nERROR\r\n>";
+    const QByteArray answer = readAnswer(text, text.size());
+    answerReads({answer});
+    QByteArray got;
+    const qint64 start = clock.nowMs();
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, answer);
+    EXPECT_LT(endAfterLastChunk(clock, start, answer), kPollPeriodMs + 1);
+}
+
+TEST_F(MessageReadEndTest, TextLinesOkAndErrorWithTooLongALengthArriveWhole) {
+    const QByteArray text = "OK\r\nERROR\r\n>";
+    const QByteArray answer = readAnswer(text, text.size() + 20);
+    answerReads({answer, readAnswer("next", 4)});
+    QByteArray got;
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, answer);
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, readAnswer("next", 4));
+}
+
+TEST_F(MessageReadEndTest, HeaderWithoutLengthArrivesWhole) {
+    const QByteArray answer = bareAnswer("Is that OK\r\nOK\r\nsee you");
+    answerReads({answer, bareAnswer("next")});
+    QByteArray got;
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, answer);
+    EXPECT_EQ(port->Transact(kRead, got), 0);
+    EXPECT_EQ(got, bareAnswer("next"));
 }

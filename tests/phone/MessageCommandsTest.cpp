@@ -216,3 +216,35 @@ TEST(MessageAnswers, StoredBodyWithoutValidityKeepsItsFieldPositions) {
     EXPECT_EQ(fields.value(10), "12");
     EXPECT_EQ(fields.value(11), "Hi \"x\"\nthere");
 }
+
+TEST(MessageAnswers, TextIsWhatLiesBeforeTheFinalFramingWhateverTheLength) {
+    const QString header = "\"REC READ\",\"+491\",,\"01/05/14,12:30:00+36\",145,4,0,0,\"+44\",145,";
+    // Announced too short, and too long: the framing decides.
+    EXPECT_EQ(cutMessageBody(header + "4\r\nHello World\r\n\r\nOK\r\n").value(kMessageText),
+              "Hello World");
+    EXPECT_EQ(cutMessageBody(header + "25\r\nHello\r\n\r\nOK\r\n").value(kMessageText), "Hello");
+    // Lines that look like final results inside the text stay text.
+    EXPECT_EQ(cutMessageBody(header + "12\r\nOK\r\nERROR\r\n>\r\n\r\nOK\r\n").value(kMessageText),
+              "OK\r\nERROR\r\n>");
+    // A phone that puts no empty line before the final result.
+    EXPECT_EQ(cutMessageBody(header + "5\r\nHello\r\nOK\r\n").value(kMessageText), "Hello");
+    // A text that ends in a line feed of its own keeps it.
+    EXPECT_EQ(cutMessageBody(header + "6\r\nHello\n\r\n\r\nOK\r\n").value(kMessageText), "Hello\n");
+    // The other fields are cut as before.
+    const QStringList fields = cutMessageBody(header + "4\r\nHello World\r\n\r\nOK\r\n");
+    EXPECT_EQ(fields.value(3), "01/05/14,12:30:00+36");
+    EXPECT_EQ(fields.value(5), "4");
+    EXPECT_EQ(fields.value(kMessageLength), "4");
+}
+
+TEST(MessageAnswers, HeaderWithoutDetails) {
+    const QStringList fields = cutMessageBody(
+        "\"REC UNREAD\",\"+491\",\"Anna\",\"01/05/14,12:30:00+36\"\r\na,b\r\n"
+        "\r\nOK\r\n");
+    ASSERT_EQ(fields.size(), kMessageBodyFields);
+    EXPECT_EQ(fields.value(kMessageStatus), "REC UNREAD");
+    EXPECT_EQ(fields.value(kMessageName), "Anna");
+    EXPECT_EQ(fields.value(3), "01/05/14,12:30:00+36");
+    EXPECT_EQ(fields.value(5), "");
+    EXPECT_EQ(fields.value(kMessageText), "a,b");
+}
