@@ -299,9 +299,16 @@ PhoneSimState PhoneSimState::demo() {
          {"REC READ", "+447785016005", 145, "26/12/05,11:30:00+00",
           "Report: Pending\nTo: +447700900456\nSent: 26/12/05,11:29:41", 4, 0, 0}},
     };
+    // All four kinds, with and without alarm, two in the past (before 8 December 2026), two
+    // in the same hour of one day, and contents with a comma.
     state.schedule = {
         {0, {3, 1, 2026, 12, 9, 10, 30, 10, 15, "Project review"}},
         {1, {4, 0, 2026, 12, 21, 0, 0, 0, 0, "Alice's birthday"}},
+        {2, {2, 1, 2026, 12, 8, 17, 0, 16, 55, "+447700900456"}},
+        {3, {1, 0, 2026, 12, 1, 9, 0, 0, 0, "Pay rent"}},
+        {4, {3, 1, 2026, 11, 27, 14, 0, 13, 30, "Budget, Q4"}},
+        {5, {1, 1, 2026, 12, 9, 10, 0, 9, 50, "Book the room"}},
+        {7, {2, 0, 2026, 12, 15, 12, 30, 0, 0, "01632960781"}},
     };
     // Dated from today, so that the Today tab always has an item to show.
     const QDate today = QDate::currentDate();
