@@ -21,7 +21,9 @@ inline constexpr int kMessageBodyFields = 12;
 // (an empty location answers only "OK").
 QString messageBodyOf(const QString& answer);
 
-// Cuts a body into its twelve fields: the header fields without their quotes, then the text.
+// Cuts a body into its twelve fields: the header line's fields without their quotes (fields a
+// header without details leaves out stay empty), then the text, which is everything between the
+// header line and the final result framing, whatever length field 10 announces.
 QStringList cutMessageBody(const QString& body);
 
 // A body whose status holds "READ" is a received message; any other is a stored one.
