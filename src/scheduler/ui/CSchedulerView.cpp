@@ -24,7 +24,12 @@ CSchedulerView::CSchedulerView(PhoneLink* link, QWidget* parent) : QWidget(paren
     setUp();
 }
 
-CSchedulerView::~CSchedulerView() = default;
+CSchedulerView::~CSchedulerView() {
+    // Removing the pages while the children go must not switch pages any more.
+    if (tabs_) {
+        tabs_->disconnect(this);
+    }
+}
 
 void CSchedulerView::setUp() {
     phoneSchedule_ = std::make_unique<CPhoneScheduleDB>();

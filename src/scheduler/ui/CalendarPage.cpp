@@ -148,6 +148,9 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
 }
 
 CalendarPage::~CalendarPage() {
+    // The grid and calendar outlive this part of the object while the children go.
+    grid_->disconnect(this);
+    calendar_->disconnect(this);
     delete tip_;
 }
 
