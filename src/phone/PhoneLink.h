@@ -100,8 +100,6 @@ class PhoneLink {
                   const QString& contents);
     int MarkTodoDone(int index, int flag);
     int DeleteTodo(int index);
-    // Waits on the link's clock (the wall clock unless a test handed one in).
-    void PauseBetweenCommands(int ms);
     // ---- end to-do list ----
 
     // ---- Scheduler slots 0 to 49 (maker commands "at+schr", "at+schw", "at+schd") ----

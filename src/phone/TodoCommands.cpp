@@ -1,4 +1,3 @@
-#include "link/LinkClock.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
@@ -47,8 +46,4 @@ int PhoneLink::MarkTodoDone(int index, int flag) {
 
 int PhoneLink::DeleteTodo(int index) {
     return SendExpectOk(QStringLiteral("at+ctdd=%1\r").arg(index));
-}
-
-void PhoneLink::PauseBetweenCommands(int ms) {
-    (options_.clock ? *options_.clock : realLinkClock()).sleepMs(ms);
 }

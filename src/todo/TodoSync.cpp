@@ -2,6 +2,7 @@
 
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
+#include "link/LinkClock.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
@@ -117,7 +118,7 @@ TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
         if (!wanted.mark) {
             // The phone cannot clear a done mark in place: the slot is emptied and written anew.
             link.DeleteTodo(wanted.index);
-            link.PauseBetweenCommands(kPauseMs);
+            link.clock().sleepMs(kPauseMs);
             if (writeItem(link, wanted, kNotDone) != kTransactComplete) {
                 // Put back what the slot held, so the phone does not lose the item.
                 writeItem(link, old, old.mark ? kDone : kNotDone);
@@ -126,15 +127,15 @@ TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
             stored.doneDate.clear();
         } else if (!wanted.doneDate.isEmpty()) {
             code = writeItem(link, wanted, kDone);
-            link.PauseBetweenCommands(kPauseMs);
+            link.clock().sleepMs(kPauseMs);
         } else {
             // The short mark carries no values: changed values go to the slot first.
             if (!sameValues(old, wanted)) {
                 code = writeItem(link, wanted, kNotDone);
-                link.PauseBetweenCommands(kPauseMs);
+                link.clock().sleepMs(kPauseMs);
             }
             code = code == kTransactComplete ? link.MarkTodoDone(wanted.index, 1) : code;
-            link.PauseBetweenCommands(kPauseMs);
+            link.clock().sleepMs(kPauseMs);
             QString answerText;
             if (link.ReadTodo(wanted.index, answerText) == kTransactComplete &&
                 !answerText.isEmpty()) {
