@@ -31,6 +31,8 @@
 #include "phonebook/DeletionTables.h"
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/ui/LoadProgressWindow.h"
+#include "scheduler/ScheduleSync.h"
+#include "scheduler/ScheduleTables.h"
 #include "scheduler/ui/CSchedulerView.h"
 #include "shell/ServiceCentre.h"
 #include "sms/ui/CSmsView.h"
@@ -87,6 +89,11 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
     if (!hooks_.chooseProgram) {
         hooks_.chooseProgram = [this] { return ProgramFileDialog::choose(this); };
     }
+    if (!hooks_.loadPhoneSchedule) {
+        hooks_.loadPhoneSchedule = [this] {
+            RebuildRemindersFromPhone(*link_, *phoneSchedule(), *reminders());
+        };
+    }
     resize(1024, 768);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
@@ -130,7 +137,14 @@ void CMainFrame::openSharedRecordsets() {
         {kPhonebookDbFile, "ms"},       {kSmsDbFile, "SMS"},
         {kToDoListDbFile, "Todolist"},  {kSchedulerDbFile, "phone_schedule"}};
     for (const auto& [file, table] : tables) {
-        auto recordset = std::make_unique<Recordset>(file, table);
+        std::unique_ptr<Recordset> recordset;
+        if (table == "phone_schedule") {
+            recordset = std::make_unique<CPhoneScheduleDB>();
+        } else if (table == "reminder") {
+            recordset = std::make_unique<CReminderDB>();
+        } else {
+            recordset = std::make_unique<Recordset>(file, table);
+        }
         recordset->Open();
         recordsets_.push_back(std::move(recordset));
     }
@@ -143,6 +157,14 @@ Recordset* CMainFrame::sharedRecordset(const QString& tableName) const {
         }
     }
     return nullptr;
+}
+
+CPhoneScheduleDB* CMainFrame::phoneSchedule() const {
+    return static_cast<CPhoneScheduleDB*>(sharedRecordset(QStringLiteral("phone_schedule")));
+}
+
+CReminderDB* CMainFrame::reminders() const {
+    return static_cast<CReminderDB*>(sharedRecordset(QStringLiteral("reminder")));
 }
 
 void CMainFrame::createMenus() {

@@ -13,6 +13,8 @@
 #include "shell/LinkedProgram.h"
 
 class CGfxOutBarCtrl;
+class CPhoneScheduleDB;
+class CReminderDB;
 class LoadProgressWindow;
 class PhoneLink;
 class QAction;
@@ -33,7 +35,8 @@ struct FrameHooks {
     // Every tick of the 30-second timer while the phone was not found.
     std::function<void()> alarmCheck;
     // The first time the scheduler folder opens while the phone was found: load the phone's
-    // schedule and rebuild the PC's copy from it, before the view shows.
+    // schedule and rebuild the PC's copy from it, before the view shows. Empty: the frame's
+    // own tables are loaded and rebuilt from its link.
     std::function<void()> loadPhoneSchedule;
     // The first time the scheduler folder opens, after the view shows: past entries.
     std::function<void()> previousScheduleCheck;
@@ -80,6 +83,9 @@ class CMainFrame : public QMainWindow {
     // One of the six recordsets the views share, by table name ("reminder", "sim", "ms", "SMS",
     // "Todolist", "phone_schedule"); open from construction to closing.
     Recordset* sharedRecordset(const QString& tableName) const;
+    // The two scheduler tables among them.
+    CPhoneScheduleDB* phoneSchedule() const;
+    CReminderDB* reminders() const;
 
   public slots:
     // A click on an item of the open folder.

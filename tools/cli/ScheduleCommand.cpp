@@ -92,6 +92,7 @@ int load(CliContext& context) {
     StderrProgress progress;
     CPhoneScheduleDB phoneSchedule;
     const bool loaded = phoneSchedule.LoadScheduleFromPhone(*link);
+    phoneSchedule.Requery();
     print(QString("schedule: %1 entries").arg(phoneSchedule.FullRecordCount()));
     return loaded ? 0 : 1;
 }
@@ -125,7 +126,10 @@ int add(CliContext& context, const QCommandLineParser& parser) {
     if (!parseDate(parser.value("date"), date)) {
         return fail("--date must be YYYY-MM-DD with a year from 1900 to 2037");
     }
-    const QTime time = QTime::fromString(parser.value("time"), QStringLiteral("H:mm"));
+    QTime time = QTime::fromString(parser.value("time"), QStringLiteral("HH:mm"));
+    if (!time.isValid()) {
+        time = QTime::fromString(parser.value("time"), QStringLiteral("H:mm"));
+    }
     if (!time.isValid()) {
         return fail("--time must be HH:MM");
     }
