@@ -89,6 +89,16 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
     if (!hooks_.chooseProgram) {
         hooks_.chooseProgram = [this] { return ProgramFileDialog::choose(this); };
     }
+    if (!hooks_.alarmCheck) {
+        hooks_.alarmCheck = [this] { RunSchedulerAlarmCheck(link_, this); };
+    }
+    if (!hooks_.previousScheduleCheck) {
+        hooks_.previousScheduleCheck = [this] {
+            if (auto* scheduler = qobject_cast<CSchedulerView*>(view_)) {
+                scheduler->runPreviousScheduleCheck();
+            }
+        };
+    }
     if (!hooks_.loadPhoneSchedule) {
         hooks_.loadPhoneSchedule = [this] {
             RebuildRemindersFromPhone(*link_, *phoneSchedule(), *reminders());
