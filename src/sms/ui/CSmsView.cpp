@@ -1,17 +1,472 @@
 #include "sms/ui/CSmsView.h"
 
-CSmsView::CSmsView(QWidget* parent) : QWidget(parent) {}
+#include <algorithm>
 
-void CSmsView::newEntry() {}
-void CSmsView::editEntry() {}
-void CSmsView::deleteEntry() {}
-void CSmsView::deleteAll() {}
-void CSmsView::reload() {}
-void CSmsView::newMessage() {}
-void CSmsView::viewMessage() {}
-void CSmsView::replyMessage() {}
-void CSmsView::forwardMessage() {}
-void CSmsView::resendMessage() {}
-void CSmsView::deleteMessage() {}
-void CSmsView::deleteAllMessages() {}
-void CSmsView::reloadMessages() {}
+#include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "link/SplitFields.h"
+#include "phone/ApplicationPhone.h"
+#include "phone/PhoneLink.h"
+#include "platform/Prompter.h"
+#include "sms/CSmsDB.h"
+#include "sms/ui/CAddNumberDlg.h"
+#include "sms/ui/CMessageViewDlg.h"
+#include "sms/ui/CNewMessageDlg.h"
+#include "sms/ui/SmsDialogRunner.h"
+
+namespace {
+// A port number beyond any serial port: the link stays closed without touching a device.
+constexpr int kNoPort = 255;
+
+const char* const kStatusTexts[] = {"Not Read", "Read", "Not Sent", "Sent"};
+const int kColumnWidths[] = {100, 120, 395, 135, 82};
+
+void warn(const QString& text, const QString& caption = QStringLiteral("Warning")) {
+    showMessage(text, caption, PromptIcon::Warning);
+}
+
+// The protocol name of a Pid; empty for one the dialog cannot show.
+QString protocolName(int pid) {
+    static const char* const names[] = {"text", "fax", "e-mail", "X400", "ERMES"};
+    return pid >= 0 && pid < 5 ? QString::fromLatin1(names[pid]) : QString();
+}
+}  // namespace
+
+CSmsView::CSmsView(QWidget* parent) : QWidget(parent) {
+    const ApplicationPhone phone = applicationPhone();
+    if (phone.link) {
+        link_ = phone.link;
+    } else {
+        PhoneLinkOptions options;
+        options.portNumber = kNoPort;
+        detachedLink_ = std::make_unique<PhoneLink>(options);
+        link_ = detachedLink_.get();
+    }
+    online_ = phone.link && phone.online;
+    setUp();
+    initialUpdate();
+}
+
+CSmsView::CSmsView(PhoneLink& link, bool online, QWidget* parent)
+    : QWidget(parent), link_(&link), online_(online) {
+    setUp();
+    initialUpdate();
+}
+
+CSmsView::~CSmsView() = default;
+
+void CSmsView::setUp() {
+    store_ = std::make_unique<CSmsDB>();
+    installAddNumberDialog();
+
+    auto* boxes = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto* box = new QCheckBox(QString::fromLatin1(kStatusTexts[i]), this);
+        box->setObjectName(QStringLiteral("statusBox%1").arg(1 << i));
+        box->setChecked(true);
+        connect(box, &QCheckBox::clicked, this, [this, box] {
+            // A box just cleared takes "ALL" with it.
+            if (!box->isChecked()) {
+                all_->setChecked(false);
+            }
+            statusClicked();
+        });
+        statusBoxes_[i] = box;
+        boxes->addWidget(box);
+    }
+    all_ = new QCheckBox(QStringLiteral("ALL"), this);
+    all_->setObjectName(QStringLiteral("allBox"));
+    all_->setChecked(true);
+    connect(all_, &QCheckBox::clicked, this, &CSmsView::allClicked);
+    boxes->addWidget(all_);
+    boxes->addStretch(1);
+    location_ = new QLabel(QStringLiteral("SIM"), this);
+    location_->setObjectName(QStringLiteral("locationLabel"));
+    boxes->addWidget(location_);
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("smsList"));
+    list_->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Phone Number"),
+                            QStringLiteral("Message"), QStringLiteral("Time"),
+                            QStringLiteral("Status")});
+    for (int column = 0; column < 5; ++column) {
+        list_->setColumnWidth(column, kColumnWidths[column]);
+    }
+    list_->setRootIsDecorated(false);
+    list_->setAllColumnsShowFocus(true);
+    list_->setUniformRowHeights(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    list_->header()->setSectionsClickable(true);
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
+    connect(list_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { clickLine(list_->indexOfTopLevelItem(item)); });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { viewMessage(); });
+    connect(list_, &QWidget::customContextMenuRequested, this, [this] {
+        const std::unique_ptr<QMenu> menu = contextMenu();
+        menu->exec(QCursor::pos());
+    });
+    connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
+        store_->ToggleSort(column);
+        fillList();
+    });
+
+    auto* messageBox = new QGroupBox(QStringLiteral("Message"), this);
+    preview_ = new QPlainTextEdit(messageBox);
+    preview_->setObjectName(QStringLiteral("previewEdit"));
+    preview_->setReadOnly(true);
+    (new QVBoxLayout(messageBox))->addWidget(preview_);
+    messageBox->setMaximumHeight(130);
+
+    total_ = new QLabel(QStringLiteral("TOTAL : 0"), this);
+    total_->setObjectName(QStringLiteral("totalLabel"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(boxes);
+    layout->addWidget(list_, 1);
+    layout->addWidget(total_);
+    layout->addWidget(messageBox);
+
+    indicationTimer_ = new QTimer(this);
+    indicationTimer_->setSingleShot(true);
+    connect(indicationTimer_, &QTimer::timeout, this, &CSmsView::indicationTick);
+}
+
+// The first showing in a run loads the messages; the indication check starts once a load has
+// been counted, and re-arms itself from then on.
+void CSmsView::initialUpdate() {
+    LoadMessagesOnce(link_, online_, *store_);
+    if (messagesLoaded != 0 && !indicationTimer_->isActive()) {
+        indicationTimer_->start(kIndicationTimerMs);
+    }
+    if (!store_->IsOpen()) {
+        store_->Open();
+    }
+    fillList();
+}
+
+void CSmsView::fillList() {
+    const SmsListContents contents = store_->FillList(link_->simMessageCapacity);
+    list_->clear();
+    QList<QTreeWidgetItem*> items;
+    for (const SmsListRow& row : contents.rows) {
+        items.append(new QTreeWidgetItem(
+            QStringList{row.name, row.phoneNumber, row.message, row.time, row.status}));
+    }
+    list_->addTopLevelItems(items);
+    total_->setText(contents.total);
+}
+
+QCheckBox* CSmsView::statusBox(int bit) const {
+    for (int i = 0; i < 4; ++i) {
+        if (bit == 1 << i) {
+            return statusBoxes_[i];
+        }
+    }
+    return nullptr;
+}
+
+int CSmsView::selectedPosition() const {
+    const QList<int> positions = selectedPositions();
+    if (positions.isEmpty()) {
+        return -1;
+    }
+    // The focused line when it is one of the selected, else the first selected.
+    const int current = list_->indexOfTopLevelItem(list_->currentItem());
+    return positions.contains(current) ? current : positions.first();
+}
+
+QList<int> CSmsView::selectedPositions() const {
+    QList<int> positions;
+    for (QTreeWidgetItem* item : list_->selectedItems()) {
+        positions.append(list_->indexOfTopLevelItem(item));
+    }
+    std::sort(positions.begin(), positions.end());
+    return positions;
+}
+
+void CSmsView::showCurrentRow() {
+    location_->setText(
+        QStringLiteral("%1 %2").arg(store_->textValue("Type"), store_->textValue("Number")));
+    preview_->setPlainText(store_->textValue("Message").remove(u'\r'));
+}
+
+void CSmsView::clickLine(int position) {
+    if (position >= 0 && position < list_->topLevelItemCount() &&
+        !list_->topLevelItem(position)->isSelected()) {
+        list_->setCurrentItem(list_->topLevelItem(position));
+    }
+    const int selected = selectedPosition();
+    if (selected < 0) {
+        replyEnabled_ = forwardEnabled_ = resendEnabled_ = true;
+        return;
+    }
+    if (!store_->moveTo(selected)) {
+        return;
+    }
+    const QString status = store_->textValue("Status");
+    if (status.contains(QLatin1String("Read"))) {
+        resendEnabled_ = false;
+        replyEnabled_ = forwardEnabled_ = true;
+    }
+    if (status.contains(QLatin1String("Sent"))) {
+        replyEnabled_ = forwardEnabled_ = false;
+        resendEnabled_ = true;
+    }
+    showCurrentRow();
+}
+
+bool CSmsView::eventFilter(QObject* watched, QEvent* event) {
+    // A click beside the lines clears the selection without an item click.
+    if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease &&
+        !list_->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint())) {
+        QTimer::singleShot(0, this, [this] { clickLine(-1); });
+    }
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Delete) {
+            deleteMessage();
+            return true;
+        }
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            const int target = selectedPosition() + (key == Qt::Key_Up ? -1 : 1);
+            if (selectedPosition() >= 0 && target >= 0 && target < list_->topLevelItemCount() &&
+                store_->moveTo(target)) {
+                showCurrentRow();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::unique_ptr<QMenu> CSmsView::contextMenu() {
+    auto menu = std::make_unique<QMenu>();
+    const int selected = selectedPosition();
+    QString status;
+    if (selected >= 0 && store_->moveTo(selected)) {
+        status = store_->textValue("Status");
+    }
+    auto add = [&](const char* text, void (CSmsView::*slot)(), bool enabled) {
+        QAction* action = menu->addAction(QString::fromLatin1(text));
+        connect(action, &QAction::triggered, this, slot);
+        action->setEnabled(enabled);
+    };
+    const bool any = selected >= 0;
+    add("New", &CSmsView::newMessage, true);
+    add("View", &CSmsView::viewMessage, any);
+    menu->addSeparator();
+    add("Reply", &CSmsView::replyMessage, any && !status.contains(QLatin1String("Sent")));
+    add("Forward", &CSmsView::forwardMessage, any && !status.contains(QLatin1String("Sent")));
+    add("Resend", &CSmsView::resendMessage, any && !status.contains(QLatin1String("Read")));
+    menu->addSeparator();
+    add("Delete", &CSmsView::deleteMessage, any);
+    add("Delete All", &CSmsView::deleteAllMessages, true);
+    menu->addSeparator();
+    add("Reload", &CSmsView::reloadMessages, true);
+    return menu;
+}
+
+void CSmsView::statusClicked() {
+    int mask = 0;
+    for (int i = 0; i < 4; ++i) {
+        if (statusBoxes_[i]->isChecked()) {
+            mask |= 1 << i;
+        }
+    }
+    store_->setStatusMask(mask);
+    fillList();
+}
+
+void CSmsView::allClicked() {
+    const bool all = all_->isChecked();
+    for (QCheckBox* box : statusBoxes_) {
+        box->setChecked(all);
+    }
+    store_->setStatusMask(all ? kSmsAllStatuses : 0);
+    fillList();
+}
+
+void CSmsView::compose(int mode, const QString& name, const QString& number,
+                       const QString& message) {
+    CNewMessageDlg dialog(*link_, this);
+    dialog.setComposeMode(mode);
+    dialog.setName(name);
+    dialog.setNumber(number);
+    dialog.setMessage(message);
+    runSmsDialog(dialog);
+    if (dialog.done()) {
+        fillList();
+    }
+}
+
+void CSmsView::composeFromSelection(int mode, bool enabled, const QString& refusal) {
+    if (!enabled) {
+        warn(refusal, QStringLiteral("Error"));
+        return;
+    }
+    const int selected = selectedPosition();
+    if (selected < 0 || !store_->moveTo(selected)) {
+        warn(QStringLiteral("Please Select Message."));
+        return;
+    }
+    const QTreeWidgetItem* line = list_->topLevelItem(selected);
+    const QString message = store_->textValue("Message");
+    switch (mode) {
+        case CNewMessageDlg::ReplyMode:
+            compose(mode, line->text(0), line->text(1), {});
+            break;
+        case CNewMessageDlg::ForwardMode:
+            compose(mode, {}, {}, message);
+            break;
+        default:
+            compose(mode, line->text(0), line->text(1), message);
+            break;
+    }
+}
+
+void CSmsView::newMessage() {
+    compose(CNewMessageDlg::NewMode, {}, {}, {});
+}
+
+void CSmsView::replyMessage() {
+    composeFromSelection(CNewMessageDlg::ReplyMode, replyEnabled_,
+                         QStringLiteral("Can't reply message!"));
+}
+
+void CSmsView::forwardMessage() {
+    composeFromSelection(CNewMessageDlg::ForwardMode, forwardEnabled_,
+                         QStringLiteral("Can't forward message!"));
+}
+
+void CSmsView::resendMessage() {
+    composeFromSelection(CNewMessageDlg::ResendMode, resendEnabled_,
+                         QStringLiteral("Can't resend message!"));
+}
+
+void CSmsView::viewMessage() {
+    const int selected = selectedPosition();
+    if (selected < 0) {
+        newMessage();
+        return;
+    }
+    if (!store_->moveTo(selected)) {
+        return;
+    }
+    const QString protocol = protocolName(store_->intValue("Pid"));
+    if (protocol.isEmpty()) {
+        return;
+    }
+    CMessageViewDlg dialog(*link_, this);
+    dialog.setValues({store_->textValue("Name"), store_->textValue("PhoneNumber"),
+                      store_->textValue("Status"), store_->textValue("Date"), protocol,
+                      store_->textValue("Message")});
+    runSmsDialog(dialog);
+    fillList();
+}
+
+void CSmsView::editEntry() {
+    if (selectedPosition() < 0) {
+        warn(QStringLiteral("You must select SMS item to view the data"));
+        return;
+    }
+    viewMessage();
+}
+
+void CSmsView::newEntry() {
+    newMessage();
+}
+
+void CSmsView::deleteEntry() {
+    deleteMessage();
+}
+
+void CSmsView::deleteAll() {
+    deleteAllMessages();
+}
+
+void CSmsView::reload() {
+    reloadMessages();
+}
+
+void CSmsView::deleteMessage() {
+    store_->DeleteSelected(*link_, selectedPositions());
+    fillList();
+    if (store_->GetRecordCount() > 0 && store_->moveTo(0)) {
+        showCurrentRow();
+    } else {
+        location_->setText(QStringLiteral("SIM"));
+        preview_->clear();
+    }
+}
+
+void CSmsView::deleteAllMessages() {
+    if (askQuestion(QStringLiteral("Do you want to delete all SMS data ?"),
+                    QStringLiteral("Delete All"), PromptButtons::YesNo,
+                    PromptIcon::Question) != PromptAnswer::Yes) {
+        return;
+    }
+    store_->DeleteAllMessages(*link_);
+    fillList();
+    if (store_->GetRecordCount() > 0 && store_->moveTo(0)) {
+        showCurrentRow();
+    } else {
+        location_->setText(QStringLiteral("SIM"));
+        preview_->clear();
+    }
+}
+
+void CSmsView::reloadMessages() {
+    ReloadMessages(*link_, *store_);
+    fillList();
+}
+
+void CSmsView::indicationTick() {
+    if (messagesLoaded != 0) {
+        indicationTimer_->start(kIndicationTimerMs);
+    }
+    if (online_) {
+        checkNewMessageIndication();
+    }
+}
+
+void CSmsView::checkNewMessageIndication() {
+    QString answer;
+    if (!link_->QueryNewMessageSettings(answer)) {
+        return;
+    }
+    QStringList fields;
+    SplitFields(answer, fields, 5);
+    if (fields.value(1) == QLatin1String("1")) {
+        showIndication(fields);
+    }
+    if (fields.value(2) == QLatin1String("1")) {
+        showIndication(fields);
+    }
+}
+
+void CSmsView::showIndication(const QStringList& fields) {
+    QString answer;
+    if (!link_->SetNewMessageIndication(fields, answer)) {
+        return;
+    }
+    QStringList parts;
+    SplitFields(answer, parts, 2);
+    messagesLoaded = 0;
+    showMessage(QStringLiteral("New Message Indication %1 From %2 ").arg(parts[1], parts[0]),
+                QStringLiteral("New Message Indication"), PromptIcon::None);
+}
