@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,7 +37,11 @@ QString deviceKey(int port) {
 }
 
 QString entryText(const SerialPortEntry& entry) {
-    QString text = entry.name + "  " + entry.deviceDescription;
+    QString text = entry.name;
+    // A port the system knows nothing about is described by its own short name only.
+    if (entry.deviceDescription != QFileInfo(entry.name).fileName()) {
+        text += "  " + entry.deviceDescription;
+    }
     if (!entry.manufacturer.isEmpty()) {
         text += ", " + entry.manufacturer;
     }

@@ -22,6 +22,7 @@
 #include "phone/Registry.h"
 #include "platform/Profile.h"
 #include "platform/ui/LoadProgressWindow.h"
+#include "support/ListedRegistry.h"
 
 namespace {
 QStringList checkedRadios(QWidget* root) {
@@ -81,15 +82,6 @@ TEST_F(OptionDialogTest, APortBeyondTheButtonsSurvivesOk) {
 }
 
 namespace {
-class ListedRegistry : public Registry {
-  public:
-    explicit ListedRegistry(QList<SerialPortEntry> entries) : entries_(std::move(entries)) {}
-    QList<SerialPortEntry> serialPortEntries() const override { return entries_; }
-
-  private:
-    QList<SerialPortEntry> entries_;
-};
-
 ListedRegistry threeDevices() {
     return ListedRegistry(
         {makeSerialPortEntry("ttyS0", "/dev/ttyS0", ""),
@@ -121,7 +113,7 @@ TEST_F(OptionDialogTest, PortsShowTheirDevicesAndTheListOffersTheSystemsDevices)
     EXPECT_EQ(dialog.deviceLabel(4)->text(), "/dev/ttyS3");
     QComboBox* list = dialog.deviceList();
     ASSERT_TRUE(list);
-    EXPECT_EQ(list->itemText(0), "/dev/ttyS0  ttyS0");
+    EXPECT_EQ(list->itemText(0), "/dev/ttyS0");
     EXPECT_EQ(list->itemText(1),
               "/dev/ttyUSB0  USB-Serial Controller (ttyUSB0), Prolific [067b:2303]");
     EXPECT_EQ(list->itemText(2), "/dev/ttyACM0  Velmarlink Port for Quillon (ttyACM0)");
