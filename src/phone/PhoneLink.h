@@ -69,8 +69,7 @@ class PhoneLink {
     int SetMessageMode(int storage, int format, int showHeader);
     // Reply path choice 1 gives first octet 17, any other 145; validity choice 0 to 5,
     // protocol choice 0 to 4. A choice outside its table returns 1 without sending.
-    int SetSendParameters(int format, int replyPathChoice, int validityChoice,
-                          int protocolChoice);
+    int SetSendParameters(int format, int replyPathChoice, int validityChoice, int protocolChoice);
     // On success body is everything after "+CMGR: " (empty for an empty location); it is
     // emptied on failure.
     int ReadMessage(int index, QString& body);

@@ -11,8 +11,8 @@ struct PhoneSimOptions {
     int chunkBytes = 0;  // > 0: answers go out in chunks of this size with a short gap
     int chunkGapMs = 20;
     bool lineByLine = false;  // chunks also end at every line feed
-    bool silent = false;  // never answers
-    QString linkPath;     // symlink to the slave
+    bool silent = false;      // never answers
+    QString linkPath;         // symlink to the slave
     QString transcriptPath;
     QString errorPattern;        // commands holding this fail
     int cmeError = -1;           // >= 0: they answer "+CME ERROR: <n>" instead of ERROR

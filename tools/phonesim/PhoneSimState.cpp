@@ -293,8 +293,15 @@ PhoneSimState PhoneSimState::demo() {
           "Meeting moved to 3 pm.\nOK\nBring the slides, \"final\" version.", 4, 0, 0}},
         {4, {"STO UNSENT", "+447700900789", 145, {}, "Happy birthday, Mum!", 17, 0, 167}},
         {6,
-         {"STO SENT", "02079460018", 129, {}, "Order for Friday:\n1 large margherita\n2 garlic "
-          "breads\nDeliver at 7, please.", 145, 0, 173}},
+         {"STO SENT",
+          "02079460018",
+          129,
+          {},
+          "Order for Friday:\n1 large margherita\n2 garlic "
+          "breads\nDeliver at 7, please.",
+          145,
+          0,
+          173}},
         {7,
          {"REC READ", "+447785016005", 145, "26/12/05,11:30:00+00",
           "Report: Pending\nTo: +447700900456\nSent: 26/12/05,11:29:41", 4, 0, 0}},
