@@ -108,6 +108,8 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
 
     grid_ = new QTableWidget(this);
     grid_->setObjectName(QStringLiteral("grid"));
+    // Tab moves the focus on, as in every report-style list; the arrows move the cell.
+    grid_->setTabKeyNavigation(false);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setSelectionBehavior(QAbstractItemView::SelectItems);

@@ -37,6 +37,7 @@ CMessageViewDlg::CMessageViewDlg(PhoneLink& link, QWidget* parent) : QDialog(par
     pid_->setObjectName(QStringLiteral("pidLabel"));
     message_ = new QPlainTextEdit(this);
     message_->setObjectName(QStringLiteral("messageEdit"));
+    message_->setTabChangesFocus(true);
     connect(message_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = message_->toPlainText();
         if (text.size() + text.count(u'\n') > kMaxMessage) {

@@ -116,6 +116,7 @@ CNewMessageDlg::CNewMessageDlg(PhoneLink& link, QWidget* parent) : QDialog(paren
     auto* messageBox = new QGroupBox(QStringLiteral("Message"), this);
     message_ = new QPlainTextEdit(messageBox);
     message_->setObjectName(QStringLiteral("messageEdit"));
+    message_->setTabChangesFocus(true);
     connect(message_, &QPlainTextEdit::textChanged, this, &CNewMessageDlg::messageChanged);
     counter_ = new QLabel(QStringLiteral("0/160"), messageBox);
     counter_->setObjectName(QStringLiteral("counterLabel"));

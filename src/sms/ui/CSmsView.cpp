@@ -129,6 +129,7 @@ void CSmsView::setUp() {
     auto* messageBox = new QGroupBox(QStringLiteral("Message"), this);
     preview_ = new QPlainTextEdit(messageBox);
     preview_->setObjectName(QStringLiteral("previewEdit"));
+    preview_->setTabChangesFocus(true);
     preview_->setReadOnly(true);
     (new QVBoxLayout(messageBox))->addWidget(preview_);
     messageBox->setMaximumHeight(130);

@@ -103,6 +103,7 @@ TodoContentsDialog::TodoContentsDialog(const QString& text, QWidget* parent)
     setWindowTitle(QStringLiteral("View Contents"));
     auto* view = new QPlainTextEdit(this);
     view->setObjectName(QStringLiteral("contentsText"));
+    view->setTabChangesFocus(true);
     view->setReadOnly(true);
     // The edit control keeps one line end per line.
     view->setPlainText(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
