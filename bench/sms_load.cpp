@@ -12,6 +12,7 @@
 #include "phone/PhoneLink.h"
 #include "phonesim/PhoneSimServer.h"
 #include "sms/CSmsDB.h"
+#include "support/TranscriptBytes.h"
 
 namespace {
 
@@ -45,33 +46,6 @@ PhoneSimState benchPhone() {
         state.smMessages.messages[location] = message;
     }
     return state;
-}
-
-// Transcript lines are "host  <bytes>" or "phone <bytes>" with CR, LF and non-printables
-// escaped; notes ("----- ") are not traffic.
-qint64 bytesInTranscript(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return -1;
-    }
-    qint64 total = 0;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        if (line.endsWith('\n')) {
-            line.chop(1);
-        }
-        if (!line.startsWith("host  ") && !line.startsWith("phone ")) {
-            continue;
-        }
-        const QByteArray bytes = line.mid(6);
-        for (qsizetype i = 0; i < bytes.size(); ++i) {
-            if (bytes[i] == '\\' && i + 1 < bytes.size()) {
-                i += bytes[i + 1] == 'x' ? 3 : 1;
-            }
-            ++total;
-        }
-    }
-    return total;
 }
 
 }  // namespace
