@@ -1,0 +1,283 @@
+#include "exchange/Exchange.h"
+
+#include <QDir>
+
+#include "exchange/CalendarExchange.h"
+#include "exchange/PhonebookExchange.h"
+#include "exchange/SmsExchange.h"
+#include "phone/PhoneLink.h"
+#include "platform/PresentTime.h"
+#include "platform/Progress.h"
+#include "platform/Prompter.h"
+
+namespace {
+
+// The stores ask and show progress through the process-wide interfaces; an import hands them
+// the caller's for its length.
+class ScopedInterfaces {
+  public:
+    ScopedInterfaces(Prompter& prompter, Progress& progress)
+        : previousPrompter_(&currentPrompter()), previousProgress_(&currentProgress()) {
+        setCurrentPrompter(&prompter);
+        setCurrentProgress(&progress);
+    }
+    ~ScopedInterfaces() {
+        setCurrentPrompter(previousPrompter_);
+        setCurrentProgress(previousProgress_);
+    }
+    ScopedInterfaces(const ScopedInterfaces&) = delete;
+    ScopedInterfaces& operator=(const ScopedInterfaces&) = delete;
+
+  private:
+    Prompter* previousPrompter_;
+    Progress* previousProgress_;
+};
+
+std::optional<PhonebookMemory> memoryFromText(const QString& text) {
+    const QString lower = text.trimmed().toLower();
+    if (lower == QLatin1String("sim")) {
+        return MemorySim;
+    }
+    if (lower == QLatin1String("ms")) {
+        return MemoryMs;
+    }
+    if (lower == QLatin1String("pc")) {
+        return MemoryPc;
+    }
+    return std::nullopt;
+}
+
+QList<PhonebookMemory> memoriesOf(const QStringList& texts) {
+    QList<PhonebookMemory> memories;
+    for (const QString& text : texts) {
+        if (const auto memory = memoryFromText(text); memory && !memories.contains(*memory)) {
+            memories.append(*memory);
+        }
+    }
+    if (memories.isEmpty()) {
+        memories = {MemorySim, MemoryMs, MemoryPc};
+    }
+    return memories;
+}
+
+ExchangeResult failed(const QString& error) {
+    ExchangeResult result;
+    result.error = error;
+    return result;
+}
+
+}  // namespace
+
+ExchangeResult exportList(const ExchangeOptions& options, Progress& progress) {
+    if (const QString problem = exchangeOptionsProblem(options, false); !problem.isEmpty()) {
+        return failed(problem);
+    }
+    ScopedInterfaces interfaces(currentPrompter(), progress);
+    const QDateTime stamp = presentTime();
+    switch (options.what) {
+        case ExchangeWhat::Phonebook:
+            return options.format == ExchangeFormat::Csv
+                       ? exportPhonebookCsv(options.file, memoriesOf(options.memories))
+                       : exportPhonebookVCard(options.file, memoriesOf(options.memories));
+        case ExchangeWhat::Schedule:
+            return exportScheduleCalendar(options.file, options.phoneTable, stamp);
+        case ExchangeWhat::Todo:
+            return exportTodoCalendar(options.file, stamp);
+        case ExchangeWhat::Sms:
+            return options.format == ExchangeFormat::Csv ? exportSmsCsv(options.file)
+                                                         : exportSmsXml(options.file, stamp);
+    }
+    return failed(QStringLiteral("nothing to export"));
+}
+
+ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull,
+                          Prompter& prompter, Progress& progress) {
+    if (const QString problem = exchangeOptionsProblem(options, true); !problem.isEmpty()) {
+        return failed(problem);
+    }
+    ScopedInterfaces interfaces(prompter, progress);
+    PhoneLink* phone = phoneOrNull && phoneOrNull->phoneFound ? phoneOrNull : nullptr;
+    switch (options.what) {
+        case ExchangeWhat::Phonebook: {
+            const PhonebookMemory target =
+                options.memories.isEmpty() ? MemoryPc : *memoryFromText(options.memories.first());
+            return options.format == ExchangeFormat::Csv
+                       ? importPhonebookCsv(options.file, target, phone, progress)
+                       : importPhonebookVCard(options.file, target, phone, progress);
+        }
+        case ExchangeWhat::Schedule:
+            return importScheduleCalendar(options.file, phone, progress);
+        case ExchangeWhat::Todo:
+            return importTodoCalendar(options.file, phone, progress);
+        case ExchangeWhat::Sms:
+            if (phone) {
+                return failed(QStringLiteral(
+                    "messages are imported only while no phone answers: the message list "
+                    "then mirrors the SIM"));
+            }
+            return options.format == ExchangeFormat::Csv ? importSmsCsv(options.file, progress)
+                                                         : importSmsXml(options.file, progress);
+    }
+    return failed(QStringLiteral("nothing to import"));
+}
+
+ExchangeResult backupAll(const QString& folder, Progress& progress) {
+    ExchangeResult total;
+    if (!QDir().mkpath(folder)) {
+        return failed(QStringLiteral("cannot create the folder %1").arg(folder));
+    }
+    const QDir dir(folder);
+    struct Part {
+        ExchangeWhat what;
+        QString fileName;
+    };
+    const QList<Part> parts = {{ExchangeWhat::Phonebook, QStringLiteral("phonebook.vcf")},
+                               {ExchangeWhat::Schedule, QStringLiteral("schedule.ics")},
+                               {ExchangeWhat::Todo, QStringLiteral("todo.ics")},
+                               {ExchangeWhat::Sms, QStringLiteral("sms.xml")}};
+    for (const Part& part : parts) {
+        ExchangeOptions options;
+        options.what = part.what;
+        options.format = defaultExchangeFormat(part.what);
+        options.file = dir.filePath(part.fileName);
+        const ExchangeResult result = exportList(options, progress);
+        total.exported += result.exported;
+        total.skipped += result.skipped;
+        total.skippedReasons += result.skippedReasons;
+        if (!result.ok()) {
+            total.error = result.error;
+            return total;
+        }
+    }
+    return total;
+}
+
+std::optional<ExchangeWhat> exchangeWhatFromText(const QString& text) {
+    const QString lower = text.trimmed().toLower();
+    if (lower == QLatin1String("phonebook")) {
+        return ExchangeWhat::Phonebook;
+    }
+    if (lower == QLatin1String("schedule")) {
+        return ExchangeWhat::Schedule;
+    }
+    if (lower == QLatin1String("todo")) {
+        return ExchangeWhat::Todo;
+    }
+    if (lower == QLatin1String("sms")) {
+        return ExchangeWhat::Sms;
+    }
+    return std::nullopt;
+}
+
+std::optional<ExchangeFormat> exchangeFormatFromText(const QString& text) {
+    const QString lower = text.trimmed().toLower();
+    if (lower == QLatin1String("vcard") || lower == QLatin1String("vcf")) {
+        return ExchangeFormat::VCard;
+    }
+    if (lower == QLatin1String("ics") || lower == QLatin1String("icalendar")) {
+        return ExchangeFormat::ICalendar;
+    }
+    if (lower == QLatin1String("csv")) {
+        return ExchangeFormat::Csv;
+    }
+    if (lower == QLatin1String("xml")) {
+        return ExchangeFormat::Xml;
+    }
+    return std::nullopt;
+}
+
+QString exchangeWhatText(ExchangeWhat what) {
+    switch (what) {
+        case ExchangeWhat::Phonebook:
+            return QStringLiteral("phonebook");
+        case ExchangeWhat::Schedule:
+            return QStringLiteral("schedule");
+        case ExchangeWhat::Todo:
+            return QStringLiteral("todo");
+        case ExchangeWhat::Sms:
+            return QStringLiteral("sms");
+    }
+    return {};
+}
+
+QString exchangeFormatText(ExchangeFormat format) {
+    switch (format) {
+        case ExchangeFormat::VCard:
+            return QStringLiteral("vcard");
+        case ExchangeFormat::ICalendar:
+            return QStringLiteral("ics");
+        case ExchangeFormat::Csv:
+            return QStringLiteral("csv");
+        case ExchangeFormat::Xml:
+            return QStringLiteral("xml");
+    }
+    return {};
+}
+
+ExchangeFormat defaultExchangeFormat(ExchangeWhat what) {
+    switch (what) {
+        case ExchangeWhat::Phonebook:
+            return ExchangeFormat::VCard;
+        case ExchangeWhat::Schedule:
+        case ExchangeWhat::Todo:
+            return ExchangeFormat::ICalendar;
+        case ExchangeWhat::Sms:
+            return ExchangeFormat::Xml;
+    }
+    return ExchangeFormat::VCard;
+}
+
+bool exchangeFormatFits(ExchangeWhat what, ExchangeFormat format) {
+    switch (what) {
+        case ExchangeWhat::Phonebook:
+            return format == ExchangeFormat::VCard || format == ExchangeFormat::Csv;
+        case ExchangeWhat::Schedule:
+        case ExchangeWhat::Todo:
+            return format == ExchangeFormat::ICalendar;
+        case ExchangeWhat::Sms:
+            return format == ExchangeFormat::Csv || format == ExchangeFormat::Xml;
+    }
+    return false;
+}
+
+QString exchangeFileSuffix(ExchangeFormat format) {
+    switch (format) {
+        case ExchangeFormat::VCard:
+            return QStringLiteral("vcf");
+        case ExchangeFormat::ICalendar:
+            return QStringLiteral("ics");
+        case ExchangeFormat::Csv:
+            return QStringLiteral("csv");
+        case ExchangeFormat::Xml:
+            return QStringLiteral("xml");
+    }
+    return {};
+}
+
+QString exchangeOptionsProblem(const ExchangeOptions& options, bool forImport) {
+    if (options.file.isEmpty()) {
+        return QStringLiteral("no file given");
+    }
+    if (!exchangeFormatFits(options.what, options.format)) {
+        return QStringLiteral("%1 cannot be written as %2")
+            .arg(exchangeWhatText(options.what), exchangeFormatText(options.format));
+    }
+    if (!options.memories.isEmpty() && options.what != ExchangeWhat::Phonebook) {
+        return QStringLiteral("memories belong to the phonebook only");
+    }
+    for (const QString& memory : options.memories) {
+        if (!memoryFromText(memory)) {
+            return QStringLiteral("unknown memory %1 (sim, ms or pc)").arg(memory);
+        }
+    }
+    if (forImport && options.memories.size() > 1) {
+        return QStringLiteral("an import goes into one memory");
+    }
+    if (options.phoneTable && options.what != ExchangeWhat::Schedule) {
+        return QStringLiteral("the phone table belongs to the schedule only");
+    }
+    if (forImport && options.phoneTable) {
+        return QStringLiteral("an import goes into the PC's schedule");
+    }
+    return {};
+}
