@@ -15,8 +15,8 @@
 #include <QVBoxLayout>
 
 #include "controls/DialStringEdit.h"
+#include "phonebook/PhonebookEntryRules.h"
 #include "phonebook/PhonebookEntryText.h"
-#include "phonebook/ui/PhonebookEntryRules.h"
 #include "platform/Prompter.h"
 
 namespace {

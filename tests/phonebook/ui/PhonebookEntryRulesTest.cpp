@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "phonebook/ui/PhonebookEntryRules.h"
+#include "phonebook/PhonebookEntryRules.h"
 
 namespace {
 QString problemText(const QString& name, const QString& dial, qint64 index = 1,

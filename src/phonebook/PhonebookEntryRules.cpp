@@ -1,4 +1,4 @@
-#include "phonebook/ui/PhonebookEntryRules.h"
+#include "phonebook/PhonebookEntryRules.h"
 
 namespace {
 Prompt inputError(const QString& text) {
