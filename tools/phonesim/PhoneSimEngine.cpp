@@ -92,7 +92,9 @@ PhoneSimExchange PhoneSimEngine::processNext() {
 QByteArray PhoneSimEngine::handleLine(const QByteArray& line) {
     if (!faults_.errorPattern.isEmpty() &&
         line.toLower().contains(faults_.errorPattern.toLower())) {
-        return faults_.cmeError >= 0 ? PhoneSimReply::cmeError(faults_.cmeError)
+        if (faults_.cmeError >= 0)
+            return PhoneSimReply::cmeError(faults_.cmeError);
+        return faults_.cmsError >= 0 ? PhoneSimReply::cmsError(faults_.cmsError)
                                      : PhoneSimReply::error();
     }
     PhoneSimCommand command;

@@ -13,6 +13,7 @@ struct PhoneSimFaults {
     QByteArray errorPattern;  // commands holding this (case-insensitive) fail
     int cmeError = -1;        // >= 0: failing commands answer "+CME ERROR: <n>" instead of ERROR
     bool garbage = false;     // a few noise bytes before every answer
+    int cmsError = -1;        // >= 0 (and no cmeError): failing commands answer "+CMS ERROR: <n>"
 };
 
 // One command line the phone took in and everything it sent back for it.

@@ -16,6 +16,7 @@ struct PhoneSimOptions {
     QString transcriptPath;
     QString errorPattern;        // commands holding this fail
     int cmeError = -1;           // >= 0: they answer "+CME ERROR: <n>" instead of ERROR
+    int cmsError = -1;           // >= 0: they answer "+CMS ERROR: <n>" instead of ERROR
     int dropAfterCommands = -1;  // >= 0: hangs up when the command after this many arrives
     bool garbage = false;        // noise bytes before every answer
 };

@@ -55,6 +55,7 @@ int main(int argc, char** argv) {
         {"silent", "Never answer."},
         {"error-on", "Commands containing PATTERN answer ERROR.", "PATTERN"},
         {"cme-error", "With --error-on, answer +CME ERROR: N instead.", "N"},
+        {"cms-error", "With --error-on, answer +CMS ERROR: N instead.", "N"},
         {"drop-after", "Hang up when the command after the first N arrives.", "N"},
         {"garbage", "Send a few garbage bytes before every answer."},
         {"link", "Make a symbolic link PATH to the pseudo-terminal.", "PATH"},
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
         !readInt(parser, QStringLiteral("latency-ms"), 0, &options.latencyMs) ||
         !readInt(parser, QStringLiteral("chunk"), 0, &options.chunkBytes) ||
         !readInt(parser, QStringLiteral("cme-error"), 0, &options.cmeError) ||
+        !readInt(parser, QStringLiteral("cms-error"), 0, &options.cmsError) ||
         !readInt(parser, QStringLiteral("drop-after"), 0, &options.dropAfterCommands))
         return 2;
     options.silent = parser.isSet(QStringLiteral("silent"));
