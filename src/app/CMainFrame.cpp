@@ -398,7 +398,8 @@ void CMainFrame::updateCommandStates() {
         }
         const bool ownView = command.view < 0 || command.view == currentView_;
         routed.action->setEnabled(
-            ownView && hasCommandSlot(view_, command.slot, command.argument >= 0 ? 1 : 0));
+            ownView && hasCommandSlot(view_, command.slot, command.argument >= 0 ? 1 : 0) &&
+            commandEnabledByView(view_, command.slot));
     }
 }
 

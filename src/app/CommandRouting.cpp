@@ -23,6 +23,17 @@ bool hasCommandSlot(const QObject* target, const QByteArray& slot, int argumentC
     return index >= 0 && meta->method(index).methodType() == QMetaMethod::Slot;
 }
 
+bool commandEnabledByView(const QObject* target, const QByteArray& slot) {
+    if (!target || target->metaObject()->indexOfMethod("isCommandEnabled(QByteArray)") < 0) {
+        return true;
+    }
+    bool enabled = true;
+    QMetaObject::invokeMethod(const_cast<QObject*>(target), "isCommandEnabled",
+                              Qt::DirectConnection, Q_RETURN_ARG(bool, enabled),
+                              Q_ARG(QByteArray, slot));
+    return enabled;
+}
+
 bool invokeCommand(QObject* target, const QByteArray& slot, const QList<int>& arguments) {
     if (!hasCommandSlot(target, slot, int(arguments.size()))) {
         return false;

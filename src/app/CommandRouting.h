@@ -10,5 +10,9 @@ class QObject;
 
 bool hasCommandSlot(const QObject* target, const QByteArray& slot, int argumentCount);
 
+// A view that greys some of its commands by its own state answers
+// `Q_INVOKABLE bool isCommandEnabled(const QByteArray& slot) const`; other views allow all of them.
+bool commandEnabledByView(const QObject* target, const QByteArray& slot);
+
 // Calls the slot directly; false when the target has no such slot.
 bool invokeCommand(QObject* target, const QByteArray& slot, const QList<int>& arguments = {});

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "AppTestSupport.h"
 #include "RecordingView.h"
@@ -22,7 +23,9 @@
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/ui/LoadProgressWindow.h"
 #include "scheduler/ui/CSchedulerView.h"
+#include "sms/CSmsDB.h"
 #include "sms/ui/CSmsView.h"
+#include "support/EnginePhoneLink.h"
 #include "todo/ui/CTodolistView.h"
 
 namespace {
@@ -249,6 +252,49 @@ TEST_F(MainFrameTest, CommandsGoToTheirViewAndAreGreyedElsewhere) {
     toolbarNew->trigger();
     EXPECT_EQ(RecordingView::log,
               (QStringList{"0 copyToSim", "0 newEntry", "1 replyMessage", "1 newEntry"}));
+}
+
+TEST_F(MainFrameTest, SmsMenuGreysReplyForwardAndResendByTheClickedLine) {
+    EnginePhoneLink phone;  // the demo SIM holds received, stored and sent messages
+    CMainFrame frame(offline.get(), 15, [&phone](int view) -> QWidget* {
+        if (view == SmsViewNo) {
+            return new CSmsView(phone.link(), true);
+        }
+        return new RecordingView(view);
+    });
+    frame.SwitchFolder(1);
+    auto* sms = qobject_cast<CSmsView*>(frame.view());
+    ASSERT_TRUE(sms);
+    QAction* reply = frame.commandAction("SMS", "Reply to Message");
+    QAction* forward = frame.commandAction("SMS", "Forward Message");
+    QAction* resend = frame.commandAction("SMS", "Resend Message");
+    ASSERT_TRUE(reply && forward && resend);
+    auto clickStatus = [&](const QString& status) {
+        QTreeWidget* list = sms->list();
+        for (int i = 0; i < list->topLevelItemCount(); ++i) {
+            if (list->topLevelItem(i)->text(4) == status) {
+                list->clearSelection();
+                list->setCurrentItem(list->topLevelItem(i));
+                sms->clickLine(i);
+                for (QAction* title : frame.menuBar()->actions()) {
+                    if (title->menu()) {
+                        emit title->menu()->aboutToShow();
+                    }
+                }
+                return;
+            }
+        }
+        FAIL() << "no line with status " << status.toStdString();
+    };
+    clickStatus("Read");
+    EXPECT_TRUE(reply->isEnabled());
+    EXPECT_TRUE(forward->isEnabled());
+    EXPECT_FALSE(resend->isEnabled());
+    clickStatus("Sent");
+    EXPECT_FALSE(reply->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+    EXPECT_TRUE(resend->isEnabled());
+    messagesLoaded = 0;
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsTheViewCannotHandleAreGreyed) {

@@ -232,6 +232,19 @@ void CSmsView::clickLine(int position) {
     showCurrentRow();
 }
 
+bool CSmsView::isCommandEnabled(const QByteArray& slot) const {
+    if (slot == "replyMessage") {
+        return replyEnabled_;
+    }
+    if (slot == "forwardMessage") {
+        return forwardEnabled_;
+    }
+    if (slot == "resendMessage") {
+        return resendEnabled_;
+    }
+    return true;
+}
+
 bool CSmsView::eventFilter(QObject* watched, QEvent* event) {
     // A click beside the lines clears the selection without an item click.
     if (watched == list_->viewport() && event->type() == QEvent::MouseButtonRelease &&

@@ -39,6 +39,8 @@ class CSmsView : public QWidget {
     bool replyEnabled() const { return replyEnabled_; }
     bool forwardEnabled() const { return forwardEnabled_; }
     bool resendEnabled() const { return resendEnabled_; }
+    // The main menu greys reply, forward and resend by the flags of the last click.
+    Q_INVOKABLE bool isCommandEnabled(const QByteArray& slot) const;
 
     // The context menu as it would pop up now.
     std::unique_ptr<QMenu> contextMenu();
