@@ -1,25 +1,8 @@
 #include "link/SplitFields.h"
 
-namespace {
+#include "link/LeadingInteger.h"
 
-// The leading decimal integer of a text (blanks skipped, optional sign), 0 when there is none.
-int leadingInteger(const QString& text) {
-    int pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    qint64 value = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 1000000000) {
-        value = value * 10 + (text[pos].unicode() - '0');
-        ++pos;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
+namespace {
 
 constexpr int kFreeTextFields = 12;
 constexpr int kFreeTextField = 11;

@@ -2,30 +2,12 @@
 
 #include <QStringList>
 
+#include "link/LeadingInteger.h"
 #include "link/SplitFields.h"
 
 namespace {
 
 constexpr int kFieldCount = 7;
-
-// Blanks skipped, then the digits up to the first other character; 0 without digits.
-int leadingNumber(const QString& text) {
-    qsizetype pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    qint64 value = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 100000000) {
-        value = value * 10 + (text[pos].unicode() - '0');
-        ++pos;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 // Cuts at the first separator; without one the part before is empty and the whole text is
 // the part after.
@@ -50,9 +32,9 @@ bool ParseScheduleAnswer(const QString& answer, ScheduleEntry& entry) {
     SplitFields(answer, fields, kFieldCount);
 
     ScheduleEntry parsed;
-    parsed.index = leadingNumber(fields[0]);
-    parsed.type = leadingNumber(fields[1]);
-    parsed.alarm = leadingNumber(fields[2]) != 0 ? 1 : 0;
+    parsed.index = leadingInteger(fields[0]);
+    parsed.type = leadingInteger(fields[1]);
+    parsed.alarm = leadingInteger(fields[2]) != 0 ? 1 : 0;
 
     QString year;
     QString monthAndDay;
@@ -60,20 +42,20 @@ bool ParseScheduleAnswer(const QString& answer, ScheduleEntry& entry) {
     QString month;
     QString day;
     cutAt(monthAndDay, '/', month, day);
-    parsed.year = leadingNumber(year);
-    parsed.month = leadingNumber(month);
-    parsed.date = leadingNumber(day);
+    parsed.year = leadingInteger(year);
+    parsed.month = leadingInteger(month);
+    parsed.date = leadingInteger(day);
 
     QString hour;
     QString minute;
     cutAt(fields[4], ':', hour, minute);
-    parsed.hour = leadingNumber(hour);
-    parsed.minute = leadingNumber(minute);
+    parsed.hour = leadingInteger(hour);
+    parsed.minute = leadingInteger(minute);
 
     if (parsed.alarm) {
         cutAt(fields[5], ':', hour, minute);
-        parsed.alarmHour = leadingNumber(hour);
-        parsed.alarmMinute = leadingNumber(minute);
+        parsed.alarmHour = leadingInteger(hour);
+        parsed.alarmMinute = leadingInteger(minute);
         parsed.contents = fields[6];
     } else {
         parsed.contents = fields[5];

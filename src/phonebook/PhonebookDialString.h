@@ -11,7 +11,3 @@ inline bool hasExtension(const QString& dialString) {
 
 // The dial string as the lists show it: caller-ID prefixes in front of the "+".
 QString displayFormOf(const QString& dialString);
-
-// A C-style decimal: leading blanks skipped, an optional sign, digits up to the first other
-// character; 0 when there are none.
-int leadingDecimal(const QString& text);

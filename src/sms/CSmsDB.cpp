@@ -5,6 +5,7 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/JetQuote.h"
+#include "link/LeadingInteger.h"
 #include "link/LinkClock.h"
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneLink.h"
@@ -160,7 +161,7 @@ int CSmsDB::FirstFreeIndex() {
     const QSet<int> taken = unfiltered(*this, [this] {
         QSet<int> numbers;
         for (bool more = MoveFirst(); more && !IsEOF(); more = MoveNext()) {
-            numbers.insert(leadingDecimal(textValue(kNumber)));
+            numbers.insert(leadingInteger(textValue(kNumber)));
         }
         return numbers;
     });
@@ -192,7 +193,7 @@ bool CSmsDB::deleteRowAt(PhoneLink& link, int position) {
     }
     if (link.phoneFound) {
         const int storage = textValue(kType) == QLatin1String("SIM") ? 1 : 0;
-        if (link.DeleteMessage(storage, leadingDecimal(textValue(kNumber))) != 0) {
+        if (link.DeleteMessage(storage, leadingInteger(textValue(kNumber))) != 0) {
             return false;  // the phone still holds it: so does the table
         }
     }
@@ -256,8 +257,8 @@ SmsMessageValues CSmsDB::ValuesOfBody(int index, const QStringList& fields) {
     const bool received = isReceivedMessage(fields);
     SmsMessageValues values;
     values.index = QString::number(index);
-    values.firstOctet = leadingDecimal(fields.value(received ? 5 : 4));
-    values.protocolId = static_cast<qint16>(leadingDecimal(fields.value(received ? 6 : 5)));
+    values.firstOctet = leadingInteger(fields.value(received ? 5 : 4));
+    values.protocolId = static_cast<qint16>(leadingInteger(fields.value(received ? 6 : 5)));
     values.statusWord = fields.value(kMessageStatus);
     values.number = fields.value(kMessageAddress);
     values.name = fields.value(kMessageName);
@@ -276,7 +277,7 @@ QVariantList CSmsDB::rowOf(const SmsMessageValues& values) {
         date = values.dateSource;
     } else if (!values.dateSource.trimmed().isEmpty()) {
         // A stored message without a validity period has no validity to show.
-        date = ValidityText(leadingDecimal(values.dateSource));
+        date = ValidityText(leadingInteger(values.dateSource));
     }
     return {values.index,
             name,
