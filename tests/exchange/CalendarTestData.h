@@ -6,6 +6,7 @@
 #include <QTimeZone>
 
 #include "scheduler/ScheduleTables.h"
+#include "scheduler/ScheduleTestEntries.h"
 #include "todo/CToDoListDB.h"
 
 // Rows and files the calendar exchange tests share.
@@ -22,6 +23,17 @@ inline QByteArray calendarData(const QString& name) {
 // The PC's zone in these tests: one hour east of UTC, no daylight saving.
 inline QTimeZone calendarTestZone() {
     return QTimeZone(3600);
+}
+
+inline void PrintTo(const ReminderRow& row, std::ostream* out) {
+    PrintTo(row.entry, out);
+    *out << (row.done ? " done" : "");
+}
+
+inline void PrintTo(const TodoItem& item, std::ostream* out) {
+    *out << "{" << item.index << ", \"" << item.contents.toStdString() << "\", priority "
+         << item.priority << ", " << item.year << '/' << item.month << '/' << item.day
+         << (item.mark ? ", done " : ", open ") << item.doneDate.toStdString() << "}";
 }
 
 inline ReminderRow reminderRow(int type, int year, int month, int day, int hour, int minute,
