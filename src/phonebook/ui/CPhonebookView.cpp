@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "phone/ApplicationPhone.h"
+#include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
@@ -30,8 +31,6 @@ namespace {
 bool startedOnce = false;
 
 // A port number beyond any serial port: the link stays closed without touching a device.
-constexpr int kNoPort = 255;
-
 constexpr int kCopyPauseMs = 1500;
 
 const char* const kListTitles[] = {"SIM", "MS", "PC"};
@@ -91,15 +90,7 @@ PhonebookEntryValues valuesOf(const PcPhonebookEntry& entry) {
 
 CPhonebookView::CPhonebookView(QWidget* parent) : QWidget(parent) {
     const ApplicationPhone phone = applicationPhone();
-    if (phone.link) {
-        link_ = phone.link;
-    } else {
-        // No application around (a view on its own): a link that never reaches a port.
-        PhoneLinkOptions options;
-        options.portNumber = kNoPort;
-        detachedLink_ = std::make_unique<PhoneLink>(options);
-        link_ = detachedLink_.get();
-    }
+    link_ = &applicationLinkOr(detachedLink_);
     setUp(phone.link && phone.online);
 }
 

@@ -19,6 +19,7 @@
 
 #include "link/SplitFields.h"
 #include "phone/ApplicationPhone.h"
+#include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
 #include "sms/CSmsDB.h"
@@ -29,8 +30,6 @@
 
 namespace {
 // A port number beyond any serial port: the link stays closed without touching a device.
-constexpr int kNoPort = 255;
-
 const char* const kStatusTexts[] = {"Not Read", "Read", "Not Sent", "Sent"};
 const int kColumnWidths[] = {100, 120, 395, 135, 82};
 
@@ -47,14 +46,7 @@ QString protocolName(int pid) {
 
 CSmsView::CSmsView(QWidget* parent) : QWidget(parent) {
     const ApplicationPhone phone = applicationPhone();
-    if (phone.link) {
-        link_ = phone.link;
-    } else {
-        PhoneLinkOptions options;
-        options.portNumber = kNoPort;
-        detachedLink_ = std::make_unique<PhoneLink>(options);
-        link_ = detachedLink_.get();
-    }
+    link_ = &applicationLinkOr(detachedLink_);
     online_ = phone.link && phone.online;
     setUp();
     initialUpdate();

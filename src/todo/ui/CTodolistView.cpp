@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "phone/ApplicationPhone.h"
+#include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
 #include "platform/Prompter.h"
@@ -26,8 +27,6 @@ namespace {
 bool loadedOnce = false;
 
 // A port number beyond any serial port: the link stays closed without touching a device.
-constexpr int kNoPort = 255;
-
 constexpr int kTabWidth = 100;
 constexpr int kTabHeight = 30;
 constexpr int kImageWidth = 10;
@@ -93,14 +92,7 @@ QAction* addCommand(QMenu& menu, const QString& text, QObject* target,
 
 CTodolistView::CTodolistView(QWidget* parent) : QWidget(parent) {
     const ApplicationPhone phone = applicationPhone();
-    if (phone.link) {
-        link_ = phone.link;
-    } else {
-        PhoneLinkOptions options;
-        options.portNumber = kNoPort;
-        detachedLink_ = std::make_unique<PhoneLink>(options);
-        link_ = detachedLink_.get();
-    }
+    link_ = &applicationLinkOr(detachedLink_);
     setUp(phone.link && phone.online);
 }
 
