@@ -99,8 +99,10 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
     PhoneLink* phone = phoneOrNull && phoneOrNull->phoneFound ? phoneOrNull : nullptr;
     switch (options.what) {
         case ExchangeWhat::Phonebook: {
-            const PhonebookMemory target =
-                options.memories.isEmpty() ? MemoryPc : *memoryFromText(options.memories.first());
+            std::optional<PhonebookMemory> target;
+            if (!options.memories.isEmpty()) {
+                target = memoryFromText(options.memories.first());
+            }
             return options.format == ExchangeFormat::Csv
                        ? importPhonebookCsv(options.file, target, phone, progress)
                        : importPhonebookVCard(options.file, target, phone, progress);

@@ -21,7 +21,7 @@ struct ExchangeOptions {
     ExchangeWhat what = ExchangeWhat::Phonebook;
     ExchangeFormat format = ExchangeFormat::VCard;
     // Phonebook memories: "sim", "ms", "pc". Export: empty means all three. Import: at most
-    // one; empty means the PC phonebook.
+    // one; empty means the memory the file names for each entry, else the PC phonebook.
     QStringList memories;
     bool phoneTable = false;  // schedule: export phone_schedule instead of reminder
     QString file;

@@ -13,8 +13,7 @@ struct ExchangeResult {
     QString error;
 
     bool ok() const { return error.isEmpty(); }
-    void skip(const QString& reason)
-    {
+    void skip(const QString& reason) {
         ++skipped;
         skippedReasons << reason;
     }
