@@ -456,7 +456,16 @@ bool jetLikeToRegex(const QString& pattern, QString* regex, QString* error) {
             out += QRegularExpression::escape(QString(c));
         }
     }
-    *regex = out + QStringLiteral("\\z");
+    out += QStringLiteral("\\z");
+    // A class can still be malformed (a range whose ends are out of order, such as [z-a]); that
+    // is refused here rather than failing inside SQLite on every row.
+    const QRegularExpression compiled(out);
+    if (!compiled.isValid()) {
+        *error =
+            QStringLiteral("invalid [ ] class in like pattern: %1").arg(compiled.errorString());
+        return false;
+    }
+    *regex = out;
     return true;
 }
 

@@ -123,3 +123,16 @@ TEST(JetSort, OrderListsWithDirections) {
     EXPECT_FALSE(translateJetSort(QStringLiteral("Bogus ASC"), phonebookColumns(), &order, &error));
     EXPECT_FALSE(translateJetSort(QStringLiteral("Name,"), phonebookColumns(), &order, &error));
 }
+
+// A class whose range runs backwards compiles to no regular expression; it used to reach SQLite
+// and fail there on every row.
+TEST(JetFilter, RefusesLikeClassesThatAreNoPattern) {
+    QString regex;
+    QString error;
+    EXPECT_FALSE(jetLikeToRegex(QStringLiteral("[i--ndex]"), &regex, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("class"))) << error.toStdString();
+    EXPECT_FALSE(refused(QStringLiteral("Name like '[z-a]*'")).isEmpty());
+    EXPECT_FALSE(refused(QStringLiteral("Name not like '*[!9-0]'")).isEmpty());
+    ASSERT_TRUE(jetLikeToRegex(QStringLiteral("[a-c-]*"), &regex, &error));
+    EXPECT_EQ(regex, QStringLiteral("(?is)^[a-c-].*\\z"));
+}
