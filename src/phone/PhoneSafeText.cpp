@@ -45,6 +45,10 @@ bool breaksCommandLine(char32_t c, PhoneTextKind kind) {
         case 26:
         case 27:
             return true;
+        // The field cut of every read answer drops this byte, so a name or contents holding it
+        // would read back without it; a message text is read back whole.
+        case 0xFF:
+            return kind != PhoneTextKind::MessageText;
         default:
             // The phone edits its command line with backspace (and may act on other
             // controls), so what it stored would not be what the table holds.

@@ -37,7 +37,7 @@ TEST(PhoneSafeTextTest, MessageTextKeepsLineEndsButNotTheMessageEnders) {
 
 TEST(PhoneSafeTextTest, Latin1PassesAndEverythingBeyondIsRefusedByCodePoint) {
     EXPECT_TRUE(
-        isPhoneSafeText(QStringLiteral("Émile Müller, O'Brien; 50% £ ÿ"), PhoneTextKind::Name));
+        isPhoneSafeText(QStringLiteral("Émile Müller, O'Brien; 50% £ þ"), PhoneTextKind::Name));
     const QString euro = phoneSafeTextProblem(QStringLiteral("5 €"), PhoneTextKind::Contents);
     EXPECT_TRUE(euro.contains(QStringLiteral("\"€\" (U+20AC)"))) << euro.toStdString();
     // A character outside the basic plane is one code point, not two halves.
@@ -68,4 +68,16 @@ TEST(PhoneSafeTextTest, ControlCharactersOtherThanTabAreRefusedForEveryKind) {
         EXPECT_FALSE(isPhoneSafeText(QStringLiteral("del") + QChar(0x7F), kind));
         EXPECT_TRUE(isPhoneSafeText(QStringLiteral("a\tb"), kind));
     }
+}
+
+// The phone's read answers lose the byte 255 in their field cut: a name "Zoÿ" written to the
+// phone would come back as "Zo" on the next load.
+TEST(PhoneSafeTextTest, ByteTwoFiftyFiveIsRefusedWhereTheReadBackDropsIt) {
+    const QString name = QStringLiteral("Zo") + QChar(0xFF);
+    for (PhoneTextKind kind : {PhoneTextKind::Name, PhoneTextKind::Contents}) {
+        EXPECT_EQ(phoneSafeTextProblem(name, kind),
+                  QStringLiteral("The text cannot be sent to the phone: it holds the character "
+                                 "\"ÿ\"."));
+    }
+    EXPECT_TRUE(isPhoneSafeText(name, PhoneTextKind::MessageText));
 }
