@@ -78,7 +78,10 @@ const char* const kStatusWords[] = {"REC UNREAD", "REC READ", "STO UNSENT", "STO
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     static QCoreApplication app(*argc, *argv);
-    static QTemporaryDir folder;
+    // In memory where the system has it: the store writes its file on every input.
+    static QTemporaryDir folder(QDir(QStringLiteral("/dev/shm")).exists()
+                                    ? QStringLiteral("/dev/shm/dexmoro-fuzz-XXXXXX")
+                                    : QDir::tempPath() + QStringLiteral("/dexmoro-fuzz-XXXXXX"));
     if (!folder.isValid() || !QDir::setCurrent(folder.path())) {
         std::abort();
     }
