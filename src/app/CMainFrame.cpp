@@ -26,6 +26,7 @@
 #include "controls/OutBarImages.h"
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
+#include "exchange/ui/ExchangeDialogs.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/DeletionTables.h"
@@ -459,6 +460,28 @@ void CMainFrame::sca() {
         RunServiceCentre(*link_, [this](const QString& address) {
             return ServiceCentreDialog::edit(address, this);
         });
+    }
+}
+
+void CMainFrame::exportData() {
+    ExportDialog dialog(this, hooks_.chooseExchangeFile);
+    dialog.exec();
+}
+
+void CMainFrame::importData() {
+    ImportDialog dialog(link_, this, hooks_.chooseExchangeFile);
+    if (dialog.exec() == QDialog::Accepted) {
+        // The views read these; what the import added shows at their next refill.
+        for (Recordset* recordset :
+             {sharedRecordset(QStringLiteral("reminder")),
+              sharedRecordset(QStringLiteral("phone_schedule")),
+              sharedRecordset(QStringLiteral("sim")), sharedRecordset(QStringLiteral("ms")),
+              sharedRecordset(QStringLiteral("SMS")),
+              sharedRecordset(QStringLiteral("Todolist"))}) {
+            if (recordset) {
+                recordset->Requery();
+            }
+        }
     }
 }
 

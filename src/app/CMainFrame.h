@@ -42,6 +42,8 @@ struct FrameHooks {
     std::function<void()> previousScheduleCheck;
     // The program file dialog and the way programs are started; empty: the real ones.
     ProgramChooser chooseProgram;
+    // The file chooser of the Export and Import dialogs; empty: the system's file dialog.
+    std::function<QString(const QString& suggested)> chooseExchangeFile;
     ProgramLauncher* launcher = nullptr;
 };
 
@@ -101,6 +103,9 @@ class CMainFrame : public QMainWindow {
     void executeLinkedProgram();
     void sca();
     void hyperTerminal();
+    // File menu: the Export and Import dialogs.
+    void exportData();
+    void importData();
 
     void setToolBarShown(bool shown);
     void setStatusBarShown(bool shown);

@@ -51,7 +51,12 @@ CommandSpec separator() {
 }
 
 MenuSpec fileMenu() {
-    return {"&File", {frameCommand("E&xit", "close", "Quit the application")}};
+    return {"&File",
+            {frameCommand("&Export...", "exportData",
+                          "Write a list to a file other programs read\nExport"),
+             frameCommand("&Import...", "importData",
+                          "Read a list from another program's file\nImport"),
+             separator(), frameCommand("E&xit", "close", "Quit the application")}};
 }
 
 MenuSpec viewMenu() {

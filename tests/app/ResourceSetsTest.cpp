@@ -78,12 +78,25 @@ TEST(ResourceSets, MasksWithFewerThanTwoFeaturesFallBackToTheFullSet) {
 
 TEST(ResourceSets, SharedMenusHoldTheirItems) {
     const QList<MenuSpec> menus = menuSetForMask(15);
-    EXPECT_EQ(itemTexts(menus[0]), QStringList{"E&xit"});
+    EXPECT_EQ(itemTexts(menus[0]), (QStringList{"&Export...", "&Import...", "E&xit"}));
     EXPECT_EQ(itemTexts(menus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
     EXPECT_EQ(itemTexts(menus[6]),
               (QStringList{"Filter Setting", "Enable/Disable Filter", "Link Program",
                            "Execute Linked Program", "Service Center...", "Terminal Program"}));
     EXPECT_EQ(itemTexts(menus[7]), (QStringList{"&About Dexmoro...", "&Contents..."}));
+}
+
+TEST(ResourceSets, EveryFileMenuExportsAndImportsAboveTheSeparatorBeforeExit) {
+    for (int mask = 0; mask < 16; ++mask) {
+        SCOPED_TRACE(mask);
+        const QList<CommandSpec>& file = menuSetForMask(mask).first().items;
+        ASSERT_EQ(file.size(), 4);
+        EXPECT_EQ(file[0].slot, "exportData");
+        EXPECT_EQ(file[1].slot, "importData");
+        EXPECT_EQ(file[0].target, CommandTarget::Frame);
+        EXPECT_TRUE(file[2].separator);
+        EXPECT_EQ(file[3].slot, "close");
+    }
 }
 
 TEST(ResourceSets, FeatureMenusHoldTheFeatureCommands) {
