@@ -150,6 +150,8 @@ TEST(PhoneSimEngine, FaultsTurnMatchingCommandsIntoErrorsAndAddNoise) {
     phone.setFaults({"cpbr", 22, false});
     EXPECT_EQ(phone.feed("at+cpbr=2\r"), QByteArray("at+cpbr=2\r\r\n+CME ERROR: 22\r\n"));
     EXPECT_EQ(phone.feed("at\r"), QByteArray("at\r\r\nOK\r\n"));
+    phone.setFaults({"cmgr", -1, false, 1234567890});
+    EXPECT_EQ(phone.feed("at+cmgr=1\r"), QByteArray("at+cmgr=1\r\r\n+CMS ERROR: 1234567890\r\n"));
 
     phone.setFaults({{}, -1, true});
     const QByteArray noisy = phone.feed("at\r");
