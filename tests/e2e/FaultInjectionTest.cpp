@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <functional>
+#include <ostream>
 
 #include "e2e/CacheScenarios.h"
 #include "support/DatabaseSnapshot.h"
@@ -57,6 +58,11 @@ const char* faultName(Fault fault) {
             return "SlowAnswers";
     }
     return "?";
+}
+
+// Names the fault in the test's parameter line.
+void PrintTo(Fault fault, std::ostream* out) {
+    *out << faultName(fault);
 }
 
 bool isErrorFault(Fault fault) {
