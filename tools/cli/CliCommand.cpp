@@ -1,6 +1,7 @@
 #include "CliCommand.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 QList<CliCommand>& registry() {
@@ -27,4 +28,14 @@ QList<CliCommand> CliCommands::all() {
     std::sort(sorted.begin(), sorted.end(),
               [](const CliCommand& a, const CliCommand& b) { return a.name < b.name; });
     return sorted;
+}
+
+void cli::print(const QString& line) {
+    std::fputs(line.toLocal8Bit().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int cli::failIn(const char* group, const QString& message, int exitCode) {
+    std::fprintf(stderr, "dexmoro-cli %s: %s\n", group, message.toLocal8Bit().constData());
+    return exitCode;
 }

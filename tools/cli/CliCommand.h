@@ -33,3 +33,10 @@ class CliCommands {
 struct CliCommandRegistrar {
     explicit CliCommandRegistrar(CliCommand command) { CliCommands::add(std::move(command)); }
 };
+
+namespace cli {
+// One line on standard output.
+void print(const QString& line);
+// "dexmoro-cli <group>: <message>" on standard error; returns exitCode (2: usage error).
+int failIn(const char* group, const QString& message, int exitCode = 2);
+}  // namespace cli

@@ -3,7 +3,6 @@
 
 #include <QCommandLineParser>
 #include <QDateTime>
-#include <cstdio>
 
 #include "CliCommand.h"
 #include "phone/PhoneLink.h"
@@ -15,14 +14,10 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
 int fail(const QString& message, int exitCode = 2) {
-    std::fprintf(stderr, "dexmoro-cli schedule-alarm: %s\n", message.toLocal8Bit().constData());
-    return exitCode;
+    return cli::failIn("schedule-alarm", message, exitCode);
 }
 
 // The off-line check: every due alarm of reminder is printed and marked, as the window's

@@ -4,7 +4,6 @@
 #include <QCommandLineParser>
 #include <QDate>
 #include <QTime>
-#include <cstdio>
 
 #include "CliCommand.h"
 #include "StderrProgress.h"
@@ -16,14 +15,10 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
 int fail(const QString& message, int exitCode = 2) {
-    std::fprintf(stderr, "dexmoro-cli schedule: %s\n", message.toLocal8Bit().constData());
-    return exitCode;
+    return cli::failIn("schedule", message, exitCode);
 }
 
 struct TypeRule {

@@ -13,14 +13,10 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
 int fail(const QString& message, int exitCode) {
-    std::fprintf(stderr, "dexmoro-cli sms: %s\n", message.toLocal8Bit().constData());
-    return exitCode;
+    return cli::failIn("sms", message, exitCode);
 }
 
 using LinkSource = std::function<PhoneLink&()>;

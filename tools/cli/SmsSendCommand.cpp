@@ -1,9 +1,9 @@
 // dexmoro-cli sms send / sms save: the compose dialog's OK from the command line.
 
 #include "SmsSendCommand.h"
+#include "CliCommand.h"
 
 #include <QCommandLineParser>
-#include <cstdio>
 
 #include "CliContext.h"
 #include "phone/PhoneLink.h"
@@ -12,10 +12,7 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
 struct SendOptions {
     ComposeValues values;
@@ -95,8 +92,7 @@ QString textProblem(const ComposeValues& values) {
 }
 
 int fail(const QString& message, int exitCode) {
-    std::fprintf(stderr, "dexmoro-cli sms: %s\n", message.toLocal8Bit().constData());
-    return exitCode;
+    return cli::failIn("sms", message, exitCode);
 }
 
 }  // namespace

@@ -14,15 +14,10 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
-// Prints the message; returns the exit code given (2 for a usage error).
 int fail(const QString& message, int exitCode = 2) {
-    std::fprintf(stderr, "dexmoro-cli todo: %s\n", message.toLocal8Bit().constData());
-    return exitCode;
+    return cli::failIn("todo", message, exitCode);
 }
 
 struct Options {
