@@ -3,7 +3,6 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <cstdio>
 
 #include "CliCommand.h"
 #include "StderrProgress.h"
@@ -13,15 +12,10 @@
 
 namespace {
 
-void print(const QString& line) {
-    std::fputs(line.toLocal8Bit().constData(), stdout);
-    std::fputc('\n', stdout);
-}
+using cli::print;
 
-int fail(const QString& command, const QString& message, int exitCode = 2) {
-    std::fprintf(stderr, "dexmoro-cli %s: %s\n", command.toLocal8Bit().constData(),
-                 message.toLocal8Bit().constData());
-    return exitCode;
+int fail(const char* group, const QString& message, int exitCode = 2) {
+    return cli::failIn(group, message, exitCode);
 }
 
 // The format a file's name suggests, for an import given none.
