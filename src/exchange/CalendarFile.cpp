@@ -44,6 +44,25 @@ bool isContinuation(const QByteArray& line) {
     return line.startsWith(' ') || line.startsWith('\t');
 }
 
+// The first line from `first` to `last` that is neither a continuation (folded, or a
+// quoted-printable soft break) nor "name:value"; 0 when every line is.
+int lineWithoutValue(const QList<QByteArray>& lines, int first, int last) {
+    bool softBreak = false;
+    for (int line = first; line <= last; ++line) {
+        const QByteArray& text = lines[line - 1];
+        if (softBreak || isContinuation(text) || text.trimmed().isEmpty()) {
+            softBreak = softBreak && text.endsWith('=');
+            continue;
+        }
+        const qsizetype colon = text.indexOf(':');
+        if (colon < 0) {
+            return line;
+        }
+        softBreak = text.left(colon).toUpper().contains("QUOTED-PRINTABLE") && text.endsWith('=');
+    }
+    return 0;
+}
+
 QString lineText(int line, const QString& text) {
     return QStringLiteral("line %1: %2").arg(line).arg(text);
 }
@@ -196,6 +215,19 @@ void CalendarFile::readVCalendar(const QList<QByteArray>& lines, const QList<Blo
         if (block.kind != "VEVENT" && block.kind != "VTODO") {
             continue;
         }
+        const icalcomponent_kind kind =
+            block.kind == "VEVENT" ? ICAL_VEVENT_COMPONENT : ICAL_VTODO_COMPONENT;
+        // A line without a colon is the common fault; the reader would only notice it a line
+        // later (and drop memory on the way), so it is caught here.
+        if (const int bad = lineWithoutValue(lines, block.beginLine + 1, block.endLine - 1)) {
+            icalcomponent* empty = icalcomponent_new(kind);
+            roots_.append(empty);
+            components_.append(CalendarComponent{
+                empty, block.beginLine,
+                lineText(bad, QStringLiteral("this line cannot be read (it has no \":\" between "
+                                             "name and value)"))});
+            continue;
+        }
         // Each component alone inside a calendar of its own: the first two lines are the
         // wrapper, so the component's BEGIN is line 3 of what the reader sees.
         QByteArray text = "BEGIN:VCALENDAR\r\nVERSION:1.0\r\n";
@@ -215,8 +247,6 @@ void CalendarFile::readVCalendar(const QList<QByteArray>& lines, const QList<Blo
         icalcomponent* component = nullptr;
         if (root) {
             roots_.append(root);
-            const icalcomponent_kind kind =
-                block.kind == "VEVENT" ? ICAL_VEVENT_COMPONENT : ICAL_VTODO_COMPONENT;
             component = icalcomponent_isa(root) == kind
                             ? root
                             : icalcomponent_get_first_component(root, kind);
@@ -228,9 +258,12 @@ void CalendarFile::readVCalendar(const QList<QByteArray>& lines, const QList<Blo
                 continue;
             }
             const QRegularExpressionMatch match = atLine.match(message);
-            problem = match.hasMatch() ? lineText(block.beginLine + match.captured(2).toInt() - 3,
-                                                  match.captured(1))
-                                       : lineText(block.beginLine, message);
+            problem =
+                match.hasMatch()
+                    ? lineText(
+                          block.beginLine + match.captured(2).toInt() - 3,
+                          QStringLiteral("this line cannot be read (%1)").arg(match.captured(1)))
+                    : lineText(block.beginLine, message);
             break;
         }
         if (!component) {

@@ -162,6 +162,29 @@ TEST_F(CalendarImportTest, AnEventThatCannotBeReadWholeIsSkippedWithItsLine) {
               QList<ReminderRow>{reminderRow(ScheduleReminder, 2026, 12, 1, 10, 0, "Fine")});
 }
 
+TEST_F(CalendarImportTest, ABrokenVCalendarEventIsSkippedWithItsLine) {
+    const QString path = file(
+        "BEGIN:VCALENDAR\r\n"
+        "VERSION:1.0\r\n"
+        "BEGIN:VEVENT\r\n"  // 3
+        "DTSTART:20261201T100000\r\n"
+        "SUMMARY\r\n"  // 5
+        "END:VEVENT\r\n"
+        "BEGIN:VEVENT\r\n"
+        "DTSTART:20261202T100000\r\n"
+        "SUMMARY:Fine\r\n"
+        "END:VEVENT\r\n"
+        "END:VCALENDAR\r\n",
+        "broken.vcs");
+    const ExchangeResult result = importSchedule(path);
+    EXPECT_EQ(result.imported, 1);
+    EXPECT_EQ(
+        result.skippedReasons,
+        QStringList{"line 5: this line cannot be read (it has no \":\" between name and value)"});
+    EXPECT_EQ(reminderRows(),
+              QList<ReminderRow>{reminderRow(ScheduleReminder, 2026, 12, 2, 10, 0, "Fine")});
+}
+
 TEST_F(CalendarImportTest, AMalformedFileImportsNothingAndNamesTheLine) {
     struct Case {
         QByteArray bytes;
