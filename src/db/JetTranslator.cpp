@@ -452,6 +452,10 @@ bool jetLikeToRegex(const QString& pattern, QString* regex, QString* error) {
                 out += member;
             }
             out += QLatin1Char(']');
+        } else if (c.isHighSurrogate() && i + 1 < n && pattern[i + 1].isLowSurrogate()) {
+            // One character in two halves: escaped apart, each half would be a broken character.
+            out += QRegularExpression::escape(pattern.mid(i, 2));
+            ++i;
         } else {
             out += QRegularExpression::escape(QString(c));
         }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "db/JetQuote.h"
 #include "db/JetTranslator.h"
 
@@ -135,4 +137,21 @@ TEST(JetFilter, RefusesLikeClassesThatAreNoPattern) {
     EXPECT_FALSE(refused(QStringLiteral("Name not like '*[!9-0]'")).isEmpty());
     ASSERT_TRUE(jetLikeToRegex(QStringLiteral("[a-c-]*"), &regex, &error));
     EXPECT_EQ(regex, QStringLiteral("(?is)^[a-c-].*\\z"));
+}
+
+// Characters beyond the basic plane are two UTF-16 halves; a contains-filter on one (a name
+// holding an emoji) must still be a pattern that matches it.
+TEST(JetFilter, LikePatternsKeepCharactersBeyondTheBasicPlaneWhole) {
+    const QString smile = QString::fromUtf8("\xF0\x9F\x98\x80");
+    QString regex;
+    QString error;
+    ASSERT_TRUE(jetLikeToRegex(QStringLiteral("*") + smile + QStringLiteral("!*"), &regex, &error))
+        << error.toStdString();
+    EXPECT_TRUE(QRegularExpression(regex)
+                    .match(QStringLiteral("Ann ") + smile + QStringLiteral("!"))
+                    .hasMatch());
+    EXPECT_FALSE(QRegularExpression(regex).match(QStringLiteral("Ann !")).hasMatch());
+    const SqlCondition c = filter(QStringLiteral("Name like ") + jetLikeContains(smile));
+    ASSERT_EQ(c.binds.size(), 1);
+    EXPECT_TRUE(QRegularExpression(c.binds[0].toString()).match(smile).hasMatch());
 }
