@@ -4,27 +4,10 @@
 #include <QStringList>
 
 #include "FuzzSupport.h"
+#include "link/LeadingInteger.h"
 #include "link/SplitFields.h"
 
 namespace {
-
-int leadingInteger(const QString& text) {
-    int pos = 0;
-    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t')) {
-        ++pos;
-    }
-    bool negative = false;
-    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        negative = text[pos] == '-';
-        ++pos;
-    }
-    qint64 value = 0;
-    while (pos < text.size() && text[pos] >= '0' && text[pos] <= '9' && value < 1000000000) {
-        value = value * 10 + (text[pos].unicode() - '0');
-        ++pos;
-    }
-    return static_cast<int>(negative ? -value : value);
-}
 
 const QString kKept = QStringLiteral("\x01kept");
 
