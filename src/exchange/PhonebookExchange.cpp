@@ -303,19 +303,24 @@ QString nameOfCard(const VCardCard& card) {
             return name;
         }
     }
-    const VCardProperty* n = card.first(QStringLiteral("N"));
-    if (!n) {
-        return {};
-    }
-    // Family; Given; Middle; Prefix; Suffix, read in the order a name is spoken.
-    const QStringList parts = n->components();
-    QStringList spoken;
-    for (const int part : {3, 1, 2, 0, 4}) {
-        if (const QString text = parts.value(part).trimmed(); !text.isEmpty()) {
-            spoken << text;
+    if (const VCardProperty* n = card.first(QStringLiteral("N"))) {
+        // Family; Given; Middle; Prefix; Suffix, read in the order a name is spoken.
+        const QStringList parts = n->components();
+        QStringList spoken;
+        for (const int part : {3, 1, 2, 0, 4}) {
+            if (const QString text = parts.value(part).trimmed(); !text.isEmpty()) {
+                spoken << text;
+            }
+        }
+        if (!spoken.isEmpty()) {
+            return spoken.join(u' ');
         }
     }
-    return spoken.join(u' ');
+    // A company's card may name the company alone.
+    if (const VCardProperty* org = card.first(QStringLiteral("ORG"))) {
+        return org->components().value(0).trimmed();
+    }
+    return {};
 }
 
 QString addressOf(const VCardCard& card) {
@@ -349,7 +354,10 @@ IncomingEntry entryOfCard(const VCardCard& card) {
     QStringList extras;
     QString firstNumber;
     for (const VCardProperty* tel : card.all(QStringLiteral("TEL"))) {
-        const QString number = tel->text().trimmed();
+        QString number = tel->text().trimmed();
+        if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
+            number = number.mid(4);  // 4.0 writes numbers as URIs
+        }
         if (number.isEmpty()) {
             continue;
         }

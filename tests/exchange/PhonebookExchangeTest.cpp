@@ -168,6 +168,18 @@ TEST_F(PhonebookExchangeTest, VCard21IntoThePcMapsEveryNumberAndKeepsTheRestInTh
     EXPECT_EQ(entry.memo, QString::fromUtf8("Grüße\nE-mail: d@e.f"));
 }
 
+TEST_F(PhonebookExchangeTest, ACompanyCardIsNamedByItsCompanyAndUriNumbersAreDialled) {
+    TempWorkDir work;
+    writeBytes(file("in.vcf"), cardsInto({"N:;;;;\r\nORG:Acme Ltd;Sales\r\n"
+                                          "TEL;VALUE=uri;TYPE=work:tel:+1-555-0100\r\n"}));
+    const ExchangeResult result = importPhonebookVCard(file("in.vcf"), MemoryPc, nullptr, progress);
+    EXPECT_EQ(result.imported, 1);
+    ASSERT_EQ(pcRows().size(), 1);
+    EXPECT_EQ(pcRows()[0].name, "Acme Ltd");
+    EXPECT_EQ(pcRows()[0].officeNumber, "+1-555-0100");
+    EXPECT_EQ(pcRows()[0].mainNumber, "+15550100");
+}
+
 TEST_F(PhonebookExchangeTest, AMalformedCardIsSkippedWithItsLineAndNothingOfIt) {
     TempWorkDir work;
     writeBytes(file("in.vcf"),
