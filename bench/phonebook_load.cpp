@@ -2,15 +2,10 @@
 // simulated phone paced at 38,400 bit/s, against the wire time of every byte exchanged.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
-#include "db/DatabaseConnection.h"
-#include "phone/PhoneLink.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonesim/PhoneSimServer.h"
-#include "support/TranscriptBytes.h"
+#include "support/BenchPhone.h"
 
 namespace {
 
@@ -29,44 +24,28 @@ PhoneSimPhonebook filledBook(int capacity, const QString& prefix) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-
     PhoneSimState state;
     state.sm = filledBook(300, QStringLiteral("Sim contact "));
     state.me = filledBook(550, QStringLiteral("Phone contact "));
-    PhoneSimOptions options;
-    options.baud = kBaud;
-    options.transcriptPath = workDir.filePath(QStringLiteral("transcript.txt"));
-    PhoneSimServer server(state, options);
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "phone did not start: %s\n", qPrintable(error));
-        return 1;
-    }
+    BenchPhone phone(state, kBaud);
 
+    // The connection is part of this measurement, as at start-up.
     QElapsedTimer timer;
     timer.start();
-    PhoneLinkOptions linkOptions;
-    linkOptions.devicePath = server.slavePath();
-    PhoneLink link(linkOptions);
-    if (!link.phoneFound) {
-        std::fprintf(stderr, "no phone found on %s\n", qPrintable(server.slavePath()));
+    if (!phone.connect()) {
         return 1;
     }
     CSimViewDB sim;
     CMsListDB ms;
-    const PhonebookLoadResult simResult = sim.LoadFromPhone(link);
-    const PhonebookLoadResult msResult = ms.LoadFromPhone(link);
+    const PhonebookLoadResult simResult = sim.LoadFromPhone(phone.link());
+    const PhonebookLoadResult msResult = ms.LoadFromPhone(phone.link());
     const double measured = timer.elapsed() / 1000.0;
     const int simRows = sim.FullRecordCount();
     const int msRows = ms.FullRecordCount();
-    link.Disconnect();
-    server.stop();
-    closeAllDatabases();
+    phone.stop();
 
-    const qint64 bytes = bytesInTranscript(options.transcriptPath);
-    const double wire = bytes * 10.0 / kBaud;
+    const qint64 bytes = phone.bytesSoFar();
+    const double wire = phone.wireSeconds(bytes);
     std::printf("phonebook load: sim %d/300 rows, ms %d/550 rows%s\n", simRows, msRows,
                 simResult == PhonebookLoadResult::Loaded && msResult == PhonebookLoadResult::Loaded
                     ? ""

@@ -2,15 +2,10 @@
 // 38,400 bit/s, against the wire time of every byte exchanged.
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
-#include "db/DatabaseConnection.h"
-#include "phone/PhoneLink.h"
-#include "phonesim/PhoneSimServer.h"
 #include "scheduler/ScheduleTables.h"
-#include "support/TranscriptBytes.h"
+#include "support/BenchPhone.h"
 
 namespace {
 
@@ -21,9 +16,6 @@ constexpr int kEntries = 40;
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-
     PhoneSimState state;
     state.schedule.clear();
     // Every fifth slot stays empty; the rest hold all four kinds, every other one with alarm.
@@ -45,37 +37,23 @@ int main(int argc, char** argv) {
                                   QStringLiteral("Entry %1, with a comma").arg(made)};
         ++made;
     }
-    PhoneSimOptions options;
-    options.baud = kBaud;
-    options.transcriptPath = workDir.filePath(QStringLiteral("transcript.txt"));
-    PhoneSimServer server(state, options);
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "phone did not start: %s\n", qPrintable(error));
-        return 1;
-    }
-    PhoneLinkOptions linkOptions;
-    linkOptions.devicePath = server.slavePath();
-    PhoneLink link(linkOptions);
-    if (!link.phoneFound) {
-        std::fprintf(stderr, "no phone found on %s\n", qPrintable(server.slavePath()));
+    BenchPhone phone(state, kBaud);
+    if (!phone.connect()) {
         return 1;
     }
     // Only the load is timed: the connection's bytes are left out of the wire time too.
-    const qint64 connectionBytes = bytesInTranscript(options.transcriptPath);
+    const qint64 connectionBytes = phone.bytesSoFar();
 
     CPhoneScheduleDB table;
     QElapsedTimer timer;
     timer.start();
-    const bool loaded = table.LoadScheduleFromPhone(link);
+    const bool loaded = table.LoadScheduleFromPhone(phone.link());
     const double measured = timer.elapsed() / 1000.0;
     const int rows = table.FullRecordCount();
-    link.Disconnect();
-    server.stop();
-    closeAllDatabases();
+    phone.stop();
 
-    const qint64 bytes = bytesInTranscript(options.transcriptPath) - connectionBytes;
-    const double wire = bytes * 10.0 / kBaud;
+    const qint64 bytes = phone.bytesSoFar() - connectionBytes;
+    const double wire = phone.wireSeconds(bytes);
     std::printf("schedule load: %d/%d rows%s\n", rows, kEntries, loaded ? "" : " (load failed)");
     std::printf("measured time: %.2f s\n", measured);
     std::printf("bytes exchanged: %lld (both ways)\n", static_cast<long long>(bytes));

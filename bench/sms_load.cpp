@@ -4,15 +4,10 @@
 // 100 ms more after each empty location, 300 ms inside each read).
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QTemporaryDir>
 #include <cstdio>
 
-#include "db/DatabaseConnection.h"
-#include "phone/PhoneLink.h"
-#include "phonesim/PhoneSimServer.h"
 #include "sms/CSmsDB.h"
-#include "support/TranscriptBytes.h"
+#include "support/BenchPhone.h"
 
 namespace {
 
@@ -52,42 +47,29 @@ PhoneSimState benchPhone() {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    QTemporaryDir workDir;
-    QDir::setCurrent(workDir.path());
-
-    const PhoneSimState state = benchPhone();
-    PhoneSimOptions options;
-    options.baud = kBaud;
-    options.transcriptPath = workDir.filePath(QStringLiteral("transcript.txt"));
-    PhoneSimServer server(state, options);
-    QString error;
-    if (!server.start(&error)) {
-        std::fprintf(stderr, "phone did not start: %s\n", qPrintable(error));
+    BenchPhone phone(benchPhone(), kBaud);
+    if (!phone.connect()) {
         return 1;
     }
-    PhoneLinkOptions linkOptions;
-    linkOptions.devicePath = server.slavePath();
-    PhoneLink link(linkOptions);
-    if (!link.phoneFound || link.simMessageCapacity != kLocations) {
-        std::fprintf(stderr, "no phone found on %s\n", qPrintable(server.slavePath()));
+    if (phone.link().simMessageCapacity != kLocations) {
+        std::fprintf(stderr, "the phone reports %d locations, not %d\n",
+                     phone.link().simMessageCapacity, kLocations);
         return 1;
     }
 
     CSmsDB store;
-    const qint64 bytesBefore = bytesInTranscript(options.transcriptPath);
+    const qint64 bytesBefore = phone.bytesSoFar();
     QElapsedTimer timer;
     timer.start();
-    const SmsLoadResult result = store.LoadFromPhone(link);
+    const SmsLoadResult result = store.LoadFromPhone(phone.link());
     const double measured = timer.elapsed() / 1000.0;
-    const qint64 bytes = bytesInTranscript(options.transcriptPath) - bytesBefore;
+    const qint64 bytes = phone.bytesSoFar() - bytesBefore;
     const int rows = store.FullRecordCount();
-    link.Disconnect();
-    server.stop();
-    closeAllDatabases();
+    phone.stop();
 
     const int empty = kLocations - kMessages;
     const double pauses = (kLocations * (100 + 300) + empty * 100) / 1000.0;
-    const double wire = bytes * 10.0 / kBaud;
+    const double wire = phone.wireSeconds(bytes);
     const double floor = wire + pauses;
     std::printf("sms load: %d/%d rows%s\n", rows, kMessages,
                 result == SmsLoadResult::Loaded ? "" : " (load incomplete)");
