@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
+#include <QStringDecoder>
 
 #include "exchange/CalendarFile.h"
 #include "link/Transact.h"
@@ -151,8 +152,15 @@ QString xValue(icalcomponent* component, const char* name) {
     return {};
 }
 
+// iCalendar text is UTF-8; vCalendar files often carry Latin-1 (CHARSET=ISO-8859-1, or no
+// charset at all), which libicalvcal passes through as it is.
 QString text(const char* value) {
-    return value ? QString::fromUtf8(value) : QString();
+    if (!value) {
+        return {};
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString decoded = utf8(QByteArrayView(value));
+    return utf8.hasError() ? QString::fromLatin1(value) : decoded;
 }
 
 // The ring's offset from the entry in seconds, as the store reads a ring time: a ring hour
@@ -417,10 +425,16 @@ class CollectedPrompts : public Prompter {
     ~CollectedPrompts() override { setCurrentPrompter(previous_); }
     PromptAnswer ask(const Prompt& prompt) override {
         texts.append(prompt.text);
-        return prompt.buttons == PromptButtons::YesNo ||
-                       prompt.buttons == PromptButtons::YesNoCancel
-                   ? PromptAnswer::No
-                   : PromptAnswer::Cancel;
+        switch (prompt.buttons) {
+            case PromptButtons::Ok:
+                return PromptAnswer::Ok;
+            case PromptButtons::OkCancel:
+                return PromptAnswer::Cancel;
+            case PromptButtons::YesNo:
+            case PromptButtons::YesNoCancel:
+                return PromptAnswer::No;
+        }
+        return PromptAnswer::Cancel;
     }
     QStringList texts;
 

@@ -162,6 +162,30 @@ TEST_F(CalendarImportTest, AnEventThatCannotBeReadWholeIsSkippedWithItsLine) {
               QList<ReminderRow>{reminderRow(ScheduleReminder, 2026, 12, 1, 10, 0, "Fine")});
 }
 
+TEST_F(CalendarImportTest, VCalendarLatinOneTextAndQuotedPrintableSoftBreaks) {
+    const QString path = file(
+        "BEGIN:VCALENDAR\r\n"
+        "VERSION:1.0\r\n"
+        "BEGIN:VEVENT\r\n"
+        "DTSTART:20261201T100000\r\n"
+        "SUMMARY;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:Caf=E9 with=\r\n"
+        " J=FCrgen\r\n"
+        "END:VEVENT\r\n"
+        "BEGIN:VEVENT\r\n"
+        "DTSTART:20261202T100000\r\n"
+        "SUMMARY;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Stra=C3=9F=\r\n"
+        "e\r\n"
+        "END:VEVENT\r\n"
+        "END:VCALENDAR\r\n",
+        "latin.vcs");
+    const ExchangeResult result = importSchedule(path);
+    EXPECT_EQ(result.imported, 2) << result.skippedReasons.join('\n').toStdString();
+    const QList<ReminderRow> rows = reminderRows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].entry.contents, QString::fromUtf8("Café with Jürgen"));
+    EXPECT_EQ(rows[1].entry.contents, QString::fromUtf8("Straße"));
+}
+
 TEST_F(CalendarImportTest, ABrokenVCalendarEventIsSkippedWithItsLine) {
     const QString path = file(
         "BEGIN:VCALENDAR\r\n"
