@@ -300,7 +300,7 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
     for (qsizetype r = 1; r < read.records.size(); ++r) {
         const CsvRecord& record = read.records[r];
         const QString origin = QStringLiteral("line %1").arg(record.line);
-        progress.setValue(static_cast<int>(100 * r / read.records.size()));
+        progress.setValue(static_cast<int>(100 * r / (read.records.size() - 1)));
         if (record.fields.size() != header.size()) {
             result.skip(QStringLiteral("%1: %2 fields where the header has %3")
                             .arg(origin)
