@@ -471,7 +471,8 @@ void CMainFrame::exportData() {
 void CMainFrame::importData() {
     ImportDialog dialog(link_, this, hooks_.chooseExchangeFile);
     if (dialog.exec() == QDialog::Accepted) {
-        // The views read these; what the import added shows at their next refill.
+        // The shared recordsets and the view that shows are read afresh, so the imported
+        // entries show at once. A view's own once-per-run load does not run again.
         for (Recordset* recordset :
              {sharedRecordset(QStringLiteral("reminder")),
               sharedRecordset(QStringLiteral("phone_schedule")),
@@ -481,6 +482,10 @@ void CMainFrame::importData() {
             if (recordset) {
                 recordset->Requery();
             }
+        }
+        if (const int shown = currentView_; shown >= 0) {
+            currentView_ = -1;
+            ShowView(shown);
         }
     }
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 
@@ -213,8 +214,14 @@ TEST_F(ExchangeDialogsTest, FileMenuOpensBothDialogsFromTheFrame) {
         importDialog->browseButton()->click();
         importDialog->okButton()->click();
     });
+    const QPointer<QWidget> viewBefore = frame.view();
+    const int shownBefore = frame.currentView();
+    ASSERT_FALSE(viewBefore.isNull());
     prompter.then(PromptAnswer::Ok);
     importAction->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(viewBefore.isNull()) << "the view showing is made anew from the tables";
+    EXPECT_EQ(frame.currentView(), shownBefore);
     EXPECT_EQ(prompter.prompts().last().text, "Imported 2 entries, skipped 0.");
     EXPECT_EQ(script.pending(), 0);
     EXPECT_EQ(frame.reminders()->FullRecordCount(), 2);
