@@ -113,9 +113,11 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
             return importTodoCalendar(options.file, phone, progress);
         case ExchangeWhat::Sms:
             if (phone) {
+                // The list mirrors the SIM while a phone answers: a row without a message
+                // behind it would make a delete act on another message of that location.
                 return failed(QStringLiteral(
-                    "messages are imported only while no phone answers: the message list "
-                    "then mirrors the SIM"));
+                    "messages are imported only while no phone answers: while one does, the "
+                    "message list mirrors its SIM"));
             }
             return options.format == ExchangeFormat::Csv ? importSmsCsv(options.file, progress)
                                                          : importSmsXml(options.file, progress);
