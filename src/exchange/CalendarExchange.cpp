@@ -20,6 +20,9 @@ namespace {
 const char* const kProductId = "-//Dexmoro//Calendar Export//EN";
 const char* const kCompletedProperty = "X-DEXMORO-COMPLETED";
 const char* const kDoneDateProperty = "X-DEXMORO-DONE-DATE";
+// The ring time an entry keeps while its alarm is off (the entry dialogs store the lead time
+// chosen either way), as "HH:mm".
+const char* const kQuietAlarmProperty = "X-DEXMORO-ALARM-TIME";
 // The years the calendar pages can show.
 constexpr int kFirstYear = 1900;
 constexpr int kLastYear = 2037;
@@ -335,6 +338,13 @@ QString readEvent(const CalendarFile& file, const CalendarComponent& c, const QT
         entry.alarm = 1;
         entry.alarmHour = alarm.ring->time().hour();
         entry.alarmMinute = alarm.ring->time().minute();
+    } else {
+        const QTime quiet =
+            QTime::fromString(xValue(c.component, kQuietAlarmProperty), QStringLiteral("HH:mm"));
+        if (quiet.isValid()) {
+            entry.alarmHour = quiet.hour();
+            entry.alarmMinute = quiet.minute();
+        }
     }
     row.done = xValue(c.component, kCompletedProperty)
                    .compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
@@ -496,6 +506,10 @@ QByteArray scheduleCalendarText(const QList<ReminderRow>& rows, const QDateTime&
         icalcomponent_add_property(event, icalproperty_new_categories(type.category));
         if (row.done) {
             addX(event, kCompletedProperty, QStringLiteral("TRUE"));
+        }
+        if (!e.alarm && (e.alarmHour != 0 || e.alarmMinute != 0)) {
+            addX(event, kQuietAlarmProperty,
+                 QTime(e.alarmHour, e.alarmMinute).toString(QStringLiteral("HH:mm")));
         }
         if (e.alarm) {
             icalcomponent* alarm = icalcomponent_new(ICAL_VALARM_COMPONENT);
