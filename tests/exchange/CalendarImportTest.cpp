@@ -283,6 +283,21 @@ TEST_F(CalendarImportTest, ZonedAndUtcTimesBecomeThePhonesWallClock) {
                             reminderRow(ScheduleReminder, 2026, 12, 24, 0, 0, "All day", 23, 0)}));
 }
 
+TEST_F(CalendarImportTest, AZoneTheFileDoesNotDescribeIsTakenFromTheSystem) {
+    if (!QTimeZone(QByteArrayLiteral("Europe/Berlin")).isValid()) {
+        GTEST_SKIP() << "no time zone data";
+    }
+    const QString path =
+        file(calendar("BEGIN:VEVENT\r\n"
+                      "DTSTART;TZID=Europe/Berlin:20260701T120000\r\n"
+                      "SUMMARY:Summer\r\n"
+                      "END:VEVENT\r\n"));
+    EXPECT_EQ(importSchedule(path).imported, 1);
+    // 12:00 summer time in Berlin is 10:00 UTC, 11:00 one hour east of UTC.
+    EXPECT_EQ(reminderRows(),
+              QList<ReminderRow>{reminderRow(ScheduleReminder, 2026, 7, 1, 11, 0, "Summer")});
+}
+
 TEST_F(CalendarImportTest, TextThePhoneCannotTakeIsSkippedBeforeAnythingIsStored) {
     const QString path =
         file(calendar("BEGIN:VEVENT\r\n"
