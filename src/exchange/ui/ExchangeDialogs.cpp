@@ -62,9 +62,11 @@ QString withError(const QString& summary, const ExchangeResult& result) {
 
 }  // namespace
 
-ExchangeDialog::ExchangeDialog(bool forImport, ExchangeFileChooser chooser, QWidget* parent)
+ExchangeDialog::ExchangeDialog(bool forImport, bool phoneOnline, ExchangeFileChooser chooser,
+                               QWidget* parent)
     : QDialog(parent),
       forImport_(forImport),
+      phoneOnline_(phoneOnline),
       chooser_(std::move(chooser)),
       what_(new QComboBox(this)),
       memoryLabel_(new QLabel(this)),
@@ -122,7 +124,9 @@ void ExchangeDialog::fillMemories() {
             if (forImport_) {
                 // Imported entries go where a new entry goes: the PC's copy, and the phone
                 // while it answers.
-                memory_->addItem(QStringLiteral("PC schedule and phone"), QStringLiteral("pc"));
+                memory_->addItem(phoneOnline_ ? QStringLiteral("PC schedule and phone")
+                                              : QStringLiteral("PC schedule"),
+                                 QStringLiteral("pc"));
                 memory_->setEnabled(false);
             } else {
                 memory_->addItem(QStringLiteral("PC schedule"), QStringLiteral("pc"));
@@ -209,7 +213,7 @@ void ExchangeDialog::accept() {
 }
 
 ExportDialog::ExportDialog(QWidget* parent, ExchangeFileChooser chooser)
-    : ExchangeDialog(false, std::move(chooser), parent) {}
+    : ExchangeDialog(false, false, std::move(chooser), parent) {}
 
 ExchangeResult ExportDialog::run(const ExchangeOptions& options) {
     return exportList(options, currentProgress());
@@ -224,7 +228,7 @@ QString ExportDialog::summaryText(const ExchangeResult& result) {
 }
 
 ImportDialog::ImportDialog(PhoneLink* link, QWidget* parent, ExchangeFileChooser chooser)
-    : ExchangeDialog(true, std::move(chooser), parent), link_(link) {}
+    : ExchangeDialog(true, link && link->phoneFound, std::move(chooser), parent), link_(link) {}
 
 ExchangeResult ImportDialog::run(const ExchangeOptions& options) {
     return importList(options, link_ && link_->phoneFound ? link_ : nullptr, currentPrompter(),

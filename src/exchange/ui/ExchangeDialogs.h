@@ -33,7 +33,8 @@ class ExchangeDialog : public QDialog {
     const ExchangeResult& exchangeResult() const { return result_; }
 
   protected:
-    ExchangeDialog(bool forImport, ExchangeFileChooser chooser, QWidget* parent);
+    // phoneOnline: imports reach the phone too, which the table choice says.
+    ExchangeDialog(bool forImport, bool phoneOnline, ExchangeFileChooser chooser, QWidget* parent);
     virtual ExchangeResult run(const ExchangeOptions& options) = 0;
     virtual QString summary(const ExchangeResult& result) const = 0;
 
@@ -44,6 +45,7 @@ class ExchangeDialog : public QDialog {
     void accept() override;
 
     bool forImport_;
+    bool phoneOnline_;
     ExchangeFileChooser chooser_;
     QComboBox* what_;
     QLabel* memoryLabel_;

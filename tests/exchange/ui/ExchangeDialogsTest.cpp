@@ -90,6 +90,11 @@ TEST_F(ExchangeDialogsTest, ChoicesFollowWhatIsExported) {
     EXPECT_EQ(import.options().memories, QStringList{"sim"});
     choose(import.whatBox(), "Scheduler");
     EXPECT_FALSE(import.memoryBox()->isEnabled());
+    EXPECT_EQ(import.memoryBox()->currentText(), "PC schedule");
+    std::unique_ptr<PhoneLink> online = makeTestLink(true);
+    ImportDialog onlineImport(online.get());
+    choose(onlineImport.whatBox(), "Scheduler");
+    EXPECT_EQ(onlineImport.memoryBox()->currentText(), "PC schedule and phone");
 }
 
 TEST_F(ExchangeDialogsTest, ExportWritesTheChosenFileAndSaysHowManyEntries) {
