@@ -396,11 +396,12 @@ QString readTodo(const CalendarFile& file, const CalendarComponent& c, const QTi
     const auto completed = propertyTime(file, c.component, ICAL_COMPLETED_PROPERTY, zone);
     item.mark =
         completed.has_value() || icalcomponent_get_status(c.component) == ICAL_STATUS_COMPLETED;
-    if (item.mark && completed) {
-        // The text the phone stamped, when it still tells the same time.
+    if (item.mark) {
+        // The text the phone stamped, when it still tells the same time (or is all there is).
         const QString stamped = xValue(c.component, kDoneDateProperty);
         const QDateTime stampedTime = parseDoneDate(stamped);
-        item.doneDate = stampedTime.isValid() && stampedTime.date() == completed->date() &&
+        item.doneDate = !completed ? stamped
+                        : stampedTime.isValid() && stampedTime.date() == completed->date() &&
                                 stampedTime.time().hour() == completed->time().hour() &&
                                 stampedTime.time().minute() == completed->time().minute()
                             ? stamped
@@ -747,22 +748,22 @@ ExchangeResult importTodoCalendar(const QString& file, PhoneLink* phoneOrNull, P
     progress.show(QStringLiteral("To Do List Import"), QStringLiteral("Importing...."));
     progress.setValue(0);
     for (int i = 0; i < total; ++i) {
-        const auto& read_item = read.items[i];
+        const auto& readItem = read.items[i];
         progress.setValue(100 * i / total);
-        TodoItem item = read_item.row;
+        TodoItem item = readItem.row;
         const QString name = quoted(item.contents) + QStringLiteral(": ");
-        if (!read_item.problem.isEmpty()) {
-            result.skip(read_item.problem);
+        if (!readItem.problem.isEmpty()) {
+            result.skip(readItem.problem);
             continue;
         }
         if (alreadyThere(item)) {
             result.skip(lineReason(
-                read_item.line,
+                readItem.line,
                 QStringLiteral("%1 is already in the to-do list").arg(quoted(item.contents))));
             continue;
         }
         if (todo.NextFreeIndex() >= kTodoCapacity) {
-            result.skip(lineReason(read_item.line,
+            result.skip(lineReason(readItem.line,
                                    name + QStringLiteral("You can't enter more todolist due to "
                                                          "the maximum capacity excess!")));
             continue;
@@ -785,7 +786,7 @@ ExchangeResult importTodoCalendar(const QString& file, PhoneLink* phoneOrNull, P
                 if (added.outcome != TodoSaveOutcome::TableFailed) {
                     dropRecord(added.index);
                 }
-                result.skip(lineReason(read_item.line,
+                result.skip(lineReason(readItem.line,
                                        name + (added.outcome == TodoSaveOutcome::TableFailed
                                                    ? QStringLiteral("the to-do table could not "
                                                                     "be written")
@@ -806,8 +807,8 @@ ExchangeResult importTodoCalendar(const QString& file, PhoneLink* phoneOrNull, P
             }
             if (!todo.AddRecord(item)) {
                 result.skip(
-                    lineReason(read_item.line, name + QStringLiteral("the to-do table could not be "
-                                                                     "written")));
+                    lineReason(readItem.line, name + QStringLiteral("the to-do table could not be "
+                                                                    "written")));
                 continue;
             }
         }

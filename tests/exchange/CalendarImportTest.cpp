@@ -116,6 +116,15 @@ TEST_F(CalendarImportTest, ExportThenImportGivesBackTheSameTodoItems) {
     EXPECT_EQ(todoItems(), sampleTodos());
 }
 
+TEST_F(CalendarImportTest, ADoneDateThatIsNoTimeComesBackAsItWas) {
+    const TodoItem odd = todoItem(1, "Odd stamp", 0, 2026, 12, 1, true, "9-10-2001");
+    const QByteArray text = todoCalendarText({odd}, kStamp, calendarTestZone());
+    EXPECT_FALSE(text.contains("COMPLETED:"));
+    EXPECT_TRUE(text.contains("STATUS:COMPLETED"));
+    EXPECT_EQ(importTodo(file(text)).imported, 1);
+    EXPECT_EQ(todoItems(), QList<TodoItem>{odd});
+}
+
 TEST_F(CalendarImportTest, VCalendarOneFileIsImported) {
     const QString path = calendarDataPath("calendar_vcal10.vcs");
     const ExchangeResult events = importSchedule(path);
