@@ -228,6 +228,16 @@ TEST_F(CalendarImportTest, ABrokenVCalendarEventIsSkippedWithItsLine) {
               QList<ReminderRow>{reminderRow(ScheduleReminder, 2026, 12, 2, 10, 0, "Fine")});
 }
 
+TEST_F(CalendarImportTest, SeveralCalendarsInOneFileAreAllRead) {
+    const QString path = file(calendar("BEGIN:VEVENT\r\nDTSTART:20261201T100000\r\n"
+                                       "SUMMARY:First\r\nEND:VEVENT\r\n") +
+                              calendar("BEGIN:VEVENT\r\nSUMMARY:Second\r\nEND:VEVENT\r\n"));
+    const ExchangeResult result = importSchedule(path);
+    EXPECT_EQ(result.imported, 1);
+    EXPECT_EQ(result.skippedReasons,
+              QStringList{"line 12: \"Second\" has no start time (DTSTART)"});
+}
+
 TEST_F(CalendarImportTest, AMalformedFileImportsNothingAndNamesTheLine) {
     struct Case {
         QByteArray bytes;
