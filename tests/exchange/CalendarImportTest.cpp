@@ -50,6 +50,8 @@ class CalendarImportTest : public ::testing::Test {
     }
 
     TempWorkDir dir;
+    // No import asks or tells anything itself: a message box would fail the test.
+    ScriptedPrompter prompter;
     RecordingProgress progress;
     std::unique_ptr<EnginePhoneLink> phone;
 };
@@ -408,6 +410,31 @@ TEST_F(CalendarImportTest, AFullOrRefusingPhoneSkipsTheEventEverywhere) {
     EXPECT_EQ(result.skipped, 2);
     EXPECT_TRUE(result.skippedReasons[1].endsWith("The phone did not accept the schedule change."));
     EXPECT_EQ(reminderRows().size(), 1);
+}
+
+TEST_F(CalendarImportTest, APhoneThatFallsSilentEndsTheImportWithWhatWasStored) {
+    phone = std::make_unique<EnginePhoneLink>(phoneWithSchedule({}));
+    // The phone answers the first write, then nothing more.
+    auto left = std::make_shared<int>(1);
+    PhoneSimEngine* engine = &phone->engine();
+    phone->line().setResponder([engine, left](const QByteArray& written) {
+        QList<FakeChunk> chunks;
+        if ((*left)-- > 0) {
+            chunks.append(FakeChunk{0, engine->feed(written), false});
+        }
+        return chunks;
+    });
+    const QString path =
+        file(scheduleCalendarText(sampleReminders().mid(0, 3), kStamp, calendarTestZone()));
+    const ExchangeResult result = importSchedule(path, &phone->link());
+    EXPECT_EQ(result.error,
+              "The phone stopped answering: 1 of 3 entries were imported, the rest "
+              "was not.");
+    EXPECT_EQ(result.imported, 1);
+    EXPECT_EQ(result.skipped, 1);
+    EXPECT_EQ(reminderRows(), sampleReminders().mid(0, 1));
+    CPhoneScheduleDB table;
+    EXPECT_EQ(table.entries().size(), 1);
 }
 
 TEST_F(CalendarImportTest, WithAPhoneTodosAreWrittenAndMarkedAndARefusalLeavesNothing) {

@@ -5,6 +5,7 @@
 #include "exchange/CalendarTestData.h"
 #include "platform/Profile.h"
 #include "support/RecordingProgress.h"
+#include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 #include "support/TranscriptReplay.h"
 
@@ -30,6 +31,7 @@ class CalendarTranscriptTest : public ::testing::Test {
     }
 
     TempWorkDir dir;
+    ScriptedPrompter prompter;
     RecordingProgress progress;
 };
 
