@@ -1,10 +1,14 @@
 #include "phone/MessageAnswers.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "link/SplitFields.h"
 
 namespace {
 
-// Digits at the start of text (no sign, no blanks); false when there are none.
+// Digits at the start of text (no sign, no blanks); false when there are none. A number beyond
+// the int range is clamped rather than wrapped into a negative count or index.
 bool leadingDigits(const QString& text, qsizetype from, int& value) {
     qsizetype pos = from;
     qint64 number = 0;
@@ -16,7 +20,7 @@ bool leadingDigits(const QString& text, qsizetype from, int& value) {
     if (pos == from) {
         return false;
     }
-    value = static_cast<int>(number);
+    value = static_cast<int>(std::min<qint64>(number, std::numeric_limits<int>::max()));
     return true;
 }
 

@@ -248,3 +248,12 @@ TEST(MessageAnswers, HeaderWithoutDetails) {
     EXPECT_EQ(fields.value(5), "");
     EXPECT_EQ(fields.value(kMessageText), "a,b");
 }
+
+// Ten digits used to wrap into a negative count (and a written index of "-1923267926").
+TEST(MessageAnswers, RunawayNumbersAreClampedNotWrapped) {
+    EXPECT_EQ(usedMessageCountOf("at+crfo\r\r6666666666+SCHR:66666666666666665\n+CRFO: 15\r\n"),
+              2147483647);
+    QString index;
+    ASSERT_TRUE(writtenMessageIndexOf("+CMGW: 6666666666\r\n\r\nOK\r\n", index));
+    EXPECT_EQ(index, "2147483647");
+}
