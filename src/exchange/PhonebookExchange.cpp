@@ -5,8 +5,8 @@
 
 #include "exchange/CsvFormat.h"
 #include "exchange/ExchangeFile.h"
-#include "exchange/OfflinePhoneLink.h"
 #include "exchange/VCardFormat.h"
+#include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
@@ -168,7 +168,7 @@ class EntryImporter {
         if (phoneOrNull && phoneOrNull->phoneFound) {
             link_ = phoneOrNull;
         } else {
-            offline_ = makeOfflinePhoneLink();
+            offline_ = makeDetachedPhoneLink();
             link_ = offline_.get();
         }
         for (const PhonebookEntry& row : sim_.rows()) {
