@@ -102,7 +102,8 @@ for target, found in seeds.items():
     folder = corpus / target
     folder.mkdir(parents=True, exist_ok=True)
     for old in folder.iterdir():
-        old.unlink()
+        if not old.name.startswith("regression-"):  # inputs that once found a fault stay
+            old.unlink()
     kept = sorted(found, key=len)[:LIMIT] if len(found) > LIMIT else list(found)
     for data in kept:
         (folder / hashlib.sha1(data).hexdigest()[:16]).write_bytes(data)
