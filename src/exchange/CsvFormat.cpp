@@ -1,5 +1,7 @@
 #include "exchange/CsvFormat.h"
 
+#include "exchange/ExchangeFile.h"
+
 namespace {
 
 QString quotedField(const QString& field) {
@@ -92,4 +94,19 @@ CsvReadResult readCsv(const QByteArray& bytes) {
         endRecord();
     }
     return result;
+}
+
+QString readCsvFile(const QString& file, CsvReadResult& read) {
+    QByteArray bytes;
+    if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
+        return error;
+    }
+    read = readCsv(bytes);
+    if (!read.error.isEmpty()) {
+        return QStringLiteral("%1: %2").arg(file, read.error);
+    }
+    if (read.records.isEmpty()) {
+        return QStringLiteral("%1: no header row").arg(file);
+    }
+    return {};
 }

@@ -23,3 +23,7 @@ struct CsvReadResult {
 // Reads every record; line ends may be CRLF or LF, also inside quoted fields (kept as they
 // are). A UTF-8 byte order mark at the start is passed over.
 CsvReadResult readCsv(const QByteArray& bytes);
+
+// Reads a CSV file that must begin with a header row; an empty text when it does, else the
+// error (naming the file and, where it lies, the line).
+QString readCsvFile(const QString& file, CsvReadResult& read);

@@ -60,17 +60,11 @@ QList<PhonebookMemory> memoriesOf(const QStringList& texts) {
     return memories;
 }
 
-ExchangeResult failed(const QString& error) {
-    ExchangeResult result;
-    result.error = error;
-    return result;
-}
-
 }  // namespace
 
 ExchangeResult exportList(const ExchangeOptions& options, Progress& progress) {
     if (const QString problem = exchangeOptionsProblem(options, false); !problem.isEmpty()) {
-        return failed(problem);
+        return ExchangeResult::failed(problem);
     }
     ScopedInterfaces interfaces(currentPrompter(), progress);
     const QDateTime stamp = presentTime();
@@ -87,13 +81,13 @@ ExchangeResult exportList(const ExchangeOptions& options, Progress& progress) {
             return options.format == ExchangeFormat::Csv ? exportSmsCsv(options.file)
                                                          : exportSmsXml(options.file, stamp);
     }
-    return failed(QStringLiteral("nothing to export"));
+    return ExchangeResult::failed(QStringLiteral("nothing to export"));
 }
 
 ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull,
                           Prompter& prompter, Progress& progress) {
     if (const QString problem = exchangeOptionsProblem(options, true); !problem.isEmpty()) {
-        return failed(problem);
+        return ExchangeResult::failed(problem);
     }
     ScopedInterfaces interfaces(prompter, progress);
     PhoneLink* phone = phoneOrNull && phoneOrNull->phoneFound ? phoneOrNull : nullptr;
@@ -115,20 +109,20 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
             if (phone) {
                 // The list mirrors the SIM while a phone answers: a row without a message
                 // behind it would make a delete act on another message of that location.
-                return failed(QStringLiteral(
+                return ExchangeResult::failed(QStringLiteral(
                     "messages are imported only while no phone answers: while one does, the "
                     "message list mirrors its SIM"));
             }
             return options.format == ExchangeFormat::Csv ? importSmsCsv(options.file, progress)
                                                          : importSmsXml(options.file, progress);
     }
-    return failed(QStringLiteral("nothing to import"));
+    return ExchangeResult::failed(QStringLiteral("nothing to import"));
 }
 
 ExchangeResult backupAll(const QString& folder, Progress& progress) {
     ExchangeResult total;
     if (!QDir().mkpath(folder)) {
-        return failed(QStringLiteral("cannot create the folder %1").arg(folder));
+        return ExchangeResult::failed(QStringLiteral("cannot create the folder %1").arg(folder));
     }
     const QDir dir(folder);
     struct Part {

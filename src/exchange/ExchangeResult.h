@@ -12,6 +12,12 @@ struct ExchangeResult {
     QStringList skippedReasons;
     QString error;
 
+    static ExchangeResult failed(const QString& error) {
+        ExchangeResult result;
+        result.error = error;
+        return result;
+    }
+
     bool ok() const { return error.isEmpty(); }
     void skip(const QString& reason) {
         ++skipped;

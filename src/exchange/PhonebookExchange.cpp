@@ -430,12 +430,6 @@ QStringList csvFieldsOf(const ListedEntry& listed) {
             e.memo};
 }
 
-ExchangeResult failed(const QString& error) {
-    ExchangeResult result;
-    result.error = error;
-    return result;
-}
-
 }  // namespace
 
 ExchangeResult exportPhonebookVCard(const QString& file, const QList<PhonebookMemory>& memories) {
@@ -453,12 +447,13 @@ ExchangeResult importPhonebookVCard(const QString& file, std::optional<Phonebook
                                     PhoneLink* phoneOrNull, Progress& progress) {
     QByteArray bytes;
     if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
-        return failed(error);
+        return ExchangeResult::failed(error);
     }
     const VCardReadResult read = readVCards(bytes);
     if (read.cards.isEmpty() && !read.problems.isEmpty() &&
         read.problems.first().startsWith(QLatin1String("line"))) {
-        return failed(QStringLiteral("%1 is no vCard file: %2").arg(file, read.problems.first()));
+        return ExchangeResult::failed(
+            QStringLiteral("%1 is no vCard file: %2").arg(file, read.problems.first()));
     }
     ExchangeResult result;
     for (const QString& problem : read.problems) {
@@ -484,16 +479,9 @@ ExchangeResult exportPhonebookCsv(const QString& file, const QList<PhonebookMemo
 
 ExchangeResult importPhonebookCsv(const QString& file, std::optional<PhonebookMemory> target,
                                   PhoneLink* phoneOrNull, Progress& progress) {
-    QByteArray bytes;
-    if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
-        return failed(error);
-    }
-    const CsvReadResult read = readCsv(bytes);
-    if (!read.error.isEmpty()) {
-        return failed(QStringLiteral("%1: %2").arg(file, read.error));
-    }
-    if (read.records.isEmpty()) {
-        return failed(QStringLiteral("%1: no header row").arg(file));
+    CsvReadResult read;
+    if (const QString error = readCsvFile(file, read); !error.isEmpty()) {
+        return ExchangeResult::failed(error);
     }
     const QStringList& header = read.records.first().fields;
     auto column = [&header](const QString& name) {
@@ -505,7 +493,8 @@ ExchangeResult importPhonebookCsv(const QString& file, std::optional<PhonebookMe
         return -1;
     };
     if (column(QStringLiteral("Name")) < 0) {
-        return failed(QStringLiteral("%1: line 1: the header has no Name column").arg(file));
+        return ExchangeResult::failed(
+            QStringLiteral("%1: line 1: the header has no Name column").arg(file));
     }
     ExchangeResult result;
     QList<IncomingEntry> entries;

@@ -134,12 +134,6 @@ QString withCrLf(const QString& text) {
     return out.replace(u'\n', QStringLiteral("\r\n"));
 }
 
-ExchangeResult failed(const QString& error) {
-    ExchangeResult result;
-    result.error = error;
-    return result;
-}
-
 // Adds staged rows to the table, each at its own location when that is free, else at the first
 // free one, leaving out rows that are already there; all in one transaction.
 class RowStager {
@@ -206,7 +200,8 @@ class RowStager {
 
 ExchangeResult commitStaged(RowStager& stager, ExchangeResult result, const QString& file) {
     if (!stager.commit()) {
-        return failed(QStringLiteral("%1: the message table took none of the messages").arg(file));
+        return ExchangeResult::failed(
+            QStringLiteral("%1: the message table took none of the messages").arg(file));
     }
     result.imported = stager.count();
     return result;
@@ -265,16 +260,9 @@ ExchangeResult exportSmsXml(const QString& file, const QDateTime& stamp) {
 }
 
 ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
-    QByteArray bytes;
-    if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
-        return failed(error);
-    }
-    const CsvReadResult read = readCsv(bytes);
-    if (!read.error.isEmpty()) {
-        return failed(QStringLiteral("%1: %2").arg(file, read.error));
-    }
-    if (read.records.isEmpty()) {
-        return failed(QStringLiteral("%1: no header row").arg(file));
+    CsvReadResult read;
+    if (const QString error = readCsvFile(file, read); !error.isEmpty()) {
+        return ExchangeResult::failed(error);
     }
     const QStringList& header = read.records.first().fields;
     QList<int> at;
@@ -289,8 +277,8 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
     }
     for (const int required : {2, 4, 5}) {
         if (at[required] < 0) {
-            return failed(QStringLiteral("%1: line 1: the header has no %2 column")
-                              .arg(file, kColumns[required]));
+            return ExchangeResult::failed(QStringLiteral("%1: line 1: the header has no %2 column")
+                                              .arg(file, kColumns[required]));
         }
     }
 
@@ -339,7 +327,7 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
 ExchangeResult importSmsXml(const QString& file, Progress& progress) {
     QByteArray bytes;
     if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
-        return failed(error);
+        return ExchangeResult::failed(error);
     }
     // Read whole first: a file that is not well-formed adds nothing.
     struct Incoming {
@@ -356,10 +344,11 @@ ExchangeResult importSmsXml(const QString& file, Progress& progress) {
         }
         if (!rootSeen) {
             if (reader.name() != QLatin1String("smses")) {
-                return failed(QStringLiteral("%1: line %2: <smses> expected, <%3> found")
-                                  .arg(file)
-                                  .arg(reader.lineNumber())
-                                  .arg(reader.name()));
+                return ExchangeResult::failed(
+                    QStringLiteral("%1: line %2: <smses> expected, <%3> found")
+                        .arg(file)
+                        .arg(reader.lineNumber())
+                        .arg(reader.name()));
             }
             rootSeen = true;
             continue;
@@ -369,13 +358,13 @@ ExchangeResult importSmsXml(const QString& file, Progress& progress) {
         reader.skipCurrentElement();
     }
     if (reader.hasError()) {
-        return failed(QStringLiteral("%1: line %2: %3")
-                          .arg(file)
-                          .arg(reader.lineNumber())
-                          .arg(reader.errorString()));
+        return ExchangeResult::failed(QStringLiteral("%1: line %2: %3")
+                                          .arg(file)
+                                          .arg(reader.lineNumber())
+                                          .arg(reader.errorString()));
     }
     if (!rootSeen) {
-        return failed(QStringLiteral("%1: no <smses> list").arg(file));
+        return ExchangeResult::failed(QStringLiteral("%1: no <smses> list").arg(file));
     }
 
     ExchangeResult result;
