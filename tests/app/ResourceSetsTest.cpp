@@ -89,7 +89,8 @@ TEST(ResourceSets, SharedMenusHoldTheirItems) {
 TEST(ResourceSets, EveryFileMenuExportsAndImportsAboveTheSeparatorBeforeExit) {
     for (int mask = 0; mask < 16; ++mask) {
         SCOPED_TRACE(mask);
-        const QList<CommandSpec>& file = menuSetForMask(mask).first().items;
+        const QList<MenuSpec> menus = menuSetForMask(mask);
+        const QList<CommandSpec>& file = menus.first().items;
         ASSERT_EQ(file.size(), 4);
         EXPECT_EQ(file[0].slot, "exportData");
         EXPECT_EQ(file[1].slot, "importData");
