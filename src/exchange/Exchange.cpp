@@ -12,6 +12,11 @@
 
 namespace {
 
+constexpr ExchangeWhat kEveryWhat[] = {ExchangeWhat::Phonebook, ExchangeWhat::Schedule,
+                                       ExchangeWhat::Todo, ExchangeWhat::Sms};
+constexpr ExchangeFormat kEveryFormat[] = {ExchangeFormat::VCard, ExchangeFormat::ICalendar,
+                                           ExchangeFormat::Csv, ExchangeFormat::Xml};
+
 // The stores ask and show progress through the process-wide interfaces; an import hands them
 // the caller's for its length.
 class ScopedInterfaces {
@@ -152,34 +157,23 @@ ExchangeResult backupAll(const QString& folder, Progress& progress) {
 
 std::optional<ExchangeWhat> exchangeWhatFromText(const QString& text) {
     const QString lower = text.trimmed().toLower();
-    if (lower == QLatin1String("phonebook")) {
-        return ExchangeWhat::Phonebook;
-    }
-    if (lower == QLatin1String("schedule")) {
-        return ExchangeWhat::Schedule;
-    }
-    if (lower == QLatin1String("todo")) {
-        return ExchangeWhat::Todo;
-    }
-    if (lower == QLatin1String("sms")) {
-        return ExchangeWhat::Sms;
+    for (const ExchangeWhat what : kEveryWhat) {
+        if (lower == exchangeWhatText(what)) {
+            return what;
+        }
     }
     return std::nullopt;
 }
 
 std::optional<ExchangeFormat> exchangeFormatFromText(const QString& text) {
     const QString lower = text.trimmed().toLower();
-    if (lower == QLatin1String("vcard") || lower == QLatin1String("vcf")) {
-        return ExchangeFormat::VCard;
-    }
-    if (lower == QLatin1String("ics") || lower == QLatin1String("icalendar")) {
+    if (lower == QLatin1String("icalendar")) {
         return ExchangeFormat::ICalendar;
     }
-    if (lower == QLatin1String("csv")) {
-        return ExchangeFormat::Csv;
-    }
-    if (lower == QLatin1String("xml")) {
-        return ExchangeFormat::Xml;
+    for (const ExchangeFormat format : kEveryFormat) {
+        if (lower == exchangeFormatText(format) || lower == exchangeFileSuffix(format)) {
+            return format;
+        }
     }
     return std::nullopt;
 }

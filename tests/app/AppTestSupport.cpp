@@ -1,24 +1,9 @@
 #include "AppTestSupport.h"
 
 #include "app/SplashWindow.h"
-#include "link/SerialDevice.h"
+#include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
 #include "platform/Profile.h"
-
-namespace {
-class UnopenableDevice : public SerialDevice {
-  public:
-    bool open(const QString&) override { return false; }
-    bool applySettings(const SerialSettings&) override { return false; }
-    void close() override {}
-    void setDtr(bool) override {}
-    qint64 write(const QByteArray&) override { return -1; }
-    qint64 bytesQueued() override { return 0; }
-    QByteArray read(qint64) override { return {}; }
-    bool waitForBytes(int) override { return false; }
-    bool hungUp() const override { return true; }
-};
-}  // namespace
 
 void AppTest::SetUp() {
     Profile::useFolder(workDir.path());
@@ -30,9 +15,7 @@ void AppTest::TearDown() {
 }
 
 std::unique_ptr<PhoneLink> makeTestLink(bool phoneFound, bool portOpen) {
-    PhoneLinkOptions options;
-    options.deviceFactory = [] { return std::make_unique<UnopenableDevice>(); };
-    auto link = std::make_unique<PhoneLink>(std::move(options));
+    std::unique_ptr<PhoneLink> link = makeDetachedPhoneLink();
     link->phoneFound = phoneFound;
     link->connected = portOpen ? 1 : 0;
     return link;

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include "support/PhoneSimRunner.h"
-#include "support/ProgramRun.h"
+#include "CliPhoneTest.h"
 
 namespace {
 
@@ -36,21 +33,7 @@ PhoneSimState fullPhone() {
     return state;
 }
 
-class SmsSendCliTest : public ::testing::Test {
-  protected:
-    void startPhone(const PhoneSimState& state, const PhoneSimOptions& options = {}) {
-        phone = std::make_unique<PhoneSimRunner>(state, options);
-        ASSERT_TRUE(phone->ok()) << phone->error().toStdString();
-    }
-    ProgramRun cli(const QStringList& arguments) {
-        const QString device = phone ? phone->slavePath() : dir.filePath("no-such-port");
-        return runProgram(DEXMORO_CLI_PATH,
-                          QStringList{"--workdir", dir.path(), "--device", device} + arguments);
-    }
-
-    QTemporaryDir dir;
-    std::unique_ptr<PhoneSimRunner> phone;
-};
+class SmsSendCliTest : public CliPhoneTest {};
 
 }  // namespace
 

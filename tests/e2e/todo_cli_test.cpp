@@ -1,25 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
-
-#include "support/PhoneSimRunner.h"
-#include "support/ProgramRun.h"
+#include "CliPhoneTest.h"
 
 namespace {
 
-class TodoCliTest : public ::testing::Test {
+class TodoCliTest : public CliPhoneTest {
   protected:
-    void startPhone(PhoneSimState state, PhoneSimOptions options = {}) {
-        phone = std::make_unique<PhoneSimRunner>(std::move(state), options);
-        ASSERT_TRUE(phone->ok()) << phone->error().toStdString();
-    }
-
-    ProgramRun cli(const QStringList& arguments) {
-        QStringList all{"--workdir", dir.path(), "--device",
-                        phone ? phone->slavePath() : dir.filePath("no-such-port")};
-        return runProgram(DEXMORO_CLI_PATH, all + arguments);
-    }
-
     static PhoneSimState threeItems() {
         PhoneSimState state;
         state.fixedClock = QDateTime(QDate(2026, 12, 7), QTime(21, 5));
@@ -28,9 +14,6 @@ class TodoCliTest : public ::testing::Test {
         state.todos[50] = {0, 0, 2027, 1, 2, "Last slot", {}, {}};
         return state;
     }
-
-    QTemporaryDir dir;
-    std::unique_ptr<PhoneSimRunner> phone;
 };
 
 }  // namespace

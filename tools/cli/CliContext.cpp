@@ -24,3 +24,14 @@ int CliContext::usageError(const QString& message) {
     err_.flush();
     return 2;
 }
+
+LazyPhone::LazyPhone(const CliContext& context) : context_(context) {}
+
+LazyPhone::~LazyPhone() = default;
+
+PhoneLink& LazyPhone::operator()() {
+    if (!link_) {
+        link_ = context_.connectPhone();
+    }
+    return *link_;
+}

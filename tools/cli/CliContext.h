@@ -32,3 +32,16 @@ class CliContext {
     QTextStream out_;
     QTextStream err_;
 };
+
+// A connection made on first use and kept while this lives, for command groups where only some
+// actions need the phone.
+class LazyPhone {
+  public:
+    explicit LazyPhone(const CliContext& context);
+    ~LazyPhone();
+    PhoneLink& operator()();
+
+  private:
+    const CliContext& context_;
+    std::unique_ptr<PhoneLink> link_;
+};

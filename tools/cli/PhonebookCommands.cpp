@@ -322,13 +322,8 @@ int runPhonebook(CliContext& context, const QStringList& arguments) {
     if (arguments.value(0) == "print") {
         return runPhonebookPrintCommand(context, arguments.mid(1));
     }
-    std::unique_ptr<PhoneLink> link;
-    return runPhonebookCommand(arguments, [&]() -> PhoneLink& {
-        if (!link) {
-            link = context.connectPhone();
-        }
-        return *link;
-    });
+    LazyPhone phone(context);
+    return runPhonebookCommand(arguments, std::ref(phone));
 }
 
 CliCommandRegistrar registrar(

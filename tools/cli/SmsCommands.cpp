@@ -185,13 +185,8 @@ int runSms(CliContext& context, const QStringList& arguments) {
     if (!error.isEmpty()) {
         return context.usageError("sms: " + error);
     }
-    std::unique_ptr<PhoneLink> connection;
-    const LinkSource link = [&]() -> PhoneLink& {
-        if (!connection) {
-            connection = context.connectPhone();
-        }
-        return *connection;
-    };
+    LazyPhone phone(context);
+    const LinkSource link = std::ref(phone);
     if (options.action == "load") {
         return load(link());
     }

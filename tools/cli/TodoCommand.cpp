@@ -238,13 +238,8 @@ int runTodo(CliContext& context, const QStringList& arguments) {
     if (!error.isEmpty()) {
         return fail(error);
     }
-    std::unique_ptr<PhoneLink> link;
-    return run(options, [&]() -> PhoneLink& {
-        if (!link) {
-            link = context.connectPhone();
-        }
-        return *link;
-    });
+    LazyPhone phone(context);
+    return run(options, std::ref(phone));
 }
 
 CliCommandRegistrar registrar(
