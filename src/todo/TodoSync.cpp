@@ -1,11 +1,10 @@
-#include <QSet>
-
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "link/LinkClock.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
+#include "phone/SlotMirror.h"
 #include "phone/TodoAnswers.h"
 #include "platform/Progress.h"
 #include "platform/Prompter.h"
@@ -47,53 +46,58 @@ void warnTodoPhoneRefused() {
                 QStringLiteral("To Do List"), PromptIcon::Warning);
 }
 
-// Reads into a staging list and replaces the table in one unit only after every index was
-// read, so a phone lost half-way leaves the previous list in place. A failed read is followed
-// by the presence probe: an empty slot may fail, a phone that went away fails the probe too.
+// A failed read is followed by the presence probe: an empty slot may fail, a phone that went
+// away fails the probe too.
 TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
-    if (!link.phoneFound) {
-        return TodoLoadResult::Skipped;
-    }
-    Progress& progress = currentProgress();
-    progress.show(QStringLiteral("To Do List Load"), QStringLiteral("Loading...."));
-    progress.setValue(0);
-
-    QList<QVariantList> staged;
-    QSet<int> stagedIndexes;
-    for (int i = 0; i <= kTodoLastPhoneIndex; ++i) {
+    SlotStaging<QVariantList> staging;
+    SlotMirrorPlan plan;
+    plan.caption = QStringLiteral("To Do List Load");
+    plan.startValue = 0;
+    plan.first = 0;
+    plan.last = kTodoLastPhoneIndex;
+    plan.readSlot = [&](int slot) {
         QString answerText;
-        const int code = link.ReadTodo(i, answerText);
-        if (code != kTransactComplete && !link.Identify()) {
-            progress.destroy();
-            showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"),
-                        PromptIcon::Error);
-            return TodoLoadResult::PhoneLost;
-        }
+        const int code = link.ReadTodo(slot, answerText);
         if (code == kTransactComplete && !answerText.isEmpty()) {
             const TodoItem item = itemOf(ParseTodoAnswer(answerText));
-            if (!stagedIndexes.contains(item.index)) {
-                stagedIndexes.insert(item.index);
-                staged.append(QVariantList{item.index, item.contents, item.priority, item.year,
-                                           item.month, item.day, item.mark, item.doneDate});
-            }
+            staging.add(item.index,
+                        QVariantList{item.index, item.contents, item.priority, item.year,
+                                     item.month, item.day, item.mark, item.doneDate});
         }
-        progress.setValue(2 * i);
-    }
-
-    bool replaced = false;
-    {
-        DbTransaction transaction(kToDoListDbFile);
-        if (deleteAllRows() && addRows({QStringLiteral("index"), QStringLiteral("contents"),
-                                        QStringLiteral("priority"), QStringLiteral("until_year"),
-                                        QStringLiteral("until_month"), QStringLiteral("until_day"),
-                                        QStringLiteral("mark"), QStringLiteral("done_date")},
-                                       staged)) {
-            replaced = transaction.commit();
+        return code;
+    };
+    plan.progressValue = [](int slot) { return 2 * slot; };
+    plan.stagedCount = [&] { return staging.size(); };
+    plan.replaceTable = [&] {
+        bool replaced = false;
+        {
+            DbTransaction transaction(kToDoListDbFile);
+            replaced = deleteAllRows() &&
+                       addRows({QStringLiteral("index"), QStringLiteral("contents"),
+                                QStringLiteral("priority"), QStringLiteral("until_year"),
+                                QStringLiteral("until_month"), QStringLiteral("until_day"),
+                                QStringLiteral("mark"), QStringLiteral("done_date")},
+                               staging.rows()) &&
+                       transaction.commit();
         }
+        Requery();
+        return replaced;
+    };
+    const MirrorOutcome outcome = mirrorSlots(link, currentProgress(), plan);
+    if (outcome.notice) {
+        showMessage(outcome.notice->text, outcome.notice->caption, outcome.notice->icon);
     }
-    Requery();
-    progress.destroy();
-    return replaced ? TodoLoadResult::Loaded : TodoLoadResult::TableFailed;
+    switch (outcome.kind) {
+        case MirrorOutcome::Kind::Loaded:
+            return TodoLoadResult::Loaded;
+        case MirrorOutcome::Kind::PhoneLost:
+            return TodoLoadResult::PhoneLost;
+        case MirrorOutcome::Kind::TableFailed:
+            return TodoLoadResult::TableFailed;
+        case MirrorOutcome::Kind::Skipped:
+            break;
+    }
+    return TodoLoadResult::Skipped;
 }
 
 TodoSaveResult CToDoListDB::SaveItem(PhoneLink& link, int index, const QString& contents,

@@ -14,3 +14,14 @@ EnginePhoneLink::EnginePhoneLink(PhoneSimState state) : engine_(std::move(state)
     };
     link_ = std::make_unique<PhoneLink>(std::move(options));
 }
+
+void EnginePhoneLink::silenceAfter(int answered) {
+    auto left = std::make_shared<int>(answered);
+    line_->setResponder([this, left](const QByteArray& written) {
+        QList<FakeChunk> chunks;
+        if ((*left)-- > 0) {
+            chunks.append(FakeChunk{0, engine_.feed(written), false});
+        }
+        return chunks;
+    });
+}

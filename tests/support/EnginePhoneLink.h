@@ -24,6 +24,8 @@ class EnginePhoneLink {
     // The line of the current connection (a new one after Disconnect and Connect).
     FakeSerialDevice& line() { return *line_; }
     FakeClock& clock() { return clock_; }
+    // The phone answers the next `answered` command lines, then falls silent.
+    void silenceAfter(int answered);
 
   private:
     PhoneSimEngine engine_;
