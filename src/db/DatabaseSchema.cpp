@@ -6,30 +6,33 @@
 #include <QSqlQuery>
 
 #include "db/JetTranslator.h"
+#include "db/TableColumns.h"
 
 namespace {
 
-QList<ColumnDef> textColumns(std::initializer_list<const char*> names) {
+QList<ColumnDef> columnsOf(ColumnKind kind, std::initializer_list<QString> names) {
     QList<ColumnDef> columns;
-    for (const char* name : names) {
-        columns.append({QString::fromLatin1(name), ColumnKind::Text});
+    for (const QString& name : names) {
+        columns.append({name, kind});
     }
     return columns;
 }
 
 QList<TableDef> phonebookTables() {
-    const QList<ColumnDef> phone = {{QStringLiteral("Number"), ColumnKind::Long},
-                                    {QStringLiteral("Name"), ColumnKind::Text},
-                                    {QStringLiteral("MainNumber"), ColumnKind::Text},
-                                    {QStringLiteral("Type"), ColumnKind::Text}};
-    const QList<ColumnDef> phoneTemp = {{QStringLiteral("Type"), ColumnKind::Text},
-                                        {QStringLiteral("Number"), ColumnKind::Long},
-                                        {QStringLiteral("Name"), ColumnKind::Text},
-                                        {QStringLiteral("MainNumber"), ColumnKind::Text}};
-    QList<ColumnDef> pc = {{QStringLiteral("Number"), ColumnKind::Long}};
-    pc += textColumns({"Name", "MainNumber", "OfficeNumber", "FaxNumber", "MobileNumber",
-                       "HomeNumber", "PagerNumber", "EmailAddress", "Address", "Memo"});
-    QList<ColumnDef> pcTemp = {{QStringLiteral("Type"), ColumnKind::Text}};
+    namespace C = PhonebookColumns;
+    const QList<ColumnDef> phone = {{C::Number, ColumnKind::Long},
+                                    {C::Name, ColumnKind::Text},
+                                    {C::MainNumber, ColumnKind::Text},
+                                    {C::Type, ColumnKind::Text}};
+    const QList<ColumnDef> phoneTemp = {{C::Type, ColumnKind::Text},
+                                        {C::Number, ColumnKind::Long},
+                                        {C::Name, ColumnKind::Text},
+                                        {C::MainNumber, ColumnKind::Text}};
+    QList<ColumnDef> pc = {{C::Number, ColumnKind::Long}};
+    pc += columnsOf(ColumnKind::Text,
+                    {C::Name, C::MainNumber, C::OfficeNumber, C::FaxNumber, C::MobileNumber,
+                     C::HomeNumber, C::PagerNumber, C::EmailAddress, C::Address, C::Memo});
+    QList<ColumnDef> pcTemp = {{C::Type, ColumnKind::Text}};
     pcTemp += pc;
     return {{QStringLiteral("sim"), phone},       {QStringLiteral("ms"), phone},
             {QStringLiteral("pc"), pc},           {QStringLiteral("sTemp"), phoneTemp},
@@ -37,41 +40,37 @@ QList<TableDef> phonebookTables() {
 }
 
 QList<TableDef> smsTables() {
-    QList<ColumnDef> sms =
-        textColumns({"Number", "Name", "PhoneNumber", "Date", "Status", "Message", "Type"});
-    sms.append({QStringLiteral("Reply"), ColumnKind::YesNo});
-    sms.append({QStringLiteral("Pid"), ColumnKind::Short});
+    namespace C = SmsColumns;
+    QList<ColumnDef> sms = columnsOf(ColumnKind::Text, {C::Number, C::Name, C::PhoneNumber, C::Date,
+                                                        C::Status, C::Message, C::Type});
+    sms.append({C::Reply, ColumnKind::YesNo});
+    sms.append({C::Pid, ColumnKind::Short});
     return {{QStringLiteral("SMS"), sms}};
 }
 
-QList<ColumnDef> longColumns(std::initializer_list<const char*> names) {
-    QList<ColumnDef> columns;
-    for (const char* name : names) {
-        columns.append({QString::fromLatin1(name), ColumnKind::Long});
-    }
-    return columns;
-}
-
 QList<TableDef> schedulerTables() {
-    QList<ColumnDef> phone = longColumns(
-        {"index", "type", "year", "month", "date", "hour", "minute", "alarm_hour", "alarm_minute"});
-    phone.append({QStringLiteral("contents"), ColumnKind::Text});
-    phone.append({QStringLiteral("alarm_state"), ColumnKind::YesNo});
-    QList<ColumnDef> reminder = {{QStringLiteral("title"), ColumnKind::Text}};
-    reminder += longColumns({"start_year", "start_month", "start_day", "start_hour", "start_minute",
-                             "alarm_hour", "alarm_minute"});
-    reminder.append({QStringLiteral("alarm_state"), ColumnKind::YesNo});
-    reminder.append({QStringLiteral("enable"), ColumnKind::YesNo});
-    reminder.append({QStringLiteral("type"), ColumnKind::Long});
+    namespace P = PhoneScheduleColumns;
+    namespace R = ReminderColumns;
+    QList<ColumnDef> phone =
+        columnsOf(ColumnKind::Long, {P::Index, P::Type, P::Year, P::Month, P::Date, P::Hour,
+                                     P::Minute, P::AlarmHour, P::AlarmMinute});
+    phone.append({P::Contents, ColumnKind::Text});
+    phone.append({P::AlarmState, ColumnKind::YesNo});
+    QList<ColumnDef> reminder = {{R::Title, ColumnKind::Text}};
+    reminder += columnsOf(ColumnKind::Long, {R::StartYear, R::StartMonth, R::StartDay, R::StartHour,
+                                             R::StartMinute, R::AlarmHour, R::AlarmMinute});
+    reminder.append({R::AlarmState, ColumnKind::YesNo});
+    reminder.append({R::Enable, ColumnKind::YesNo});
+    reminder.append({R::Type, ColumnKind::Long});
     return {{QStringLiteral("phone_schedule"), phone}, {QStringLiteral("reminder"), reminder}};
 }
 
 QList<TableDef> todoTables() {
-    QList<ColumnDef> todo = {{QStringLiteral("index"), ColumnKind::Long},
-                             {QStringLiteral("contents"), ColumnKind::Text}};
-    todo += longColumns({"priority", "until_year", "until_month", "until_day"});
-    todo.append({QStringLiteral("mark"), ColumnKind::YesNo});
-    todo.append({QStringLiteral("done_date"), ColumnKind::Text});
+    namespace C = TodoColumns;
+    QList<ColumnDef> todo = {{C::Index, ColumnKind::Long}, {C::Contents, ColumnKind::Text}};
+    todo += columnsOf(ColumnKind::Long, {C::Priority, C::UntilYear, C::UntilMonth, C::UntilDay});
+    todo.append({C::Mark, ColumnKind::YesNo});
+    todo.append({C::DoneDate, ColumnKind::Text});
     return {{QStringLiteral("Todolist"), todo}};
 }
 
