@@ -24,6 +24,13 @@ using Notices = QList<Notice>;
 // answers it from a message box, a command-line option or a test script.
 using Asker = std::function<PromptAnswer(const Prompt& question)>;
 
+// For the views and the command-line tool (never the rooms below them): show a notice through
+// the installed prompter (a message box in the window, a stderr line on the command line), and
+// an Asker that asks through it.
+void showNotice(const Notice& notice);
+void showNotices(const Notices& notices);
+Asker prompterAsker();
+
 // The one presence-probe failure text every load and the service centre give.
 inline Notice offLineNotice() {
     return Notice{QStringLiteral("Now is OFF line"), QStringLiteral("Load"), PromptIcon::Error};

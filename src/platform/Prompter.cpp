@@ -1,5 +1,7 @@
 #include "platform/Prompter.h"
 
+#include "platform/Notice.h"
+
 #include "platform/StderrPrompter.h"
 
 namespace {
@@ -22,4 +24,18 @@ void showMessage(const QString& text, const QString& caption, PromptIcon icon) {
 PromptAnswer askQuestion(const QString& text, const QString& caption, PromptButtons buttons,
                          PromptIcon icon) {
     return currentPrompter().ask(Prompt{text, caption, icon, buttons});
+}
+
+void showNotice(const Notice& notice) {
+    currentPrompter().ask(notice.prompt());
+}
+
+void showNotices(const Notices& notices) {
+    for (const Notice& notice : notices) {
+        showNotice(notice);
+    }
+}
+
+Asker prompterAsker() {
+    return [](const Prompt& question) { return currentPrompter().ask(question); };
 }

@@ -85,7 +85,7 @@ TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
     };
     const MirrorOutcome outcome = mirrorSlots(link, currentProgress(), plan);
     if (outcome.notice) {
-        showMessage(outcome.notice->text, outcome.notice->caption, outcome.notice->icon);
+        showNotice(*outcome.notice);
     }
     switch (outcome.kind) {
         case MirrorOutcome::Kind::Loaded:
