@@ -42,25 +42,39 @@ constexpr std::array<Extension, 10> kExtension = {{
     {0x65, u'\u20AC'},
 }};
 
-int defaultCode(char32_t c) {
-    if (c == 0x1B) {
-        return -1;
-    }
-    for (int i = 0; i < 128; ++i) {
-        if (kDefault[i] == c) {
-            return i;
+// Septet code (extension codes with 0x80 added) of each character up to the euro sign; 0xFF
+// outside.
+constexpr char32_t kLookupEnd = 0x20AD;
+
+const std::array<unsigned char, kLookupEnd>& lookup() {
+    static const auto table = [] {
+        std::array<unsigned char, kLookupEnd> codes;
+        codes.fill(0xFF);
+        for (const Extension& e : kExtension) {
+            codes[e.character] = static_cast<unsigned char>(e.code | 0x80);
         }
-    }
-    return -1;
+        for (int i = 0; i < 128; ++i) {
+            if (i != kGsmEscape) {
+                codes[kDefault[i]] = static_cast<unsigned char>(i);
+            }
+        }
+        return codes;
+    }();
+    return table;
+}
+
+int codeOf(char32_t c) {
+    return c < kLookupEnd ? lookup()[c] : 0xFF;
+}
+
+int defaultCode(char32_t c) {
+    const int code = codeOf(c);
+    return code < 0x80 ? code : -1;
 }
 
 int extensionCode(char32_t c) {
-    for (const Extension& e : kExtension) {
-        if (e.character == c) {
-            return e.code;
-        }
-    }
-    return -1;
+    const int code = codeOf(c);
+    return code >= 0x80 && code != 0xFF ? code & 0x7F : -1;
 }
 
 }  // namespace
