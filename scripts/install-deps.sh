@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need; only the missing ones.
+# Installs the Debian packages the build, the tests, the demo and the package checks need; only
+# the missing ones.
 set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config clang-format ccache
@@ -7,6 +8,7 @@ packages=(
   libgl-dev libgtest-dev libgmock-dev
   libical-dev clang libclang-rt-14-dev
   xvfb xauth poppler-utils imagemagick fonts-liberation
+  librsvg2-bin dpkg-dev fakeroot file lintian desktop-file-utils appstream
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -23,6 +23,8 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
             }
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
+        } else if (argument == "--version") {
+            line.version = true;
         } else {
             line.error = "unknown argument: " + argument;
             return line;
@@ -36,11 +38,12 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
 }
 
 QString AppCommandLine::usage() {
-    return "usage: dexmoro [--demo | --demo-reset | --device PATH]\n"
+    return "usage: dexmoro [--demo | --demo-reset | --device PATH] [--version]\n"
            "  --demo         run against the built-in simulated phone, with demo data; the\n"
            "                 demo phone keeps its changes from one run to the next\n"
            "  --demo-reset   put the demo data back as shipped, then run the demo\n"
-           "  --device PATH  talk to the phone on this serial device instead of the port setting\n";
+           "  --device PATH  talk to the phone on this serial device instead of the port setting\n"
+           "  --version      print the program's version and end\n";
 }
 
 bool hasDisplay(const QProcessEnvironment& environment) {

@@ -6,12 +6,13 @@
 
 // The program's own options: --demo (the built-in simulated phone), --demo-reset (the same,
 // with the demo data put back first) and --device PATH (a serial device that wins over the port
-// setting).
+// setting); --help and --version print and end the program.
 struct AppCommandLine {
     bool demo = false;
     bool demoReset = false;
     QString device;
     bool help = false;
+    bool version = false;
     QString error;  // set when the arguments cannot be used
 
     static AppCommandLine parse(const QStringList& arguments);

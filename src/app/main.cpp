@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "DexmoroVersion.h"
 #include "app/AppCommandLine.h"
 #include "app/CDexmoroApp.h"
 #include "app/DemoPhone.h"
@@ -16,6 +17,10 @@ int main(int argc, char** argv) {
     const AppCommandLine line = AppCommandLine::parse(arguments);
     if (line.help) {
         std::fputs(qPrintable(AppCommandLine::usage()), stdout);
+        return 0;
+    }
+    if (line.version) {
+        std::puts("dexmoro " DEXMORO_VERSION);
         return 0;
     }
     if (!line.error.isEmpty()) {

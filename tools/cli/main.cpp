@@ -7,6 +7,7 @@
 
 #include "CliCommand.h"
 #include "CliContext.h"
+#include "DexmoroVersion.h"
 #include "PhonebookPrintCommand.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
@@ -23,7 +24,8 @@ void printHelp(QTextStream& out) {
            "                 is the profile's CONFIG/DEVICE<n>, else /dev/ttyS<n-1>\n"
            "  --workdir DIR  working directory holding the database files (default: current)\n"
            "  --yes, --no    the answer to every question (default: --no)\n"
-           "  --help         this text\n\n"
+           "  --help         this text\n"
+           "  --version      the program's version\n\n"
            "Commands:\n";
     for (const CliCommand& command : CliCommands::all()) {
         out << "  " << command.usage << "\n      " << command.summary << "\n";
@@ -37,6 +39,7 @@ struct ParsedArguments {
     QString commandName;
     QStringList commandArguments;
     bool help = false;
+    bool version = false;
 };
 
 // Global options may stand anywhere before "--"; everything else is the command and its
@@ -66,6 +69,8 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
             parsed.help = true;
+        } else if (arg == "--version") {
+            parsed.version = true;
         } else if (arg == "--yes") {
             context.answerYes = true;
         } else if (arg == "--no") {
@@ -121,6 +126,10 @@ int main(int argc, char** argv) {
     }
     if (parsed.help) {
         printHelp(context.out());
+        return 0;
+    }
+    if (parsed.version) {
+        context.out() << "dexmoro-cli " DEXMORO_VERSION "\n";
         return 0;
     }
     if (parsed.commandName.isEmpty()) {

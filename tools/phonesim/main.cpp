@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "DexmoroVersion.h"
 #include "phonesim/PhoneSimServer.h"
 #include "phonesim/PhoneSimStateFile.h"
 
@@ -40,12 +41,14 @@ int main(int argc, char** argv) {
 
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("dexmoro-phonesim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DEXMORO_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("A simulated Quillon phone. Prints the pseudo-terminal path as its first "
                        "line and answers AT commands until stopped."));
     parser.addHelpOption();
+    parser.addVersionOption();
     parser.addOptions({
         {"state", "Load the phone's state from the JSON file (demo state when absent).", "FILE"},
         {"save", "Write the state back to the --state file at exit."},
