@@ -9,10 +9,12 @@
 #include "app/CDexmoroDoc.h"
 #include "app/CableDetectionDialog.h"
 #include "app/ResourceSets.h"
+#include "db/DatabaseConnection.h"
 #include "phone/ApplicationPhone.h"
 #include "phone/DetectPort.h"
 #include "phone/PhoneLink.h"
 #include "phone/Registry.h"
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
 #include "platform/QuitRequest.h"
 #include "platform/ui/MessageBoxPrompter.h"
@@ -63,6 +65,7 @@ CDexmoroApp::~CDexmoroApp() {
     if (applicationPhone().link == link.get()) {
         setApplicationPhone(nullptr, false);
     }
+    databaseNotices().setReporter(nullptr);
     if (prompter_ && &currentPrompter() == prompter_.get()) {
         setCurrentPrompter(nullptr);
     }
@@ -80,6 +83,7 @@ bool CDexmoroApp::InitInstance() {
         prompter_ = std::make_unique<MessageBoxPrompter>();
         setCurrentPrompter(prompter_.get());
     }
+    databaseNotices().setReporter(showNotice);
     title_ = BaseTitle;
 
     seams_.detectPort();
@@ -126,6 +130,7 @@ bool CDexmoroApp::InitInstance() {
 bool CDexmoroApp::runConnectionLoop() {
     for (;;) {
         link = seams_.makeLink();
+        link->notices.setReporter(showNotice);
         if (link->phoneFound) {
             return true;
         }

@@ -451,15 +451,15 @@ void CMainFrame::linkProgram() {
 
 void CMainFrame::executeLinkedProgram() {
     if (link_) {
-        ExecuteLinkedProgram(*link_, hooks_.chooseProgram, launcher());
+        ExecuteLinkedProgram(*link_, hooks_.chooseProgram, launcher(), prompterAsker());
     }
 }
 
 void CMainFrame::sca() {
     if (link_) {
-        RunServiceCentre(*link_, [this](const QString& address) {
+        showNotices(RunServiceCentre(*link_, [this](const QString& address) {
             return ServiceCentreDialog::edit(address, this);
-        });
+        }));
     }
 }
 
@@ -492,7 +492,8 @@ void CMainFrame::importData() {
 
 void CMainFrame::hyperTerminal() {
     if (link_) {
-        RunTerminalProgram(*link_, hooks_.chooseProgram, launcher(), SystemTerminalProgram());
+        RunTerminalProgram(*link_, hooks_.chooseProgram, launcher(), SystemTerminalProgram(),
+                           prompterAsker());
     }
 }
 

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QProcessEnvironment>
 
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "app/CDexmoroApp.h"
 #include "app/DemoPhone.h"
 #include "phone/PhoneLink.h"
+#include "platform/WorkDir.h"
 
 int main(int argc, char** argv) {
     QStringList arguments;
@@ -58,8 +60,16 @@ int main(int argc, char** argv) {
         }
         std::fprintf(stderr, "dexmoro: demo phone on %s, data in %s\n",
                      qPrintable(demo.devicePath()), qPrintable(demo.workDir()));
-    } else if (!line.device.isEmpty()) {
-        PhoneLink::setDevicePathOverride(line.device);
+    } else {
+        if (!line.device.isEmpty()) {
+            PhoneLink::setDevicePathOverride(line.device);
+        }
+        // The database files lie where dexmoro-cli finds them too.
+        const QString folder = defaultDataFolder();
+        if (!QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
+            std::fprintf(stderr, "dexmoro: cannot use the data folder %s\n", qPrintable(folder));
+            return 1;
+        }
     }
 
     int exitCode = 0;

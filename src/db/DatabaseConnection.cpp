@@ -8,7 +8,6 @@
 #include <QStringList>
 
 #include "db/DatabaseSchema.h"
-#include "platform/Prompter.h"
 
 namespace {
 
@@ -16,11 +15,18 @@ struct ConnectionState {
     QString fileName;  // as the program names it
     int depth = 0;     // open DbTransaction scopes
     bool failed = false;
+    QString path;                // the file's absolute path
+    bool stillInMemory = false;  // the file does not exist yet: see createFilesOnWrite
 };
 
 QHash<QString, ConnectionState>& states() {
     static QHash<QString, ConnectionState> map;
     return map;
+}
+
+bool& filesWaitForWrite() {
+    static bool wait = false;
+    return wait;
 }
 
 // Write-ahead logging with normal syncing: a commit is atomic and survives a crash of the
@@ -36,7 +42,36 @@ bool tuneConnection(QSqlDatabase& db, QString* error) {
     return true;
 }
 
+// Opens db on path, or on an empty in-memory copy of the schema when inMemory, with every
+// table of the file.
+bool openWithSchema(QSqlDatabase& db, const QString& path, bool inMemory, const QString& fileName,
+                    QString* error) {
+    db.setDatabaseName(inMemory ? QStringLiteral(":memory:") : path);
+    db.setConnectOptions(QStringLiteral("QSQLITE_ENABLE_REGEXP"));  // like and = of text
+    if (!db.isOpen() && !db.open()) {
+        *error = db.lastError().text();
+        return false;
+    }
+    return (inMemory || tuneConnection(db, error)) && ensureSchema(db, fileName, error);
+}
+
+// The first write to a file that did not exist: the file takes the in-memory copy's place.
+// The copy was never written to, so nothing of it is lost.
+bool createFileNow(const QString& connectionName, ConnectionState& state, QString* error) {
+    QSqlDatabase db = databaseConnection(connectionName);
+    db.close();
+    if (!openWithSchema(db, state.path, false, state.fileName, error)) {
+        return false;
+    }
+    state.stillInMemory = false;
+    return true;
+}
+
 }  // namespace
+
+void createFilesOnWrite(bool wait) {
+    filesWaitForWrite() = wait;
+}
 
 QString openDatabaseFile(const QString& fileName, QString* error) {
     const QString path = QFileInfo(QDir::current().absoluteFilePath(fileName)).absoluteFilePath();
@@ -48,12 +83,10 @@ QString openDatabaseFile(const QString& fileName, QString* error) {
         QSqlDatabase db = QSqlDatabase::contains(name)
                               ? QSqlDatabase::database(name, false)
                               : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_ENABLE_REGEXP"));  // like and = of text
-        if (!db.isOpen() && !db.open()) {
-            *error = db.lastError().text();
-        } else if (tuneConnection(db, error) && ensureSchema(db, fileName, error)) {
-            states().insert(name, ConnectionState{QFileInfo(fileName).fileName(), 0, false});
+        const bool inMemory = filesWaitForWrite() && !QFileInfo::exists(path);
+        if (openWithSchema(db, path, inMemory, fileName, error)) {
+            states().insert(
+                name, ConnectionState{QFileInfo(fileName).fileName(), 0, false, path, inMemory});
             return name;
         }
         db.close();
@@ -83,9 +116,18 @@ void closeAllDatabases() {
     states().clear();
 }
 
+NoticeOutlet& databaseNotices() {
+    static NoticeOutlet outlet;
+    return outlet;
+}
+
+Notice databaseErrorNotice(const QString& fileName, const QString& detail) {
+    return Notice{QStringLiteral("Database error in %1:\n%2").arg(fileName, detail),
+                  QStringLiteral("Error"), PromptIcon::Error};
+}
+
 void reportDatabaseError(const QString& fileName, const QString& detail) {
-    showMessage(QStringLiteral("Database error in %1:\n%2").arg(fileName, detail),
-                QStringLiteral("Error"), PromptIcon::Error);
+    databaseNotices().report(databaseErrorNotice(fileName, detail));
 }
 
 DbTransaction::DbTransaction(const QString& fileName) : fileName_(fileName) {
@@ -115,6 +157,10 @@ void DbTransaction::begin() {
         return;
     }
     if (found->depth == 0) {
+        if (QString error; found->stillInMemory && !createFileNow(connection_, *found, &error)) {
+            reportDatabaseError(fileName_, error);
+            return;
+        }
         QSqlDatabase db = databaseConnection(connection_);
         if (!db.transaction()) {
             reportDatabaseError(fileName_, db.lastError().text());

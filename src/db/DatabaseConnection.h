@@ -3,6 +3,8 @@
 #include <QSqlDatabase>
 #include <QString>
 
+#include "platform/NoticeOutlet.h"
+
 // One SQLite connection per database file, named by the file's absolute path. A file name is
 // taken relative to the working directory at the moment of opening; the file is created with
 // all its tables, and missing columns are added, the first time it is opened in a run.
@@ -10,13 +12,22 @@
 // The connection name, or an empty text with the reason in *error.
 QString openDatabaseFile(const QString& fileName, QString* error);
 
+// When on, a file that does not exist is not created by opening it: until the first change
+// (the first DbTransaction on it) its tables read as empty, so that a run that only reads
+// leaves no database files behind. Off by default.
+void createFilesOnWrite(bool wait);
+
 // The open connection with that name (invalid when it was closed).
 QSqlDatabase databaseConnection(const QString& connectionName);
 
 // Closes every connection (at the end of a run, and between tests).
 void closeAllDatabases();
 
-// The message box for a failed database operation: error icon, caption "Error".
+// What a failed database operation tells the user: error icon, caption "Error". The files are
+// shared by the whole process, and so is the outlet their errors go to: the window and the
+// command-line tool set its reporter; without one the notices wait to be taken.
+Notice databaseErrorNotice(const QString& fileName, const QString& detail);
+NoticeOutlet& databaseNotices();
 void reportDatabaseError(const QString& fileName, const QString& detail);
 
 // Makes several changes of one file one unit: nothing of them stays unless all succeed and the

@@ -5,7 +5,6 @@
 #include "link/LinkClock.h"
 #include "link/PortNaming.h"
 #include "link/QSerialPortDevice.h"
-#include "platform/Prompter.h"
 
 namespace {
 
@@ -25,10 +24,10 @@ class BusyFlag {
 
 }  // namespace
 
-void showPortClosedMessage() {
-    showMessage(
+Notice portClosedNotice() {
+    return Notice{
         "Serial Port Init Failed!\r\n\r\nClose Another Session Using Port.\n\r<On Commport>!",
-        "Error", PromptIcon::Error);
+        "Error", PromptIcon::Error};
 }
 
 SerialPort::SerialPort(quint8 portNumber, quint32 baudRate, quint8 dataBits, quint8 parity,
@@ -115,7 +114,7 @@ int SerialPort::Transact(const QByteArray& command, QByteArray& answer) {
         return kTransactFailed;  // never two commands interleaved on the wire
     }
     if (open == 0) {
-        showPortClosedMessage();
+        notices_.report(portClosedNotice());
         return kTransactComplete;
     }
     BusyFlag busy(busy_);

@@ -6,6 +6,7 @@
 
 #include "link/SerialDevice.h"
 #include "link/Transact.h"
+#include "platform/NoticeOutlet.h"
 
 class LinkClock;
 
@@ -47,6 +48,9 @@ class SerialPort {
     // True once the phone hung up; every later transaction ends at once.
     bool lost() const { return lost_; }
 
+    // The port's notices (a transaction on a closed port), for its owner to report.
+    NoticeOutlet& notices() { return notices_; }
+
     // Fields, as the rest of the program knows them.
     quint8 portNumber;
     int open = 0;
@@ -64,7 +68,8 @@ class SerialPort {
     LinkClock* clock_;
     bool busy_ = false;
     bool lost_ = false;
+    NoticeOutlet notices_;
 };
 
-// The message shown when a transaction is asked of a port that is not open.
-void showPortClosedMessage();
+// What the user is told when a transaction is asked of a port that is not open.
+Notice portClosedNotice();

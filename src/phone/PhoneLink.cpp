@@ -77,6 +77,7 @@ void PhoneLink::Connect() {
         }
         port = std::make_unique<SerialPort>(portNumber, kBaudRate, kDataBits, 0, 0, 0,
                                             std::move(device), options_.clock);
+        port->notices().setReporter([this](const Notice& notice) { notices.report(notice); });
     }
     port->SetParameters(portNumber, kBaudRate, kDataBits, 0, 0, 0);
     const QString overridePath =
@@ -162,7 +163,7 @@ int PhoneLink::QueryFeatureMask() {
 int PhoneLink::Transact(const QString& command, QString& answer) {
     answer.clear();
     if (!port) {
-        showPortClosedMessage();
+        notices.report(portClosedNotice());
         return kTransactComplete;
     }
     QByteArray bytes;

@@ -50,7 +50,7 @@ class PhoneLink {
     int QueryFeatureMask();
 
     // Transactions on the link's port; without a port they behave as on a closed port
-    // (the "Serial Port Init Failed!" message, code 0, empty answer). Text is Latin-1.
+    // (the "Serial Port Init Failed!" notice, code 0, empty answer). Text is Latin-1.
     int Transact(const QString& command, QString& answer);
     int SendExpectOk(const QString& command);
 
@@ -127,6 +127,8 @@ class PhoneLink {
     bool phoneFound = false;
     std::unique_ptr<SerialPort> port;
     quint8 portNumber = 3;
+    // The link's and its port's notices; the owner sets where they are shown.
+    NoticeOutlet notices;
 
   private:
     PhoneLinkOptions options_;

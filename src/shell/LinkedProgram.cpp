@@ -4,9 +4,9 @@
 #include <QFileInfo>
 
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "platform/ProgramLauncher.h"
-#include "platform/Prompter.h"
 #include "platform/WorkDir.h"
 
 const char* const kProgramFileFilter = "exe Files(*.exe)|*.exe|All Files(*.*)|*.*||";
@@ -59,15 +59,15 @@ void LinkProgram(const ProgramChooser& choose) {
     returnToWorkDir();
 }
 
-void ExecuteLinkedProgram(PhoneLink& link, const ProgramChooser& choose,
-                          ProgramLauncher& launcher) {
+void ExecuteLinkedProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLauncher& launcher,
+                          const Asker& ask) {
     QString program = LinkedProgramPath(kNothing);
     if (program == kNothing) {
-        const PromptAnswer answer = askQuestion(
+        const PromptAnswer answer = ask(Prompt{
             QStringLiteral("You haven't chosen the program you want. Select the program before "
                            "you proceed"),
-            QStringLiteral("No Application Selected"), PromptButtons::OkCancel,
-            PromptIcon::Information);
+            QStringLiteral("No Application Selected"), PromptIcon::Information,
+            PromptButtons::OkCancel});
         if (answer != PromptAnswer::Ok) {
             return;
         }
@@ -82,7 +82,7 @@ void ExecuteLinkedProgram(PhoneLink& link, const ProgramChooser& choose,
 }
 
 void RunTerminalProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLauncher& launcher,
-                        const std::optional<TerminalProgram>& systemTerminal) {
+                        const std::optional<TerminalProgram>& systemTerminal, const Asker& ask) {
     if (systemTerminal) {
         storeLinkedProgram(systemTerminal->path, systemTerminal->title);
     }
@@ -91,10 +91,10 @@ void RunTerminalProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLa
         link.Connect();
         return;
     }
-    const PromptAnswer answer = askQuestion(
+    const PromptAnswer answer = ask(Prompt{
         QStringLiteral("We can't find the HyperTerminal Program. Select the program before you "
                        "proceed"),
-        QStringLiteral("No HyperTermianl"), PromptButtons::OkCancel, PromptIcon::Information);
+        QStringLiteral("No HyperTermianl"), PromptIcon::Information, PromptButtons::OkCancel});
     if (answer == PromptAnswer::Ok) {
         const QString path = choose();
         if (!path.isEmpty()) {

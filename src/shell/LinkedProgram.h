@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/Notice.h"
+
 class PhoneLink;
 class ProgramLauncher;
 
@@ -29,9 +31,10 @@ void LinkProgram(const ProgramChooser& choose);
 
 // "Execute Linked Program": starts the linked program on the phone's port (asking for one when
 // none is linked); the link is closed while it runs.
-void ExecuteLinkedProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLauncher& launcher);
+void ExecuteLinkedProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLauncher& launcher,
+                          const Asker& ask);
 
 // "Hyper Terminal": starts the system's terminal program (or the linked one) on the phone's
 // port, asking for another when it cannot be started; the link is closed while it runs.
 void RunTerminalProgram(PhoneLink& link, const ProgramChooser& choose, ProgramLauncher& launcher,
-                        const std::optional<TerminalProgram>& systemTerminal);
+                        const std::optional<TerminalProgram>& systemTerminal, const Asker& ask);

@@ -6,7 +6,6 @@
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phone/ServiceCentreAnswers.h"
-#include "platform/Prompter.h"
 
 namespace {
 const QString kCaption = QStringLiteral("SCA");
@@ -25,20 +24,21 @@ bool IsServiceCentreAddress(const QString& address) {
     return address.size() <= kServiceCentreMaxLength && pattern.match(address).hasMatch();
 }
 
-void RunServiceCentre(PhoneLink& link, const ServiceCentreEditor& edit) {
+Notices RunServiceCentre(PhoneLink& link, const ServiceCentreEditor& edit) {
     if (!link.Identify()) {
-        showMessage(QStringLiteral("Now is OFF line"), kCaption, PromptIcon::Error);
-        return;
+        Notice offLine = offLineNotice();
+        offLine.caption = kCaption;
+        return {offLine};
     }
     const std::optional<QString> address = edit(ReadServiceCentreAddress(link));
     if (!address || address->isEmpty()) {
-        return;
+        return {};
     }
     if (!IsServiceCentreAddress(*address)) {
-        showMessage(QStringLiteral("A service centre address holds digits, an optional leading "
-                                   "\"+\", \"*\" and \"#\", at most 21 characters."),
-                    kCaption, PromptIcon::Warning);
-        return;
+        return {Notice{QStringLiteral("A service centre address holds digits, an optional "
+                                      "leading \"+\", \"*\" and \"#\", at most 21 characters."),
+                       kCaption, PromptIcon::Warning}};
     }
     link.WriteServiceCentre(*address);
+    return {};
 }

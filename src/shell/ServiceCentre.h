@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 
+#include "platform/Notice.h"
+
 class PhoneLink;
 
 // The "Service Center" dialog as the command sees it: shown with the phone's address, it
@@ -22,5 +24,5 @@ QString ReadServiceCentreAddress(PhoneLink& link);
 bool IsServiceCentreAddress(const QString& address);
 
 // The "SCA" command: reads the address from the phone, lets the user edit it and writes a
-// non-empty result back.
-void RunServiceCentre(PhoneLink& link, const ServiceCentreEditor& edit);
+// non-empty result back. Gives what the user must be told (off line, a refused address).
+Notices RunServiceCentre(PhoneLink& link, const ServiceCentreEditor& edit);

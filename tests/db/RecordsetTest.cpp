@@ -15,6 +15,10 @@ namespace {
 
 class RecordsetTest : public ::testing::Test {
   protected:
+    // The database errors reach the scripted prompter as the window's message boxes would.
+    RecordsetTest() { databaseNotices().setReporter(showNotice); }
+    ~RecordsetTest() override { databaseNotices().setReporter(nullptr); }
+
     static void addSim(Recordset& rs, int number, const QString& name, const QString& dial) {
         ASSERT_TRUE(rs.AddNew());
         rs.setValue(QStringLiteral("Number"), number);

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
+#include "platform/WorkDir.h"
 #include "support/PhoneSimRunner.h"
 #include "support/ProgramRun.h"
+#include "support/TempWorkDir.h"
 
 namespace {
 
@@ -43,9 +47,44 @@ TEST(Cli, IdentifyWithoutAPhoneExitsOne) {
     const QString missing = dir.filePath("no-such-device");
     const CliRun run = runCli({"identify", "--device=" + missing});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.out.startsWith("phone: not found\nport: " + missing + "\n"))
-        << run.out.toStdString();
-    EXPECT_EQ(run.out.count('\n'), 7);
+    // Only what was found out: no capacities that no phone gave.
+    EXPECT_EQ(run.out, "phone: not found\nport: " + missing + "\n");
+}
+
+TEST(Cli, WorksInTheWindowsDataFolderWithPathsFromTheCurrentFolder) {
+    const QProcessEnvironment environment = privateHomeEnvironment();
+    const QString dataHome = environment.value("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", dataHome.toLocal8Bit());  // the folder the window would use
+    const QDir data(defaultDataFolder());
+    qunsetenv("XDG_DATA_HOME");
+    QDir(data.path()).removeRecursively();
+    TempWorkDir here;
+    QFile cards(here.filePath("in.vcf"));
+    ASSERT_TRUE(cards.open(QIODevice::WriteOnly));
+    cards.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Ann\r\nTEL:0123\r\nEND:VCARD\r\n");
+    cards.close();
+    const auto databaseFiles = [](const QDir& dir) {
+        return dir.entryList({"*.mdb"}, QDir::Files);
+    };
+
+    ProgramRun run = runCli({"phonebook", "list", "--memory", "pc"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(databaseFiles(data).isEmpty());  // reading made no files
+
+    run = runCli({"import", "--what", "phonebook", "--memory", "pc", "--file", "in.vcf"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_EQ(databaseFiles(data), QStringList{"phonebook.mdb"});
+    EXPECT_TRUE(databaseFiles(QDir(here.path())).isEmpty());
+
+    QTemporaryDir other;
+    run = runCli({"--workdir", other.path(), "export", "--what", "phonebook", "--memory", "pc",
+                  "--file", "out.vcf"});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(here.filePath("out.vcf")));
+    EXPECT_TRUE(QDir(other.path()).entryList(QDir::Files).isEmpty());
+
+    run = runCli({"phonebook", "list", "--memory", "pc"});
+    EXPECT_TRUE(run.out.contains("Ann")) << run.out.toStdString();
 }
 
 TEST(Cli, AtPrintsTheCodeAndTheAnswerWithVisibleLineEnds) {
@@ -84,6 +123,9 @@ TEST(Cli, UsageErrorsExitTwo) {
 TEST(Cli, HelpNamesBothCommands) {
     const CliRun run = runCli({"--help"});
     EXPECT_EQ(run.exitCode, 0);
+    for (const QString& line : run.out.split('\n')) {
+        EXPECT_LE(line.size(), 80) << line.toStdString();
+    }
     EXPECT_TRUE(run.out.contains("identify"));
     EXPECT_TRUE(run.out.contains("at 'COMMAND'"));
     EXPECT_TRUE(run.out.contains("--device PATH"));

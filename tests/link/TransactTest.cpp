@@ -208,13 +208,12 @@ TEST_F(TransactTest, HangUpEndsTheTransactionAtOnce) {
 }
 
 TEST_F(TransactTest, ClosedPortShowsTheMessageAndReturnsZero) {
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
     answer = "stale";
     EXPECT_EQ(transact("at\r"), 0);
     EXPECT_TRUE(answer.isEmpty());
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    const Prompt& shown = prompter.prompts().first();
+    const Notices told = port->notices().take();
+    ASSERT_EQ(told.size(), 1);
+    const Notice& shown = told.first();
     EXPECT_EQ(
         shown.text,
         "Serial Port Init Failed!\r\n\r\nClose Another Session Using Port.\n\r<On Commport>!");

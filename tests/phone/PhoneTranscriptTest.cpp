@@ -137,13 +137,13 @@ TEST_F(PhoneTranscriptTest, ServiceCentreReadAndSet) {
 TEST_F(PhoneTranscriptTest, ServiceCentreCommandProbesReadsAndWrites) {
     TranscriptReplay replay("service-centre-command", transcriptPhone());
     PhoneLink& link = replay.connectThenReplay();
-    ScriptedPrompter prompter;
     QString shown;
-    RunServiceCentre(link, [&shown](const QString& initial) -> std::optional<QString> {
-        shown = initial;
-        return QString("+4477001");
-    });
+    const Notices told =
+        RunServiceCentre(link, [&shown](const QString& initial) -> std::optional<QString> {
+            shown = initial;
+            return QString("+4477001");
+        });
     EXPECT_EQ(shown, "+447785016005");
-    EXPECT_TRUE(prompter.prompts().isEmpty());
+    EXPECT_TRUE(told.isEmpty());
     EXPECT_TRUE(replay.matched());
 }

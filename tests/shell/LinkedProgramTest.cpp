@@ -81,7 +81,7 @@ TEST_F(LinkedProgramTest,
     chosen = "/usr/bin/term";
     launcher.startable = {chosen};
     prompter.then(PromptAnswer::Ok);
-    ExecuteLinkedProgram(phone.link(), chooser(), launcher);
+    ExecuteLinkedProgram(phone.link(), chooser(), launcher, prompterAsker());
     ASSERT_EQ(prompter.prompts().size(), 1);
     const Prompt& prompt = prompter.prompts()[0];
     EXPECT_EQ(prompt.text,
@@ -95,7 +95,7 @@ TEST_F(LinkedProgramTest,
     EXPECT_EQ(linked(), "/usr/bin/term");
     EXPECT_EQ(QDir::currentPath(), dir.path());
 
-    ExecuteLinkedProgram(phone.link(), chooser(), launcher);
+    ExecuteLinkedProgram(phone.link(), chooser(), launcher, prompterAsker());
     EXPECT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(choices, 1);
     EXPECT_EQ(launcher.started.size(), 2);
@@ -103,9 +103,10 @@ TEST_F(LinkedProgramTest,
 
 TEST_F(LinkedProgramTest, ExecuteCancelledAtEitherQuestionStartsNothingAndKeepsThePort) {
     prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
-    ExecuteLinkedProgram(phone.link(), chooser(), launcher);
+    ExecuteLinkedProgram(phone.link(), chooser(), launcher, prompterAsker());
     EXPECT_EQ(choices, 0);
-    ExecuteLinkedProgram(phone.link(), chooser(), launcher);  // file dialog cancelled
+    ExecuteLinkedProgram(phone.link(), chooser(), launcher,
+                         prompterAsker());  // file dialog cancelled
     EXPECT_EQ(choices, 1);
     EXPECT_TRUE(launcher.started.isEmpty());
     EXPECT_EQ(phone.link().connected, 1);
@@ -114,7 +115,7 @@ TEST_F(LinkedProgramTest, ExecuteCancelledAtEitherQuestionStartsNothingAndKeepsT
 
 TEST_F(LinkedProgramTest, ALinkedProgramThatFailsToStartIsNotReportedAndThePortReopens) {
     Profile::setValue("Path", "communicator", "/nowhere/prog");
-    ExecuteLinkedProgram(phone.link(), chooser(), launcher);
+    ExecuteLinkedProgram(phone.link(), chooser(), launcher, prompterAsker());
     EXPECT_EQ(launcher.started, QStringList{"/nowhere/prog"});
     EXPECT_TRUE(prompter.prompts().isEmpty());
     EXPECT_EQ(phone.link().connected, 1);
@@ -125,7 +126,7 @@ TEST_F(LinkedProgramTest, TerminalOfTheSystemOverwritesTheLinkedProgram) {
     Profile::setValue("Path", "communicator", "/usr/bin/other");
     launcher.startable = {"/usr/bin/systerm"};
     RunTerminalProgram(phone.link(), chooser(), launcher,
-                       TerminalProgram{"/usr/bin/systerm", "Systerm"});
+                       TerminalProgram{"/usr/bin/systerm", "Systerm"}, prompterAsker());
     EXPECT_EQ(linked(), "/usr/bin/systerm");
     EXPECT_EQ(title(), "Systerm");
     EXPECT_EQ(launcher.started, QStringList{"/usr/bin/systerm"});
@@ -136,7 +137,7 @@ TEST_F(LinkedProgramTest, TerminalOfTheSystemOverwritesTheLinkedProgram) {
 
 TEST_F(LinkedProgramTest, TerminalNotFoundCancelledStillReconnects) {
     prompter.then(PromptAnswer::Cancel);
-    RunTerminalProgram(phone.link(), chooser(), launcher, std::nullopt);
+    RunTerminalProgram(phone.link(), chooser(), launcher, std::nullopt, prompterAsker());
     ASSERT_EQ(prompter.prompts().size(), 1);
     const Prompt& prompt = prompter.prompts()[0];
     EXPECT_EQ(prompt.text,
@@ -152,7 +153,7 @@ TEST_F(LinkedProgramTest, TerminalNotFoundThenChosenStartsTheChoiceAndLinksIt) {
     chosen = "/usr/bin/minicom";
     launcher.startable = {chosen};
     prompter.then(PromptAnswer::Ok);
-    RunTerminalProgram(phone.link(), chooser(), launcher, std::nullopt);
+    RunTerminalProgram(phone.link(), chooser(), launcher, std::nullopt, prompterAsker());
     EXPECT_EQ(launcher.started, (QStringList{"", "/usr/bin/minicom"}));
     EXPECT_EQ(launcher.portFreeWhileRunning, (QList<bool>{true, true}));
     EXPECT_EQ(linked(), "/usr/bin/minicom");

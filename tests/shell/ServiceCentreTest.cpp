@@ -2,7 +2,6 @@
 
 #include "shell/ServiceCentre.h"
 #include "support/EnginePhoneLink.h"
-#include "support/ScriptedPrompter.h"
 
 namespace {
 
@@ -33,27 +32,24 @@ int cscaWrites(EnginePhoneLink& phone) {
 TEST(ServiceCentre, ReadsTheAddressEditsItAndWritesItBack) {
     EnginePhoneLink phone;
     ASSERT_TRUE(phone.link().phoneFound);
-    ScriptedPrompter prompter;
     EditorScript dialog{QString("+447700900999")};
-    RunServiceCentre(phone.link(), dialog.editor());
+    const Notices told = RunServiceCentre(phone.link(), dialog.editor());
     EXPECT_EQ(dialog.shown, QStringList{"+447785016005"});
     EXPECT_EQ(phone.line().writes().last(), "at+csca=\"+447700900999\"\r");
     EXPECT_EQ(phone.engine().state().serviceCentre, "+447700900999");
-    EXPECT_TRUE(prompter.prompts().isEmpty());
+    EXPECT_TRUE(told.isEmpty());
 }
 
 TEST(ServiceCentre, WithoutThePhoneItSaysOffLineAndSendsNothing) {
     PhoneSimState state = PhoneSimState::demo();
     state.maker = "Othermake";
     EnginePhoneLink phone(state);
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
     EditorScript dialog{QString("+1")};
-    RunServiceCentre(phone.link(), dialog.editor());
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Now is OFF line");
-    EXPECT_EQ(prompter.prompts()[0].caption, "SCA");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    const Notices told = RunServiceCentre(phone.link(), dialog.editor());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].text, "Now is OFF line");
+    EXPECT_EQ(told[0].caption, "SCA");
+    EXPECT_EQ(told[0].icon, PromptIcon::Error);
     EXPECT_TRUE(dialog.shown.isEmpty());
     EXPECT_EQ(cscaWrites(phone), 0);
 }
@@ -80,13 +76,11 @@ TEST(ServiceCentre, CancelOrAnEmptyFieldSendsNothing) {
 
 TEST(ServiceCentre, AnAddressThatWouldChangeTheCommandIsRefused) {
     EnginePhoneLink phone;
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
     EditorScript dialog{QString("+44\";+cmgd=1")};
-    RunServiceCentre(phone.link(), dialog.editor());
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].caption, "SCA");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Warning);
+    const Notices told = RunServiceCentre(phone.link(), dialog.editor());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].caption, "SCA");
+    EXPECT_EQ(told[0].icon, PromptIcon::Warning);
     EXPECT_EQ(cscaWrites(phone), 0);
 }
 

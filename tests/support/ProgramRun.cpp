@@ -8,6 +8,7 @@ QProcessEnvironment privateHomeEnvironment() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("HOME", home.path());
     environment.insert("XDG_CONFIG_HOME", home.path());
+    environment.insert("XDG_DATA_HOME", home.path() + "/data");
     return environment;
 }
 

@@ -11,8 +11,8 @@ struct ProgramRun {
     QString err;
 };
 
-// The environment of the tests with HOME and XDG_CONFIG_HOME in a private folder, so that no
-// run reads or writes the user's profile.
+// The environment of the tests with HOME, XDG_CONFIG_HOME and XDG_DATA_HOME in a private
+// folder, so that no run reads or writes the user's profile or data folder.
 QProcessEnvironment privateHomeEnvironment();
 
 ProgramRun runProgram(const QString& program, const QStringList& arguments,

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 
 CliContext::CliContext() : out_(stdout), err_(stderr) {}
@@ -11,7 +12,9 @@ std::unique_ptr<PhoneLink> CliContext::connectPhone() const {
     PhoneLinkOptions options;
     options.devicePath = devicePath;
     options.portNumber = portNumber;
-    return std::make_unique<PhoneLink>(std::move(options));
+    auto link = std::make_unique<PhoneLink>(std::move(options));
+    link->notices.setReporter(showNotice);
+    return link;
 }
 
 int CliContext::resolvedPortNumber() const {

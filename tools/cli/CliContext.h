@@ -11,9 +11,9 @@ class CliContext {
   public:
     CliContext();
 
-    QString devicePath;      // --device PATH; empty: the port number decides
-    int portNumber = -1;     // --port N; negative: the profile's "CONFIG"/"PORT"
-    QString workDir;         // --workdir DIR (also the process's current directory)
+    QString devicePath;   // --device PATH; empty: the port number decides
+    int portNumber = -1;  // --port N; negative: the profile's "CONFIG"/"PORT"
+    QString workDir;      // --workdir DIR, else the window's data folder; the process works there
     bool answerYes = false;  // --yes / --no: the answer to every question
 
     QTextStream& out() { return out_; }

@@ -10,22 +10,27 @@ int runIdentify(CliContext& context, const QStringList& arguments) {
         return context.usageError("identify takes no arguments");
     }
     std::unique_ptr<PhoneLink> link = context.connectPhone();
-    const int mask = link->phoneFound ? link->QueryFeatureMask() : 0;
     QTextStream& out = context.out();
     out << "phone: " << (link->phoneFound ? "found" : "not found") << "\n";
     out << "port: " << link->devicePath() << "\n";
+    if (!link->phoneFound) {
+        // The capacities would be the link's defaults, never read from a phone.
+        out.flush();
+        return 1;
+    }
+    const int mask = link->QueryFeatureMask();
     out << "sim phonebook capacity: " << link->simPhonebookCapacity << "\n";
     out << "ms phonebook capacity: " << link->mePhonebookCapacity << "\n";
     out << "sim message capacity: " << link->simMessageCapacity << "\n";
     out << "broadcast message capacity: " << link->broadcastMessageCapacity << "\n";
     out << "feature mask: " << mask << "\n";
     out.flush();
-    return link->phoneFound ? 0 : 1;
+    return 0;
 }
 
 CliCommandRegistrar registrar({"identify", "identify",
                                "Looks for the phone and prints its capacities and feature mask "
-                               "(exit 0 when found, 1 when not).",
+                               "(exit 0 when found; 1 when not, with the port alone).",
                                runIdentify});
 
 }  // namespace

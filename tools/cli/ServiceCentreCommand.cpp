@@ -3,6 +3,7 @@
 #include "CliCommand.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "shell/ServiceCentre.h"
 
 namespace {
@@ -19,7 +20,7 @@ int runServiceCentre(CliContext& context, const QStringList& arguments) {
     }
     std::unique_ptr<PhoneLink> link = context.connectPhone();
     if (!link->phoneFound) {
-        context.err() << "dexmoro-cli: Now is OFF line\n";
+        context.err() << "dexmoro-cli: " << offLineNotice().text << "\n";
         context.err().flush();
         return 1;
     }

@@ -9,11 +9,31 @@
 #include "CliContext.h"
 #include "DexmoroVersion.h"
 #include "PhonebookPrintCommand.h"
+#include "db/DatabaseConnection.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
 #include "platform/StderrPrompter.h"
+#include "platform/WorkDir.h"
 
 namespace {
+
+constexpr int kHelpWidth = 80;
+
+// text as lines of at most kHelpWidth columns, each started by indent; a word longer than a
+// line stands on a line of its own.
+QString wrapped(const QString& text, int indent) {
+    const QString margin(indent, QLatin1Char(' '));
+    QString out;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > kHelpWidth) {
+            out += margin + line + QLatin1Char('\n');
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return out + margin + line + QLatin1Char('\n');
+}
 
 void printHelp(QTextStream& out) {
     out << "Usage: dexmoro-cli [global options] <command> [arguments]\n\n"
@@ -22,13 +42,14 @@ void printHelp(QTextStream& out) {
            "  --device PATH  the phone's serial device; wins over --port\n"
            "  --port N       port number (default: the profile's CONFIG/PORT, else 3); port n\n"
            "                 is the profile's CONFIG/DEVICE<n>, else /dev/ttyS<n-1>\n"
-           "  --workdir DIR  working directory holding the database files (default: current)\n"
-           "  --yes, --no    the answer to every question (default: --no)\n"
-           "  --help         this text\n"
-           "  --version      the program's version\n\n"
+           "  --workdir DIR  the folder holding the database files; relative --file, --dir\n"
+           "                 and --pdf paths stay relative to the current folder\n"
+        << wrapped("(default: the folder dexmoro uses, " + defaultDataFolder() + ")", 17)
+        << "  --yes, --no    the answer to every question (default: --no)\n"
+           "  --help         this text\n\n"
            "Commands:\n";
     for (const CliCommand& command : CliCommands::all()) {
-        out << "  " << command.usage << "\n      " << command.summary << "\n";
+        out << wrapped(command.usage, 2) << wrapped(command.summary, 6);
     }
     out << "\nProgress of long operations goes to stderr: one line that keeps updating when\n"
            "stderr is a terminal, else a line for every ten percent.\n"
@@ -108,6 +129,30 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
     return 0;
 }
 
+// The values of the options that name files, made absolute against the current folder before
+// the process moves into --workdir.
+QStringList withAbsolutePaths(QStringList arguments) {
+    static const QStringList kPathOptions{QStringLiteral("--file"), QStringLiteral("--dir"),
+                                          QStringLiteral("--pdf")};
+    const QDir here = QDir::current();
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString& arg = arguments[i];
+        if (arg == QLatin1String("--")) {
+            break;
+        }
+        for (const QString& option : kPathOptions) {
+            if (arg == option && i + 1 < arguments.size() && !arguments[i + 1].isEmpty()) {
+                arguments[i + 1] = here.absoluteFilePath(arguments[i + 1]);
+                ++i;
+            } else if (arg.startsWith(option + QLatin1Char('=')) &&
+                       arg.size() > option.size() + 1) {
+                arg = option + QLatin1Char('=') + here.absoluteFilePath(arg.mid(option.size() + 1));
+            }
+        }
+    }
+    return arguments;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -119,7 +164,6 @@ int main(int argc, char** argv) {
     const std::unique_ptr<QCoreApplication> app(printing ? new QGuiApplication(argc, argv)
                                                          : new QCoreApplication(argc, argv));
     CliContext context;
-    context.workDir = QDir::currentPath();
     ParsedArguments parsed;
     if (const int code = parse(app->arguments().mid(1), context, parsed); code != 0) {
         return code;
@@ -139,11 +183,24 @@ int main(int argc, char** argv) {
     if (command == nullptr) {
         return context.usageError("unknown command " + parsed.commandName);
     }
+    if (context.workDir.isEmpty()) {
+        context.workDir = defaultDataFolder();
+        if (!QDir().mkpath(context.workDir)) {
+            context.err() << "dexmoro-cli: cannot use the data folder " << context.workDir << "\n";
+            context.err().flush();
+            return 1;
+        }
+    }
+    const QStringList commandArguments = withAbsolutePaths(parsed.commandArguments);
     QDir::setCurrent(context.workDir);
+    // A command that only reads leaves no empty database files behind.
+    createFilesOnWrite(true);
     StderrPrompter prompter(context.answerYes);
     setCurrentPrompter(&prompter);
+    databaseNotices().setReporter(showNotice);
     PhoneLink::setDevicePathOverride(context.devicePath);
-    const int code = command->run(context, parsed.commandArguments);
+    const int code = command->run(context, commandArguments);
+    databaseNotices().setReporter(nullptr);
     setCurrentPrompter(nullptr);
     return code;
 }

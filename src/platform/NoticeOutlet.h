@@ -1,0 +1,28 @@
+#pragma once
+
+#include <functional>
+#include <utility>
+
+#include "platform/Notice.h"
+
+// Where the notices of a long-lived object (the port, the phone link, the database files) go
+// as they arise: to the reporter its owner set (the window's message box, the command line's
+// stderr), else kept until the owner takes them.
+class NoticeOutlet {
+  public:
+    using Reporter = std::function<void(const Notice&)>;
+
+    void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void report(const Notice& notice) {
+        if (reporter_) {
+            reporter_(notice);
+        } else {
+            kept_.append(notice);
+        }
+    }
+    Notices take() { return std::exchange(kept_, {}); }
+
+  private:
+    Reporter reporter_;
+    Notices kept_;
+};
