@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
+#include "phone/SlotMirror.h"
+#include "platform/Progress.h"
 #include "scheduler/ScheduleTables.h"
 #include "support/BenchPhone.h"
 
@@ -47,7 +49,7 @@ int main(int argc, char** argv) {
     CPhoneScheduleDB table;
     QElapsedTimer timer;
     timer.start();
-    const bool loaded = table.LoadScheduleFromPhone(phone.link());
+    const bool loaded = table.LoadScheduleFromPhone(phone.link(), currentProgress()).loaded();
     const double measured = timer.elapsed() / 1000.0;
     const int rows = table.FullRecordCount();
     phone.stop();

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <cstdio>
 
+#include "phone/SlotMirror.h"
+#include "platform/Progress.h"
 #include "support/BenchPhone.h"
 #include "todo/CToDoListDB.h"
 
@@ -41,7 +43,7 @@ int main(int argc, char** argv) {
     CToDoListDB table;
     QElapsedTimer timer;
     timer.start();
-    const TodoLoadResult result = table.LoadFromPhone(phone.link());
+    const bool loaded = table.LoadFromPhone(phone.link(), currentProgress()).loaded();
     const double measured = timer.elapsed() / 1000.0;
     const int rows = table.FullRecordCount();
     phone.stop();
@@ -49,7 +51,7 @@ int main(int argc, char** argv) {
     const qint64 bytes = phone.bytesSoFar() - connectionBytes;
     const double wire = phone.wireSeconds(bytes);
     std::printf("to-do load: 51 reads, %d/%d rows%s\n", rows, kItems,
-                result == TodoLoadResult::Loaded ? "" : " (load incomplete)");
+                loaded ? "" : " (load incomplete)");
     std::printf("measured time: %.3f s\n", measured);
     std::printf("bytes exchanged: %lld (both ways)\n", static_cast<long long>(bytes));
     std::printf("wire time at %d bit/s: %.3f s\n", kBaud, wire);

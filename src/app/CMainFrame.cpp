@@ -27,7 +27,6 @@
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
 #include "exchange/ui/ExchangeDialogs.h"
-#include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/DeletionTables.h"
 #include "phonebook/ui/CPhonebookView.h"
@@ -102,7 +101,11 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
     }
     if (!hooks_.loadPhoneSchedule) {
         hooks_.loadPhoneSchedule = [this] {
-            RebuildRemindersFromPhone(*link_, *phoneSchedule(), *reminders());
+            const MirrorOutcome outcome = RebuildRemindersFromPhone(*link_, currentProgress(),
+                                                                    *phoneSchedule(), *reminders());
+            if (outcome.notice) {
+                showNotice(*outcome.notice);
+            }
         };
     }
     resize(1024, 768);
@@ -304,7 +307,6 @@ void CMainFrame::SwitchFolder(int position) {
     }
     currentFolder_ = position;
     todoPriorityOn_ = true;
-    g_slowPoll = false;
     const int feature = bar_->folderData(position);
     if (feature != SchedulerFolder) {
         setNewButtonDropDown(false);

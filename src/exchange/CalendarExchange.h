@@ -23,6 +23,10 @@ class Progress;
 ExchangeResult exportScheduleCalendar(const QString& file, bool phoneTable, const QDateTime& stamp);
 ExchangeResult exportScheduleCalendar(const QString& file, bool phoneTable, const QDateTime& stamp,
                                       const QTimeZone& zone);
+// For a backup: every phone_schedule row, then the reminder rows the phone lacks (same type,
+// day, time and contents), so that neither the phone's calendar nor the PC's own entries are
+// left out.
+ExchangeResult exportScheduleBackup(const QString& file, const QDateTime& stamp);
 // Every readable VEVENT becomes a reminder row; while a phone answers it goes to the phone
 // first (as a new entry of the scheduler view does), and an event the phone refuses or has no
 // room for is skipped, not stored anywhere.

@@ -143,7 +143,9 @@ ExchangeResult backupAll(const QString& folder, Progress& progress) {
         options.what = part.what;
         options.format = defaultExchangeFormat(part.what);
         options.file = dir.filePath(part.fileName);
-        const ExchangeResult result = exportList(options, progress);
+        const ExchangeResult result = part.what == ExchangeWhat::Schedule
+                                          ? exportScheduleBackup(options.file, presentTime())
+                                          : exportList(options, progress);
         total.exported += result.exported;
         total.skipped += result.skipped;
         total.skippedReasons += result.skippedReasons;

@@ -108,7 +108,7 @@ QByteArray SerialPort::ReadQueued(int maxBytes) {
     return device_->read(n);
 }
 
-int SerialPort::Transact(const QByteArray& command, QByteArray& answer) {
+int SerialPort::Transact(const QByteArray& command, QByteArray& answer, PollRate rate) {
     answer.clear();
     if (busy_) {
         return kTransactFailed;  // never two commands interleaved on the wire
@@ -124,13 +124,11 @@ int SerialPort::Transact(const QByteArray& command, QByteArray& answer) {
     if (command.contains("cmgr")) {
         clock_->sleepMs(kMessageReadDelayMs);
     }
-    const int code = poll(command, answer);
-    g_slowPoll = false;
-    return code;
+    return poll(command, answer, rate);
 }
 
-int SerialPort::poll(const QByteArray& command, QByteArray& answer) {
-    const int period = g_slowPoll ? kSlowPollPeriodMs : kPollPeriodMs;
+int SerialPort::poll(const QByteArray& command, QByteArray& answer, PollRate rate) {
+    const int period = rate == PollRate::Slow ? kSlowPollPeriodMs : kPollPeriodMs;
     const int silenceBound = command.contains(kCtrlZ) ? kNetworkSilenceBoundMs : kSilenceBoundMs;
     qint64 lastNews = clock_->nowMs();
     for (;;) {
@@ -162,7 +160,7 @@ int SerialPort::poll(const QByteArray& command, QByteArray& answer) {
     }
 }
 
-int SerialPort::SendExpectOk(const QByteArray& command) {
+int SerialPort::SendExpectOk(const QByteArray& command, PollRate rate) {
     QByteArray answer;
-    return Transact(command, answer);
+    return Transact(command, answer, rate);
 }

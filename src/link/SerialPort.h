@@ -42,8 +42,8 @@ class SerialPort {
 
     // Sends one command line (the caller supplies the final carriage return) and collects the
     // answer; returns a TransactCode. The answer holds everything read, the echo included.
-    int Transact(const QByteArray& command, QByteArray& answer);
-    int SendExpectOk(const QByteArray& command);
+    int Transact(const QByteArray& command, QByteArray& answer, PollRate rate = PollRate::Normal);
+    int SendExpectOk(const QByteArray& command, PollRate rate = PollRate::Normal);
 
     // True once the phone hung up; every later transaction ends at once.
     bool lost() const { return lost_; }
@@ -62,7 +62,7 @@ class SerialPort {
     QString devicePath;
 
   private:
-    int poll(const QByteArray& command, QByteArray& answer);
+    int poll(const QByteArray& command, QByteArray& answer, PollRate rate);
 
     std::unique_ptr<SerialDevice> device_;
     LinkClock* clock_;

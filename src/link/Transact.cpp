@@ -2,8 +2,6 @@
 
 #include <QList>
 
-bool g_slowPoll = false;
-
 namespace {
 
 // The first occurrence of the marker is followed by at most six more characters.

@@ -14,9 +14,9 @@ enum TransactCode {
     kTransactPhonebookMarker = 2,  // the answer holds "+CPBW: 1"
 };
 
-// One-shot: the next transaction polls every 200 ms instead of 100 ms; every transaction
-// clears it when it ends.
-extern bool g_slowPoll;
+// How often a transaction looks for the answer: Slow (every 200 ms instead of 100 ms) for
+// commands a phone takes its time over, such as a scheduler write.
+enum class PollRate { Normal, Slow };
 
 // Poll periods and silence bounds, in milliseconds.
 inline constexpr int kPollPeriodMs = 100;

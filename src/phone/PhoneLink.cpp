@@ -160,19 +160,19 @@ int PhoneLink::QueryFeatureMask() {
     return ParseFeatureMask(answer).value_or(0);
 }
 
-int PhoneLink::Transact(const QString& command, QString& answer) {
+int PhoneLink::Transact(const QString& command, QString& answer, PollRate rate) {
     answer.clear();
     if (!port) {
         notices.report(portClosedNotice());
         return kTransactComplete;
     }
     QByteArray bytes;
-    const int code = port->Transact(command.toLatin1(), bytes);
+    const int code = port->Transact(command.toLatin1(), bytes, rate);
     answer = QString::fromLatin1(bytes);
     return code;
 }
 
-int PhoneLink::SendExpectOk(const QString& command) {
+int PhoneLink::SendExpectOk(const QString& command, PollRate rate) {
     QString answer;
-    return Transact(command, answer);
+    return Transact(command, answer, rate);
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "link/SerialPort.h"
+#include "phone/PhoneResult.h"
 
 class LinkClock;
 class SerialDevice;
@@ -51,8 +52,8 @@ class PhoneLink {
 
     // Transactions on the link's port; without a port they behave as on a closed port
     // (the "Serial Port Init Failed!" notice, code 0, empty answer). Text is Latin-1.
-    int Transact(const QString& command, QString& answer);
-    int SendExpectOk(const QString& command);
+    int Transact(const QString& command, QString& answer, PollRate rate = PollRate::Normal);
+    int SendExpectOk(const QString& command, PollRate rate = PollRate::Normal);
 
     // Phonebook entries of the selected memory.
     int ReadPhonebookEntry(int index, QString& entry);
@@ -105,11 +106,13 @@ class PhoneLink {
     // On success answer is everything after "+SCHR: " (empty for an empty slot). A write whose
     // contents would not survive the command line is refused (code 1) without sending.
     int ReadScheduleEntry(int index, QString& answer);
-    int WriteScheduleEntry(const ScheduleEntry& entry);
-    int DeleteScheduleEntry(int index);
+    int WriteScheduleEntry(const ScheduleEntry& entry, PollRate rate = PollRate::Normal);
+    int DeleteScheduleEntry(int index, PollRate rate = PollRate::Normal);
     // The clock the link waits on (the wall clock unless one was handed in): pauses between
     // commands go through it too.
     LinkClock& clock() const;
+    // A pause between two commands, on the link's clock.
+    void sleepMs(int ms) const;
     // ---- end scheduler ----
 
     static void NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType);

@@ -19,7 +19,7 @@ int PhoneLink::ReadScheduleEntry(int index, QString& answer) {
     return code;
 }
 
-int PhoneLink::WriteScheduleEntry(const ScheduleEntry& entry) {
+int PhoneLink::WriteScheduleEntry(const ScheduleEntry& entry, PollRate rate) {
     // The contents go between double quotes as they are: a quote or a line end inside them
     // would end the field or the command early.
     if (!isPhoneSafeText(entry.contents, PhoneTextKind::Contents)) {
@@ -44,13 +44,17 @@ int PhoneLink::WriteScheduleEntry(const ScheduleEntry& entry) {
                        .arg(entry.minute);
     }
     command += '"' + entry.contents + QStringLiteral("\"\r");
-    return SendExpectOk(command);
+    return SendExpectOk(command, rate);
 }
 
-int PhoneLink::DeleteScheduleEntry(int index) {
-    return SendExpectOk(QString("at+schd=%1\r").arg(index));
+int PhoneLink::DeleteScheduleEntry(int index, PollRate rate) {
+    return SendExpectOk(QString("at+schd=%1\r").arg(index), rate);
 }
 
 LinkClock& PhoneLink::clock() const {
     return options_.clock ? *options_.clock : realLinkClock();
+}
+
+void PhoneLink::sleepMs(int ms) const {
+    clock().sleepMs(ms);
 }

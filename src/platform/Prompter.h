@@ -14,6 +14,8 @@ struct Prompt {
     QString caption;
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
+    // A question whose harm cannot be undone: No is the button Return presses.
+    bool noByDefault = false;
 };
 
 class Prompter {

@@ -1,9 +1,7 @@
 #include "scheduler/ScheduleEditing.h"
 
-#include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
-#include "platform/Prompter.h"
 #include "scheduler/ScheduleCalendar.h"
 #include "scheduler/ScheduleSync.h"
 
@@ -59,7 +57,7 @@ DayRemoval removeDaySchedules(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
             }
         }
         for (int slot : phoneSlots) {
-            if (link->DeleteScheduleEntry(slot) != kTransactComplete) {
+            if (link->DeleteScheduleEntry(slot) != kPhoneDone) {
                 ++removal.phoneRefusals;
                 continue;
             }
@@ -70,7 +68,8 @@ DayRemoval removeDaySchedules(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
             ++removal.phoneRowsDeleted;
         }
         if (removal.phoneRefusals > 0) {
-            showMessage(kScheduleRefusedText, kScheduleRefusedCaption, PromptIcon::Warning);
+            removal.notices.append(
+                Notice{kScheduleRefusedText, kScheduleRefusedCaption, PromptIcon::Warning});
         }
     }
     // Walked from the first row again after every delete, so no row is skipped.
@@ -98,7 +97,7 @@ CopyMoveResult copyOrMoveEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
     CopyMoveResult result;
     const QString problem = phoneSafeTextProblem(target.contents, PhoneTextKind::Contents);
     if (!problem.isEmpty()) {
-        showMessage(problem, kScheduleRefusedCaption, PromptIcon::Warning);
+        result.notices.append(Notice{problem, kScheduleRefusedCaption, PromptIcon::Warning});
         result.unsafe = true;
         return result;
     }
@@ -108,9 +107,9 @@ CopyMoveResult copyOrMoveEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
         if (move && phoneSchedule.FindSelected(source)) {
             toPhone.index = phoneSchedule.currentEntry().index;
         }
-        g_slowPoll = true;
         result.phoneTried = true;
-        result.phone = phoneSchedule.StoreScheduleEntry(*link, toPhone);
+        result.phone = phoneSchedule.StoreScheduleEntry(*link, toPhone, PollRate::Slow);
+        result.notices += result.phone.notices;
     }
     ScheduleEntry toPc = target;
     toPc.index = -1;

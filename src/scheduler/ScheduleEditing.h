@@ -38,9 +38,10 @@ struct DayRemoval {
     int phoneRowsDeleted = 0;
     int phoneRefusals = 0;  // the phone kept these; so does phone_schedule
     int remindersDeleted = 0;
+    Notices notices;  // the phone's refusal, said once
 };
 // Removes every entry of the day: on line from the phone and phone_schedule, then from
-// reminder. A refusal of the phone is reported once.
+// reminder. A refusal of the phone gives one notice.
 DayRemoval removeDaySchedules(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
                               CReminderDB& reminders, const QDate& day, DayRule rule);
 
@@ -52,6 +53,7 @@ struct CopyMoveResult {
     bool phoneTried = false;
     ScheduleStoreOutcome phone;
     bool reminderStored = false;
+    Notices notices;  // why the contents were refused, or what the phone's store said
 };
 CopyMoveResult copyOrMoveEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
                                CReminderDB& reminders, const ScheduleSelection& source, bool move,

@@ -5,13 +5,11 @@
 
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
-#include "link/LinkClock.h"
-#include "link/Transact.h"
+#include "db/TableColumns.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
 #include "phone/ScheduleAnswers.h"
-#include "platform/Progress.h"
-#include "platform/Prompter.h"
+#include "phone/SlotMirror.h"
 
 namespace {
 
@@ -21,8 +19,12 @@ const char* const kLostDuringLoad =
     "Detected off-line during the Schedule Loading!\nTry again after confirming the PC "
     "connection";
 
-void reportRefusal() {
-    showMessage(kScheduleRefusedText, kScheduleRefusedCaption, PromptIcon::Warning);
+Notice refusalNotice() {
+    return Notice{kScheduleRefusedText, kScheduleRefusedCaption, PromptIcon::Warning};
+}
+
+Notice unsafeNotice(const QString& problem) {
+    return Notice{problem, kScheduleRefusedCaption, PromptIcon::Warning};
 }
 
 bool online(const PhoneLink* link) {
@@ -33,106 +35,103 @@ bool online(const PhoneLink* link) {
 
 // A read that fails outright is followed by the presence probe: a phone that answers goes on
 // (the slot counts as empty), one that fell silent ends the load before anything is replaced.
-bool CPhoneScheduleDB::LoadScheduleFromPhone(PhoneLink& link) {
-    if (!link.phoneFound) {
-        return false;
-    }
-    Progress& progress = currentProgress();
-    progress.show(QStringLiteral("Schedule Load"), QStringLiteral("Loading...."));
-    progress.setValue(0);
-
-    QList<ScheduleEntry> staged;
-    QSet<int> takenSlots;
-    for (int index = 0; index < ScheduleCapacity; ++index) {
+MirrorOutcome CPhoneScheduleDB::LoadScheduleFromPhone(PhoneLink& link, Progress& progress) {
+    SlotStaging<ScheduleEntry> staging;
+    SlotMirrorPlan plan;
+    plan.caption = QStringLiteral("Schedule Load");
+    plan.startValue = 0;
+    plan.first = 0;
+    plan.last = ScheduleCapacity - 1;
+    plan.readSlot = [&](int slot) {
         QString answer;
-        const int code = link.ReadScheduleEntry(index, answer);
-        if (code != kTransactComplete && !link.Identify()) {
-            progress.destroy();
-            showMessage(QString::fromLatin1(kLostDuringLoad), QStringLiteral("Schedule Load"),
-                        PromptIcon::Error);
-            return false;
-        }
+        const int code = link.ReadScheduleEntry(slot, answer);
         ScheduleEntry entry;
-        if (code == kTransactComplete && ParseScheduleAnswer(answer, entry) &&
-            !takenSlots.contains(entry.index)) {
-            takenSlots.insert(entry.index);
-            staged.append(entry);
+        if (code == kPhoneDone && ParseScheduleAnswer(answer, entry)) {
+            staging.add(entry.index, entry);
         }
-        progress.setValue(2 * index);
-    }
-    const bool replaced = replaceAll(staged);
-    progress.destroy();
-    return replaced;
+        return code;
+    };
+    plan.progressValue = [](int slot) { return 2 * slot; };
+    plan.stagedCount = [&] { return staging.size(); };
+    plan.replaceTable = [&] { return replaceAll(staging.rows()); };
+    plan.lostNotice = Notice{QString::fromLatin1(kLostDuringLoad), QStringLiteral("Schedule Load"),
+                             PromptIcon::Error};
+    return mirrorSlots(link, progress, plan);
 }
 
 ScheduleStoreOutcome CPhoneScheduleDB::StoreScheduleEntry(PhoneLink& link,
-                                                          const ScheduleEntry& entry) {
+                                                          const ScheduleEntry& entry,
+                                                          PollRate firstCommand) {
     const QString problem = phoneSafeTextProblem(entry.contents, PhoneTextKind::Contents);
     if (!problem.isEmpty()) {
-        showMessage(problem, kScheduleRefusedCaption, PromptIcon::Warning);
-        return {ScheduleStoreResult::Unsafe, -1};
+        return {ScheduleStoreResult::Unsafe, -1, {unsafeNotice(problem)}};
     }
 
     if (entry.index >= 0 && FindScheduleIndex(entry.index)) {
         const ScheduleEntry old = currentEntry();
-        const bool deleted = link.DeleteScheduleEntry(entry.index) == kTransactComplete;
-        link.clock().sleepMs(kRewritePauseMs);
-        if (link.WriteScheduleEntry(entry) == kTransactComplete) {
+        const bool deleted = link.DeleteScheduleEntry(entry.index, firstCommand) == kPhoneDone;
+        link.sleepMs(kRewritePauseMs);
+        if (link.WriteScheduleEntry(entry) == kPhoneDone) {
             UpdateScheduleRow(entry);
-            return {ScheduleStoreResult::Stored, entry.index};
+            return {ScheduleStoreResult::Stored, entry.index, {}};
         }
         // The slot must not stay empty because of an edit: put the old entry back. Only when
         // that fails too after a delete the phone accepted does the mirror lose the row.
-        const bool restored = link.WriteScheduleEntry(old) == kTransactComplete;
+        const bool restored = link.WriteScheduleEntry(old) == kPhoneDone;
         if (deleted && !restored && FindScheduleIndex(entry.index)) {
             Delete();
             Requery();
         }
-        reportRefusal();
-        return {ScheduleStoreResult::Refused, -1};
+        return {ScheduleStoreResult::Refused, -1, {refusalNotice()}};
     }
 
     ScheduleEntry placed = entry;
     placed.index = FindFreeScheduleIndex();
     if (placed.index < 0) {
-        return {ScheduleStoreResult::Full, -1};
+        return {ScheduleStoreResult::Full, -1, {scheduleFullNotice()}};
     }
-    if (link.WriteScheduleEntry(placed) != kTransactComplete) {
-        reportRefusal();
-        return {ScheduleStoreResult::Refused, -1};
+    if (link.WriteScheduleEntry(placed, firstCommand) != kPhoneDone) {
+        return {ScheduleStoreResult::Refused, -1, {refusalNotice()}};
     }
     AddScheduleRow(placed);
-    return {ScheduleStoreResult::Stored, placed.index};
+    return {ScheduleStoreResult::Stored, placed.index, {}};
 }
 
-bool RebuildRemindersFromPhone(PhoneLink& link, CPhoneScheduleDB& phoneSchedule,
-                               CReminderDB& reminders) {
-    if (!phoneSchedule.LoadScheduleFromPhone(link)) {
-        return false;
+MirrorOutcome RebuildRemindersFromPhone(PhoneLink& link, Progress& progress,
+                                        CPhoneScheduleDB& phoneSchedule, CReminderDB& reminders) {
+    MirrorOutcome outcome = phoneSchedule.LoadScheduleFromPhone(link, progress);
+    if (!outcome.loaded()) {
+        return outcome;
     }
     QList<QVariantList> rows;
     for (const ScheduleEntry& e : phoneSchedule.entries()) {
         rows.append(QVariantList{e.type, e.year, e.month, e.date, e.hour, e.minute, e.alarmHour,
                                  e.alarmMinute, e.contents});
     }
+    namespace Pc = ReminderColumns;
     // The PC's copy goes only together with the arrival of its replacement.
     DbTransaction transaction(kSchedulerDbFile);
     const bool ok =
         reminders.deleteAllRows() &&
-        reminders.addRows({"type", "start_year", "start_month", "start_day", "start_hour",
-                           "start_minute", "alarm_hour", "alarm_minute", "title"},
+        reminders.addRows({Pc::Type, Pc::StartYear, Pc::StartMonth, Pc::StartDay, Pc::StartHour,
+                           Pc::StartMinute, Pc::AlarmHour, Pc::AlarmMinute, Pc::Title},
                           rows) &&
         transaction.commit();
     reminders.Requery();
-    return ok;
+    if (!ok) {
+        outcome.kind = MirrorOutcome::Kind::TableFailed;
+    }
+    return outcome;
 }
 
-bool ReloadSchedule(PhoneLink& link, CPhoneScheduleDB& phoneSchedule) {
+MirrorOutcome ReloadSchedule(PhoneLink& link, Progress& progress, CPhoneScheduleDB& phoneSchedule) {
     if (!link.Identify()) {
-        showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"), PromptIcon::Error);
-        return false;
+        MirrorOutcome outcome;
+        outcome.kind = MirrorOutcome::Kind::PhoneLost;
+        outcome.notice = offLineNotice();
+        return outcome;
     }
-    return phoneSchedule.LoadScheduleFromPhone(link);
+    return phoneSchedule.LoadScheduleFromPhone(link, progress);
 }
 
 ScheduleRemoval RemoveScheduleEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
@@ -141,7 +140,7 @@ ScheduleRemoval RemoveScheduleEntry(PhoneLink* link, CPhoneScheduleDB& phoneSche
     if (online(link) && phoneSchedule.FindSelected(selection)) {
         const int index = phoneSchedule.currentEntry().index;
         removal.index = index;
-        if (link->DeleteScheduleEntry(index) == kTransactComplete) {
+        if (link->DeleteScheduleEntry(index) == kPhoneDone) {
             // The walk of the delete may have moved the cursor: find the row again.
             if (phoneSchedule.FindSelected(selection)) {
                 phoneSchedule.Delete();
@@ -150,7 +149,7 @@ ScheduleRemoval RemoveScheduleEntry(PhoneLink* link, CPhoneScheduleDB& phoneSche
             removal.phoneRowDeleted = true;
         } else {
             removal.phoneRefused = true;
-            reportRefusal();
+            removal.notices.append(refusalNotice());
         }
     }
     if (reminders.FindSelected(selection)) {
@@ -167,7 +166,7 @@ ScheduleSave SaveScheduleEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
     ScheduleSave save;
     const QString problem = phoneSafeTextProblem(entry.contents, PhoneTextKind::Contents);
     if (!problem.isEmpty()) {
-        showMessage(problem, kScheduleRefusedCaption, PromptIcon::Warning);
+        save.notices.append(unsafeNotice(problem));
         save.unsafe = true;
         return save;
     }
@@ -182,9 +181,9 @@ ScheduleSave SaveScheduleEntry(PhoneLink* link, CPhoneScheduleDB& phoneSchedule,
             }
         }
         if (store) {
-            g_slowPoll = true;
             save.phoneTried = true;
-            save.phone = phoneSchedule.StoreScheduleEntry(*link, toPhone);
+            save.phone = phoneSchedule.StoreScheduleEntry(*link, toPhone, PollRate::Slow);
+            save.notices += save.phone.notices;
         }
     }
     ScheduleEntry toPc = entry;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "phone/SlotMirror.h"
 #include "scheduler/ScheduleTables.h"
 
 class PhoneLink;
+class Progress;
 
 // What the user sees when the phone refused a write or a delete of a schedule entry.
 inline const QString kScheduleRefusedText =
@@ -11,13 +13,14 @@ inline const QString kScheduleRefusedCaption = QStringLiteral("Schedule");
 
 // The first showing of the scheduler while the phone was found: loads phone_schedule and, when
 // the load was complete, replaces reminder with one row per loaded entry (in one
-// transaction). False, with both tables unchanged, when the load did not finish.
-bool RebuildRemindersFromPhone(PhoneLink& link, CPhoneScheduleDB& phoneSchedule,
-                               CReminderDB& reminders);
+// transaction). Not loaded, with both tables unchanged, when the load did not finish;
+// TableFailed when reminder could not be replaced.
+MirrorOutcome RebuildRemindersFromPhone(PhoneLink& link, Progress& progress,
+                                        CPhoneScheduleDB& phoneSchedule, CReminderDB& reminders);
 
-// "Reload Schedule": the presence probe ("Now is OFF line" when it fails), then the load.
-// reminder is not touched.
-bool ReloadSchedule(PhoneLink& link, CPhoneScheduleDB& phoneSchedule);
+// "Reload Schedule": the presence probe (PhoneLost, "Now is OFF line" when it fails), then the
+// load. reminder is not touched.
+MirrorOutcome ReloadSchedule(PhoneLink& link, Progress& progress, CPhoneScheduleDB& phoneSchedule);
 
 // What removing one entry did, so that the caller knows whether to redraw.
 struct ScheduleRemoval {
@@ -25,6 +28,7 @@ struct ScheduleRemoval {
     bool phoneRefused = false;     // the phone refused; phone_schedule keeps the row
     int index = -1;                // the slot of the phone_schedule row found
     bool reminderDeleted = false;
+    Notices notices;  // the phone's refusal, when it refused
 };
 
 // Removes the first entry matching the selection: on line (link given and its phone found)
@@ -38,6 +42,7 @@ struct ScheduleSave {
     bool phoneTried = false;  // on line, and the entry went to StoreScheduleEntry
     ScheduleStoreOutcome phone;
     bool reminderStored = false;
+    Notices notices;  // why the contents were refused, or what the phone's store said
 };
 
 // Stores an entry as the entry dialogs' OK does: on line to the phone and phone_schedule

@@ -5,42 +5,25 @@
 
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
-#include "platform/Prompter.h"
+#include "db/TableColumns.h"
 
 namespace {
 
-const QString kIndex = QStringLiteral("index");
-const QString kType = QStringLiteral("type");
-const QString kYear = QStringLiteral("year");
-const QString kMonth = QStringLiteral("month");
-const QString kDate = QStringLiteral("date");
-const QString kHour = QStringLiteral("hour");
-const QString kMinute = QStringLiteral("minute");
-const QString kAlarmHour = QStringLiteral("alarm_hour");
-const QString kAlarmMinute = QStringLiteral("alarm_minute");
-const QString kContents = QStringLiteral("contents");
-const QString kAlarmState = QStringLiteral("alarm_state");
-
-const QString kTitle = QStringLiteral("title");
-const QString kStartYear = QStringLiteral("start_year");
-const QString kStartMonth = QStringLiteral("start_month");
-const QString kStartDay = QStringLiteral("start_day");
-const QString kStartHour = QStringLiteral("start_hour");
-const QString kStartMinute = QStringLiteral("start_minute");
-const QString kEnable = QStringLiteral("enable");
+namespace Phone = PhoneScheduleColumns;
+namespace Pc = ReminderColumns;
 
 // Every column but the slot, as AddScheduleRow and UpdateScheduleRow set them.
 void setEntryColumns(Recordset& rows, const ScheduleEntry& entry) {
-    rows.setValue(kType, entry.type);
-    rows.setValue(kYear, entry.year);
-    rows.setValue(kMonth, entry.month);
-    rows.setValue(kDate, entry.date);
-    rows.setValue(kHour, entry.hour);
-    rows.setValue(kMinute, entry.minute);
-    rows.setValue(kAlarmHour, entry.alarmHour);
-    rows.setValue(kAlarmMinute, entry.alarmMinute);
-    rows.setValue(kContents, entry.contents);
-    rows.setValue(kAlarmState, entry.alarm != 0);
+    rows.setValue(Phone::Type, entry.type);
+    rows.setValue(Phone::Year, entry.year);
+    rows.setValue(Phone::Month, entry.month);
+    rows.setValue(Phone::Date, entry.date);
+    rows.setValue(Phone::Hour, entry.hour);
+    rows.setValue(Phone::Minute, entry.minute);
+    rows.setValue(Phone::AlarmHour, entry.alarmHour);
+    rows.setValue(Phone::AlarmMinute, entry.alarmMinute);
+    rows.setValue(Phone::Contents, entry.contents);
+    rows.setValue(Phone::AlarmState, entry.alarm != 0);
 }
 
 bool matches(const ScheduleSelection& selection, int year, int month, int day, int hour,
@@ -68,20 +51,18 @@ CPhoneScheduleDB::CPhoneScheduleDB()
     : Recordset(kSchedulerDbFile, QStringLiteral("phone_schedule")) {}
 
 bool CPhoneScheduleDB::FindScheduleIndex(int index) {
-    return walkTo(*this, [&] { return intValue(kIndex) == index; });
+    return walkTo(*this, [&] { return intValue(Phone::Index) == index; });
 }
 
 int CPhoneScheduleDB::FindFreeScheduleIndex() {
     Requery();
     const int count = FullRecordCount();
     if (count >= ScheduleCapacity) {
-        showMessage(QStringLiteral("You can't insert Schedule due to maximum capacity excess."),
-                    QStringLiteral("Insert failure"), PromptIcon::Warning);
         return -1;
     }
     QSet<int> used;
     for (bool more = MoveFirst(); more && !IsEOF(); more = MoveNext()) {
-        used.insert(intValue(kIndex));
+        used.insert(intValue(Phone::Index));
     }
     for (int index = 0; index < count; ++index) {
         if (!used.contains(index)) {
@@ -96,7 +77,7 @@ bool CPhoneScheduleDB::AddScheduleRow(const ScheduleEntry& entry) {
         MoveLast();
     }
     bool ok = AddNew();
-    ok = ok && setValue(kIndex, entry.index);
+    ok = ok && setValue(Phone::Index, entry.index);
     setEntryColumns(*this, entry);
     ok = Update() && ok;
     Requery();
@@ -124,17 +105,17 @@ bool CPhoneScheduleDB::DeleteAllSchedules() {
 
 ScheduleEntry CPhoneScheduleDB::currentEntry() const {
     ScheduleEntry entry;
-    entry.index = intValue(kIndex);
-    entry.type = intValue(kType);
-    entry.alarm = boolValue(kAlarmState) ? 1 : 0;
-    entry.year = intValue(kYear);
-    entry.month = intValue(kMonth);
-    entry.date = intValue(kDate);
-    entry.hour = intValue(kHour);
-    entry.minute = intValue(kMinute);
-    entry.alarmHour = intValue(kAlarmHour);
-    entry.alarmMinute = intValue(kAlarmMinute);
-    entry.contents = textValue(kContents);
+    entry.index = intValue(Phone::Index);
+    entry.type = intValue(Phone::Type);
+    entry.alarm = boolValue(Phone::AlarmState) ? 1 : 0;
+    entry.year = intValue(Phone::Year);
+    entry.month = intValue(Phone::Month);
+    entry.date = intValue(Phone::Date);
+    entry.hour = intValue(Phone::Hour);
+    entry.minute = intValue(Phone::Minute);
+    entry.alarmHour = intValue(Phone::AlarmHour);
+    entry.alarmMinute = intValue(Phone::AlarmMinute);
+    entry.contents = textValue(Phone::Contents);
     return entry;
 }
 
@@ -149,8 +130,8 @@ QList<ScheduleEntry> CPhoneScheduleDB::entries() {
 
 bool CPhoneScheduleDB::FindSelected(const ScheduleSelection& selection) {
     return walkTo(*this, [&] {
-        return matches(selection, intValue(kYear), intValue(kMonth), intValue(kDate),
-                       intValue(kHour), textValue(kContents));
+        return matches(selection, intValue(Phone::Year), intValue(Phone::Month),
+                       intValue(Phone::Date), intValue(Phone::Hour), textValue(Phone::Contents));
     });
 }
 
@@ -164,8 +145,9 @@ bool CPhoneScheduleDB::replaceAll(const QList<ScheduleEntry>& entries) {
     // The old rows go only together with the arrival of every new one.
     DbTransaction transaction(kSchedulerDbFile);
     const bool ok = deleteAllRows() &&
-                    addRows({kIndex, kType, kYear, kMonth, kDate, kHour, kMinute, kAlarmHour,
-                             kAlarmMinute, kContents, kAlarmState},
+                    addRows({Phone::Index, Phone::Type, Phone::Year, Phone::Month, Phone::Date,
+                             Phone::Hour, Phone::Minute, Phone::AlarmHour, Phone::AlarmMinute,
+                             Phone::Contents, Phone::AlarmState},
                             values) &&
                     transaction.commit();
     Requery();
@@ -181,11 +163,11 @@ bool CReminderDB::AddReminderRow(int type, int startYear, int startMonth, int st
         MoveLast();
     }
     bool ok = AddNew();
-    ok = ok && setValue(kType, type) && setValue(kStartYear, startYear) &&
-         setValue(kStartMonth, startMonth) && setValue(kStartDay, startDay) &&
-         setValue(kStartHour, startHour) && setValue(kStartMinute, startMinute) &&
-         setValue(kAlarmHour, alarmHour) && setValue(kAlarmMinute, alarmMinute) &&
-         setValue(kTitle, title);
+    ok = ok && setValue(Pc::Type, type) && setValue(Pc::StartYear, startYear) &&
+         setValue(Pc::StartMonth, startMonth) && setValue(Pc::StartDay, startDay) &&
+         setValue(Pc::StartHour, startHour) && setValue(Pc::StartMinute, startMinute) &&
+         setValue(Pc::AlarmHour, alarmHour) && setValue(Pc::AlarmMinute, alarmMinute) &&
+         setValue(Pc::Title, title);
     ok = Update() && ok;
     Requery();
     return ok;
@@ -209,12 +191,12 @@ bool CReminderDB::StoreReminder(const ScheduleEntry& entry, bool done, bool edit
         }
         ok = AddNew();
     }
-    ok = ok && setValue(kType, entry.type) && setValue(kTitle, entry.contents) &&
-         setValue(kStartYear, entry.year) && setValue(kStartMonth, entry.month) &&
-         setValue(kStartDay, entry.date) && setValue(kStartHour, entry.hour) &&
-         setValue(kStartMinute, entry.minute) && setValue(kAlarmHour, entry.alarmHour) &&
-         setValue(kAlarmMinute, entry.alarmMinute) && setValue(kAlarmState, entry.alarm != 0) &&
-         setValue(kEnable, done);
+    ok = ok && setValue(Pc::Type, entry.type) && setValue(Pc::Title, entry.contents) &&
+         setValue(Pc::StartYear, entry.year) && setValue(Pc::StartMonth, entry.month) &&
+         setValue(Pc::StartDay, entry.date) && setValue(Pc::StartHour, entry.hour) &&
+         setValue(Pc::StartMinute, entry.minute) && setValue(Pc::AlarmHour, entry.alarmHour) &&
+         setValue(Pc::AlarmMinute, entry.alarmMinute) &&
+         setValue(Pc::AlarmState, entry.alarm != 0) && setValue(Pc::Enable, done);
     ok = Update() && ok;
     Requery();
     return ok;
@@ -222,17 +204,17 @@ bool CReminderDB::StoreReminder(const ScheduleEntry& entry, bool done, bool edit
 
 ReminderRow CReminderDB::currentRow() const {
     ReminderRow row;
-    row.entry.type = intValue(kType);
-    row.entry.alarm = boolValue(kAlarmState) ? 1 : 0;
-    row.entry.year = intValue(kStartYear);
-    row.entry.month = intValue(kStartMonth);
-    row.entry.date = intValue(kStartDay);
-    row.entry.hour = intValue(kStartHour);
-    row.entry.minute = intValue(kStartMinute);
-    row.entry.alarmHour = intValue(kAlarmHour);
-    row.entry.alarmMinute = intValue(kAlarmMinute);
-    row.entry.contents = textValue(kTitle);
-    row.done = boolValue(kEnable);
+    row.entry.type = intValue(Pc::Type);
+    row.entry.alarm = boolValue(Pc::AlarmState) ? 1 : 0;
+    row.entry.year = intValue(Pc::StartYear);
+    row.entry.month = intValue(Pc::StartMonth);
+    row.entry.date = intValue(Pc::StartDay);
+    row.entry.hour = intValue(Pc::StartHour);
+    row.entry.minute = intValue(Pc::StartMinute);
+    row.entry.alarmHour = intValue(Pc::AlarmHour);
+    row.entry.alarmMinute = intValue(Pc::AlarmMinute);
+    row.entry.contents = textValue(Pc::Title);
+    row.done = boolValue(Pc::Enable);
     return row;
 }
 
@@ -247,7 +229,7 @@ QList<ReminderRow> CReminderDB::rows() {
 
 bool CReminderDB::FindSelected(const ScheduleSelection& selection) {
     return walkTo(*this, [&] {
-        return matches(selection, intValue(kStartYear), intValue(kStartMonth), intValue(kStartDay),
-                       intValue(kStartHour), textValue(kTitle));
+        return matches(selection, intValue(Pc::StartYear), intValue(Pc::StartMonth),
+                       intValue(Pc::StartDay), intValue(Pc::StartHour), textValue(Pc::Title));
     });
 }

@@ -4,9 +4,13 @@
 #include <QString>
 
 #include "db/Recordset.h"
+#include "phone/PhoneResult.h"
 #include "phone/ScheduleEntry.h"
+#include "platform/Notice.h"
 
 class PhoneLink;
+class Progress;
+struct MirrorOutcome;
 
 // How the PC finds an entry in either table, which have no key of their own: its date, its
 // hour and its contents text (without type mark), compared exactly. An hour of -1 matches any
@@ -30,15 +34,22 @@ struct ReminderRow {
 // How a store of one entry on the phone ended.
 enum class ScheduleStoreResult {
     Stored,   // the phone and phone_schedule hold the entry
-    Full,     // no free slot: the capacity message was shown, nothing was sent
+    Full,     // no free slot: nothing was sent
     Refused,  // the phone refused; phone_schedule still tells what the phone holds
-    Unsafe,   // the contents cannot go into a command: the message was shown, nothing was sent
+    Unsafe,   // the contents cannot go into a command: nothing was sent
 };
 
 struct ScheduleStoreOutcome {
     ScheduleStoreResult result = ScheduleStoreResult::Refused;
-    int index = -1;  // the slot, when stored
+    int index = -1;   // the slot, when stored
+    Notices notices;  // what the user must be told: why nothing was stored
 };
+
+// Told when every slot of the phone is taken.
+inline Notice scheduleFullNotice() {
+    return Notice{QStringLiteral("You can't insert Schedule due to maximum capacity excess."),
+                  QStringLiteral("Insert failure"), PromptIcon::Warning};
+}
 
 // Table phone_schedule of SchedulerDB.mdb: the mirror of the phone's scheduler, one row per
 // occupied slot. Rows keep the order in which they were added.
@@ -48,7 +59,7 @@ class CPhoneScheduleDB : public Recordset {
 
     // True with the cursor on the first row holding the slot.
     bool FindScheduleIndex(int index);
-    // The lowest slot no row holds; -1 (after the capacity message) when every slot is taken.
+    // The lowest slot no row holds; -1 when every slot is taken.
     int FindFreeScheduleIndex();
     bool AddScheduleRow(const ScheduleEntry& entry);
     // Changes the row holding the entry's slot in place; nothing when no row holds it.
@@ -63,13 +74,15 @@ class CPhoneScheduleDB : public Recordset {
     bool FindSelected(const ScheduleSelection& selection);
 
     // Reads all 50 slots and replaces the table with what the phone holds, in one transaction
-    // and only after a complete pass. False (table unchanged) off line or when the phone
-    // stopped answering during the pass; the latter is reported.
-    bool LoadScheduleFromPhone(PhoneLink& link);
+    // and only after a complete pass. Not loaded (table unchanged) off line or when the phone
+    // stopped answering during the pass; the latter carries its notice.
+    MirrorOutcome LoadScheduleFromPhone(PhoneLink& link, Progress& progress);
     // Writes one entry to the phone: an entry whose slot has a row is deleted and rewritten in
     // that slot, any other goes to the first free slot. The row changes only when the phone
-    // accepted; a refusal is reported once.
-    ScheduleStoreOutcome StoreScheduleEntry(PhoneLink& link, const ScheduleEntry& entry);
+    // accepted; a refusal carries one notice. firstCommand is the poll rate of the first
+    // command sent (the delete of a rewrite, or the write of a new entry).
+    ScheduleStoreOutcome StoreScheduleEntry(PhoneLink& link, const ScheduleEntry& entry,
+                                            PollRate firstCommand = PollRate::Normal);
 
   private:
     bool replaceAll(const QList<ScheduleEntry>& entries);

@@ -3,26 +3,30 @@
 #include <QSet>
 
 #include "db/DatabaseSchema.h"
+#include "db/TableColumns.h"
+#include "phone/PhoneSafeText.h"
 
 namespace {
 
-const QString kIndex = QStringLiteral("index");
-const QString kContents = QStringLiteral("contents");
-const QString kPriority = QStringLiteral("priority");
-const QString kUntilYear = QStringLiteral("until_year");
-const QString kUntilMonth = QStringLiteral("until_month");
-const QString kUntilDay = QStringLiteral("until_day");
-const QString kMark = QStringLiteral("mark");
-const QString kDoneDate = QStringLiteral("done_date");
+namespace Col = TodoColumns;
 
-const char* const kSortColumns[][2] = {
-    {"contents DESC", "contents ASC"},
-    {"priority DESC", "priority ASC"},
-    {"until_year DESC,until_month DESC,until_day DESC",
-     "until_year ASC,until_month ASC,until_day ASC"},
-    {"mark DESC", "mark ASC"},
-    {"done_date DESC", "done_date ASC"},
-};
+// The columns each list column sorts by, in order.
+QStringList sortColumnsOf(int column) {
+    switch (column) {
+        case TodoContentsColumn:
+            return {Col::Contents};
+        case TodoPriorityColumn:
+            return {Col::Priority};
+        case TodoUntilColumn:
+            return {Col::UntilYear, Col::UntilMonth, Col::UntilDay};
+        case TodoMarkColumn:
+            return {Col::Mark};
+        case TodoDoneColumn:
+            return {Col::DoneDate};
+        default:
+            return {};
+    }
+}
 
 bool passesTab(const TodoItem& item, int tab, int subFilter, const QDate& today) {
     switch (tab) {
@@ -54,26 +58,33 @@ bool untilParts(const QString& text, int* year, int* month, int* day) {
 
 }  // namespace
 
+QString todoContentsProblem(const QString& contents) {
+    if (contents.isEmpty()) {
+        return QStringLiteral("You must input contents field");
+    }
+    return phoneSafeTextProblem(contents, PhoneTextKind::Contents);
+}
+
 CToDoListDB::CToDoListDB() : Recordset(kToDoListDbFile, QStringLiteral("Todolist")) {}
 
 TodoItem CToDoListDB::currentItem() const {
     TodoItem item;
-    item.index = intValue(kIndex);
-    item.contents = textValue(kContents);
-    item.priority = intValue(kPriority);
-    item.year = intValue(kUntilYear);
-    item.month = intValue(kUntilMonth);
-    item.day = intValue(kUntilDay);
-    item.mark = boolValue(kMark);
-    item.doneDate = textValue(kDoneDate);
+    item.index = intValue(Col::Index);
+    item.contents = textValue(Col::Contents);
+    item.priority = intValue(Col::Priority);
+    item.year = intValue(Col::UntilYear);
+    item.month = intValue(Col::UntilMonth);
+    item.day = intValue(Col::UntilDay);
+    item.mark = boolValue(Col::Mark);
+    item.doneDate = textValue(Col::DoneDate);
     return item;
 }
 
 bool CToDoListDB::writeCurrent(const TodoItem& item) {
-    return setValue(kIndex, item.index) && setValue(kContents, item.contents) &&
-           setValue(kPriority, item.priority) && setValue(kUntilYear, item.year) &&
-           setValue(kUntilMonth, item.month) && setValue(kUntilDay, item.day) &&
-           setValue(kMark, item.mark) && setValue(kDoneDate, item.doneDate);
+    return setValue(Col::Index, item.index) && setValue(Col::Contents, item.contents) &&
+           setValue(Col::Priority, item.priority) && setValue(Col::UntilYear, item.year) &&
+           setValue(Col::UntilMonth, item.month) && setValue(Col::UntilDay, item.day) &&
+           setValue(Col::Mark, item.mark) && setValue(Col::DoneDate, item.doneDate);
 }
 
 QList<TodoItem> CToDoListDB::items() {
@@ -111,7 +122,7 @@ std::optional<TodoItem> CToDoListDB::itemWithIndex(int index) {
         return std::nullopt;
     }
     for (MoveFirst(); !IsEOF(); MoveNext()) {
-        if (intValue(kIndex) == index) {
+        if (intValue(Col::Index) == index) {
             return currentItem();
         }
     }
@@ -180,10 +191,11 @@ QList<TodoRow> CToDoListDB::ListRows(int tab, int subFilter, const QDate& today)
 }
 
 QString CToDoListDB::sortFor(int column, bool descending) {
-    if (column < 0 || column > TodoDoneColumn) {
-        return {};
+    QStringList terms = sortColumnsOf(column);
+    for (QString& term : terms) {
+        term += descending ? QStringLiteral(" DESC") : QStringLiteral(" ASC");
     }
-    return QString::fromLatin1(kSortColumns[column][descending ? 0 : 1]);
+    return terms.join(',');
 }
 
 void CToDoListDB::ToggleSort(int column) {

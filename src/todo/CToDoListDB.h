@@ -7,11 +7,19 @@
 #include <optional>
 
 #include "db/Recordset.h"
+#include "platform/Notice.h"
 
 class PhoneLink;
+class Progress;
+struct MirrorOutcome;
 
 // The phone keeps at most this many items; the list's total line counts against it.
 inline constexpr int kTodoCapacity = 50;
+// How many characters an item's contents hold (the item dialog's field).
+inline constexpr int kTodoContentsLimit = 42;
+// What the item dialog refuses, in its order: empty contents ("You must input contents
+// field"), then text the phone's command line cannot carry. Empty when neither.
+QString todoContentsProblem(const QString& contents);
 // Indexes 0 to 50 are read when the list is loaded.
 inline constexpr int kTodoLastPhoneIndex = 50;
 
@@ -46,13 +54,6 @@ struct TodoRow {
     QStringList texts;
 };
 
-enum class TodoLoadResult {
-    Skipped,      // no phone: nothing read, nothing changed
-    Loaded,       // the table now holds the phone's list
-    PhoneLost,    // the phone stopped answering; the previous table is kept
-    TableFailed,  // the pass was complete but the table could not be replaced
-};
-
 enum class TodoSaveOutcome {
     Stored,          // phone (when used) and table agree
     PhoneRefused,    // the table holds the item, the phone refused it
@@ -78,7 +79,8 @@ class CToDoListDB : public Recordset {
   public:
     CToDoListDB();
 
-    TodoLoadResult LoadFromPhone(PhoneLink& link);
+    // Reads indexes 0 to kTodoLastPhoneIndex and replaces the table after a complete pass.
+    MirrorOutcome LoadFromPhone(PhoneLink& link, Progress& progress);
     // index -1 (or any index no record has) creates a new item, always stored not done.
     TodoSaveResult SaveItem(PhoneLink& link, int index, const QString& contents, int priority,
                             int year, int month, int day, bool mark, const QString& doneDate);
@@ -91,7 +93,7 @@ class CToDoListDB : public Recordset {
     // The records behind the rows, found by their texts; returns how many went.
     int DeleteSelectedRows(PhoneLink& link, const QList<TodoRow>& selectedRows);
     // Every row the list shows (only those), with the "ToDoList Delete" progress.
-    int DeleteAllRows(PhoneLink& link, const QList<TodoRow>& listedRows);
+    int DeleteAllRows(PhoneLink& link, Progress& progress, const QList<TodoRow>& listedRows);
 
     // The smallest index from 1 up to the record count that no record holds, else count + 1.
     int NextFreeIndex();
@@ -129,4 +131,7 @@ class CToDoListDB : public Recordset {
 };
 
 // The one warning a command gives when the phone refused one or more of its items.
-void warnTodoPhoneRefused();
+inline Notice todoPhoneRefusedNotice() {
+    return Notice{QStringLiteral("The phone did not accept the to-do item."),
+                  QStringLiteral("To Do List"), PromptIcon::Warning};
+}

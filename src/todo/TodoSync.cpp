@@ -1,13 +1,11 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
-#include "link/LinkClock.h"
-#include "link/Transact.h"
+#include "db/TableColumns.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneSafeText.h"
 #include "phone/SlotMirror.h"
 #include "phone/TodoAnswers.h"
 #include "platform/Progress.h"
-#include "platform/Prompter.h"
 #include "todo/CToDoListDB.h"
 
 namespace {
@@ -41,14 +39,9 @@ int writeItem(PhoneLink& link, const TodoItem& item, int status) {
 
 }  // namespace
 
-void warnTodoPhoneRefused() {
-    showMessage(QStringLiteral("The phone did not accept the to-do item."),
-                QStringLiteral("To Do List"), PromptIcon::Warning);
-}
-
 // A failed read is followed by the presence probe: an empty slot may fail, a phone that went
 // away fails the probe too.
-TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
+MirrorOutcome CToDoListDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     SlotStaging<QVariantList> staging;
     SlotMirrorPlan plan;
     plan.caption = QStringLiteral("To Do List Load");
@@ -58,7 +51,7 @@ TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
     plan.readSlot = [&](int slot) {
         QString answerText;
         const int code = link.ReadTodo(slot, answerText);
-        if (code == kTransactComplete && !answerText.isEmpty()) {
+        if (code == kPhoneDone && !answerText.isEmpty()) {
             const TodoItem item = itemOf(ParseTodoAnswer(answerText));
             staging.add(item.index,
                         QVariantList{item.index, item.contents, item.priority, item.year,
@@ -69,35 +62,20 @@ TodoLoadResult CToDoListDB::LoadFromPhone(PhoneLink& link) {
     plan.progressValue = [](int slot) { return 2 * slot; };
     plan.stagedCount = [&] { return staging.size(); };
     plan.replaceTable = [&] {
+        namespace Col = TodoColumns;
         bool replaced = false;
         {
             DbTransaction transaction(kToDoListDbFile);
             replaced = deleteAllRows() &&
-                       addRows({QStringLiteral("index"), QStringLiteral("contents"),
-                                QStringLiteral("priority"), QStringLiteral("until_year"),
-                                QStringLiteral("until_month"), QStringLiteral("until_day"),
-                                QStringLiteral("mark"), QStringLiteral("done_date")},
+                       addRows({Col::Index, Col::Contents, Col::Priority, Col::UntilYear,
+                                Col::UntilMonth, Col::UntilDay, Col::Mark, Col::DoneDate},
                                staging.rows()) &&
                        transaction.commit();
         }
         Requery();
         return replaced;
     };
-    const MirrorOutcome outcome = mirrorSlots(link, currentProgress(), plan);
-    if (outcome.notice) {
-        showNotice(*outcome.notice);
-    }
-    switch (outcome.kind) {
-        case MirrorOutcome::Kind::Loaded:
-            return TodoLoadResult::Loaded;
-        case MirrorOutcome::Kind::PhoneLost:
-            return TodoLoadResult::PhoneLost;
-        case MirrorOutcome::Kind::TableFailed:
-            return TodoLoadResult::TableFailed;
-        case MirrorOutcome::Kind::Skipped:
-            break;
-    }
-    return TodoLoadResult::Skipped;
+    return mirrorSlots(link, progress, plan);
 }
 
 TodoSaveResult CToDoListDB::SaveItem(PhoneLink& link, int index, const QString& contents,
@@ -117,13 +95,13 @@ TodoSaveResult CToDoListDB::SaveItem(PhoneLink& link, int index, const QString& 
 TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
                                          const TodoItem& wanted) {
     TodoItem stored = wanted;
-    int code = kTransactComplete;
+    int code = kPhoneDone;
     if (link.phoneFound) {
         if (!wanted.mark) {
             // The phone cannot clear a done mark in place: the slot is emptied and written anew.
             link.DeleteTodo(wanted.index);
-            link.clock().sleepMs(kPauseMs);
-            if (writeItem(link, wanted, kNotDone) != kTransactComplete) {
+            link.sleepMs(kPauseMs);
+            if (writeItem(link, wanted, kNotDone) != kPhoneDone) {
                 // Put back what the slot held, so the phone does not lose the item.
                 writeItem(link, old, old.mark ? kDone : kNotDone);
                 return {TodoSaveOutcome::RewriteRefused, old.index};
@@ -131,18 +109,17 @@ TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
             stored.doneDate.clear();
         } else if (!wanted.doneDate.isEmpty()) {
             code = writeItem(link, wanted, kDone);
-            link.clock().sleepMs(kPauseMs);
+            link.sleepMs(kPauseMs);
         } else {
             // The short mark carries no values: changed values go to the slot first.
             if (!sameValues(old, wanted)) {
                 code = writeItem(link, wanted, kNotDone);
-                link.clock().sleepMs(kPauseMs);
+                link.sleepMs(kPauseMs);
             }
-            code = code == kTransactComplete ? link.MarkTodoDone(wanted.index, 1) : code;
-            link.clock().sleepMs(kPauseMs);
+            code = code == kPhoneDone ? link.MarkTodoDone(wanted.index, 1) : code;
+            link.sleepMs(kPauseMs);
             QString answerText;
-            if (link.ReadTodo(wanted.index, answerText) == kTransactComplete &&
-                !answerText.isEmpty()) {
+            if (link.ReadTodo(wanted.index, answerText) == kPhoneDone && !answerText.isEmpty()) {
                 const TodoAnswer answer = ParseTodoAnswer(answerText);
                 stored.doneDate = TodoDoneDateText(answer.doneDate, answer.doneTime);
             }
@@ -151,7 +128,7 @@ TodoSaveResult CToDoListDB::saveExisting(PhoneLink& link, const TodoItem& old,
     if (!UpdateRecord(stored)) {
         return {TodoSaveOutcome::TableFailed, old.index};
     }
-    return {code == kTransactComplete ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
+    return {code == kPhoneDone ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
             old.index};
 }
 
@@ -159,7 +136,7 @@ TodoSaveResult CToDoListDB::saveNew(PhoneLink& link, TodoItem item) {
     item.index = NextFreeIndex();
     item.mark = false;
     item.doneDate.clear();
-    int code = kTransactComplete;
+    int code = kPhoneDone;
     if (link.phoneFound) {
         code = writeItem(link, item, kNotDone);
     }
@@ -167,14 +144,14 @@ TodoSaveResult CToDoListDB::saveNew(PhoneLink& link, TodoItem item) {
     if (!AddRecord(item)) {
         return {TodoSaveOutcome::TableFailed, item.index};
     }
-    return {code == kTransactComplete ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
+    return {code == kPhoneDone ? TodoSaveOutcome::Stored : TodoSaveOutcome::PhoneRefused,
             item.index};
 }
 
 bool CToDoListDB::DeleteByIndex(PhoneLink& link, int index) {
     bool deleted = false;
     if (itemWithIndex(index)) {
-        if (!link.phoneFound || link.DeleteTodo(index) == kTransactComplete) {
+        if (!link.phoneFound || link.DeleteTodo(index) == kPhoneDone) {
             deleted = Delete();
         }
     }
@@ -192,11 +169,11 @@ int CToDoListDB::DeleteSelectedRows(PhoneLink& link, const QList<TodoRow>& selec
     return deleted;
 }
 
-int CToDoListDB::DeleteAllRows(PhoneLink& link, const QList<TodoRow>& listedRows) {
+int CToDoListDB::DeleteAllRows(PhoneLink& link, Progress& progress,
+                               const QList<TodoRow>& listedRows) {
     if (FullRecordCount() == 0) {
         return 0;
     }
-    Progress& progress = currentProgress();
     const int count = static_cast<int>(listedRows.size());
     int deleted = 0;
     for (int done = 0; done < count; ++done) {

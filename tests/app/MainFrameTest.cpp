@@ -18,7 +18,6 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
-#include "link/Transact.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/ui/LoadProgressWindow.h"
@@ -100,9 +99,7 @@ TEST_F(MainFrameTest, FolderSwitchShowsTheFeatureViewAndResetsTheFlags) {
     QSplitter* splitter = frame.splitter();
     frame.itemClicked(3);  // phonebook item, no effect on the flag
     for (int position : {1, 2, 3, 0}) {
-        g_slowPoll = true;
         frame.SwitchFolder(position);
-        EXPECT_FALSE(g_slowPoll) << position;
         EXPECT_TRUE(frame.todoPriorityOn());
         EXPECT_EQ(frame.currentFolder(), position);
         EXPECT_EQ(splitter->widget(1), frame.view());
@@ -118,10 +115,8 @@ TEST_F(MainFrameTest, ReopeningTheShownFolderKeepsItsView) {
     CMainFrame frame(offline.get(), 15);
     frame.SwitchFolder(1);
     QWidget* view = frame.view();
-    g_slowPoll = true;
     frame.SwitchFolder(1);
     EXPECT_EQ(frame.view(), view);
-    EXPECT_FALSE(g_slowPoll);
 }
 
 TEST_F(MainFrameTest, ItemClicksReachTheViewSlotsWithMask15) {

@@ -130,6 +130,11 @@ TEST_F(ScheduleCliTest, BadInputIsAUsageErrorAndStoresNothing) {
                    "18:00", "--text", "a"})
                   .exitCode,
               2);
+    const ProgramRun impossible = cli({"schedule", "add", "--type", "reminder", "--date",
+                                       "2026-02-30", "--time", "18:00", "--text", "a"});
+    EXPECT_EQ(impossible.exitCode, 2);
+    EXPECT_TRUE(impossible.err.contains("2026-02-30 is not a date"))
+        << impossible.err.toStdString();
     EXPECT_EQ(cli({"schedule", "list", "--table", "x"}).exitCode, 2);
     EXPECT_EQ(cli({"schedule", "list", "--table", "pc"}).out, "");
 }

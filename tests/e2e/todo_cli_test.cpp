@@ -99,7 +99,9 @@ TEST_F(TodoCliTest, RefusalsAndBadInput) {
 
     EXPECT_EQ(cli({"todo", "mark", "--index", "33"}).exitCode, 1);
     EXPECT_EQ(cli({"todo", "list", "--tab", "tomorrow"}).exitCode, 2);
-    EXPECT_EQ(cli({"todo", "add", "--text", "x", "--until", "2027-02-30"}).exitCode, 2);
+    const ProgramRun impossible = cli({"todo", "add", "--text", "x", "--until", "2027-02-30"});
+    EXPECT_EQ(impossible.exitCode, 2);
+    EXPECT_TRUE(impossible.err.contains("2027-02-30 is not a date"));
 }
 
 TEST_F(TodoCliTest, LoadWithoutAPhoneFailsAndKeepsTheList) {

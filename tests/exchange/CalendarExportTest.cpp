@@ -189,3 +189,49 @@ TEST(CalendarExportTest, FilesComeFromTheTablesAndCountTheRows) {
     closeAllDatabases();
     Profile::useFolder({});
 }
+
+// The phone's seven entries and the one PC entry it lacks, each ring a standard alarm.
+TEST(CalendarExportTest, BackupHoldsEveryPhoneEntryAndThePcEntriesThePhoneLacks) {
+    TempWorkDir dir;
+    Profile::useFolder(dir.path());
+    {
+        CPhoneScheduleDB phone;
+        CReminderDB reminders;
+        for (int slot = 0; slot < 7; ++slot) {
+            ScheduleEntry entry = reminderRow(ScheduleMeeting, 2026, 12, 1 + slot, 9, 0,
+                                              QStringLiteral("Phone %1").arg(slot), 8, 30)
+                                      .entry;
+            entry.index = slot;
+            ASSERT_TRUE(phone.AddScheduleRow(entry));
+        }
+        // The PC's copy of two phone entries (alarm flag off, ring time kept), and its own.
+        for (int slot : {0, 1}) {
+            ScheduleEntry copy = phone.entries()[slot];
+            copy.index = -1;
+            copy.alarm = 0;
+            ASSERT_TRUE(reminders.StoreReminder(copy, false, false));
+        }
+        ASSERT_TRUE(reminders.StoreReminder(
+            reminderRow(ScheduleCall, 2026, 12, 20, 10, 0, "0123", 9, 55).entry, false, false));
+    }
+    const QString file = dir.filePath("schedule.ics");
+    const ExchangeResult result = exportScheduleBackup(file, kStamp);
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.exported, 8);
+
+    QFile written(file);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    Parsed parsed(written.readAll());
+    const QList<icalcomponent*> events = parsed.children(ICAL_VEVENT_COMPONENT);
+    ASSERT_EQ(events.size(), 8);
+    QStringList summaries;
+    for (icalcomponent* event : events) {
+        summaries << QString::fromUtf8(icalcomponent_get_summary(event));
+        EXPECT_NE(icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT), nullptr)
+            << summaries.last().toStdString();
+    }
+    EXPECT_EQ(summaries.first(), "Phone 0");
+    EXPECT_EQ(summaries.last(), "0123");
+    closeAllDatabases();
+    Profile::useFolder({});
+}

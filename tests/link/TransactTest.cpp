@@ -15,9 +15,7 @@ class TransactTest : public ::testing::Test {
         line = device.get();
         port = std::make_unique<SerialPort>(3, 38400, 8, 0, 0, 0, std::move(device), &clock);
         port->setDevicePath("/dev/fake");
-        g_slowPoll = false;
     }
-    ~TransactTest() override { g_slowPoll = false; }
 
     void answerWith(QList<FakeChunk> chunks) {
         line->setResponder([chunks](const QByteArray&) { return chunks; });
@@ -138,12 +136,10 @@ TEST_F(TransactTest, ErrorInsideTextDoesNotFailAnAnswerThatEndsWithOk) {
     EXPECT_EQ(transact("at+cmgl\r"), 0);
 }
 
-TEST_F(TransactTest, SlowPollAppliesToExactlyOneTransaction) {
+TEST_F(TransactTest, SlowPollAppliesOnlyToTheTransactionAskingForIt) {
     ASSERT_TRUE(port->Open());
     answerWith({{450, "\r\nOK\r\n"}});
-    g_slowPoll = true;
-    EXPECT_EQ(transact("at\r"), 0);
-    EXPECT_FALSE(g_slowPoll);
+    EXPECT_EQ(port->SendExpectOk("at\r", PollRate::Slow), 0);
     ASSERT_FALSE(clock.waitBounds().isEmpty());
     for (int bound : clock.waitBounds()) {
         EXPECT_EQ(bound, 200);

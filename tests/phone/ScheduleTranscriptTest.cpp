@@ -3,6 +3,7 @@
 #include "db/DatabaseConnection.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/Profile.h"
 #include "scheduler/ScheduleSync.h"
 #include "support/RecordingProgress.h"
@@ -84,7 +85,7 @@ TEST_F(ScheduleTranscriptTest, DeleteASlot) {
 
 TEST_F(ScheduleTranscriptTest, LoadAllSlots) {
     TranscriptReplay replay("schedule_load", schedulePhone());
-    EXPECT_TRUE(table.LoadScheduleFromPhone(replay.connectThenReplay()));
+    EXPECT_TRUE(table.LoadScheduleFromPhone(replay.connectThenReplay(), progress).loaded());
     EXPECT_EQ(table.FullRecordCount(), 3);
     EXPECT_TRUE(replay.matched());
 }
@@ -97,8 +98,9 @@ TEST_F(ScheduleTranscriptTest, PhoneLostDuringTheLoad) {
     QString error;
     ASSERT_TRUE(Transcript::load("schedule_load_phone_lost", &lost, &error)) << error.toStdString();
     TranscriptReplay replay(lost, schedulePhone());
-    prompter.then(PromptAnswer::Ok);
-    EXPECT_FALSE(table.LoadScheduleFromPhone(replay.connectThenReplay()));
+    const MirrorOutcome outcome = table.LoadScheduleFromPhone(replay.connectThenReplay(), progress);
+    EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
+    EXPECT_TRUE(outcome.notice);
     EXPECT_EQ(table.entries(), before);
     EXPECT_TRUE(replay.matched());
 }

@@ -3,6 +3,7 @@
 #include "db/DatabaseConnection.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/Profile.h"
 #include "support/RecordingProgress.h"
 #include "support/TempWorkDir.h"
@@ -73,7 +74,7 @@ TEST_F(TodoTranscriptTest, LoadTheList) {
     TranscriptReplay replay("todo_load", todoPhone());
     PhoneLink& link = replay.connectThenReplay();
     CToDoListDB table;
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::Loaded);
+    EXPECT_TRUE(table.LoadFromPhone(link, progress).loaded());
     const QList<TodoItem> items = table.items();
     ASSERT_EQ(items.size(), 2);
     EXPECT_EQ(items[1].doneDate, "09-10-2001 14:05");

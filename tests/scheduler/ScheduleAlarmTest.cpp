@@ -3,6 +3,7 @@
 #include "db/DatabaseConnection.h"
 #include "phone/PhoneLink.h"
 #include "platform/Profile.h"
+#include "platform/Progress.h"
 #include "scheduler/ScheduleAlarms.h"
 #include "scheduler/ScheduleEditing.h"
 #include "scheduler/ScheduleTestEntries.h"
@@ -42,7 +43,7 @@ class ScheduleAlarmTest : public ::testing::Test {
     PhoneLink& connect(const QList<ScheduleEntry>& entries) {
         phoneSim = std::make_unique<EnginePhoneLink>(phoneWithSchedule(entries));
         EXPECT_TRUE(phoneSim->link().phoneFound);
-        EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link()));
+        EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link(), currentProgress()).loaded());
         return phoneSim->link();
     }
 

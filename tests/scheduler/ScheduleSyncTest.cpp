@@ -3,6 +3,7 @@
 #include "db/DatabaseConnection.h"
 #include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/Profile.h"
 #include "scheduler/ScheduleSync.h"
 #include "scheduler/ScheduleTestEntries.h"
@@ -71,7 +72,7 @@ class ScheduleSyncTest : public ::testing::Test {
         });
     }
     void loadTable(PhoneLink& link) {
-        ASSERT_TRUE(phoneTable.LoadScheduleFromPhone(link));
+        ASSERT_TRUE(phoneTable.LoadScheduleFromPhone(link, progress).loaded());
         firstCommand = phoneSim->line().writes().size();
         progress.calls.clear();
     }
@@ -87,11 +88,11 @@ class ScheduleSyncTest : public ::testing::Test {
     QList<std::pair<qint64, QByteArray>> sentAt;
 };
 
-void expectRefusalPrompt(const ScriptedPrompter& prompter) {
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "The phone did not accept the schedule change.");
-    EXPECT_EQ(prompter.prompts()[0].caption, "Schedule");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Warning);
+void expectRefusalNotice(const Notices& notices) {
+    ASSERT_EQ(notices.size(), 1);
+    EXPECT_EQ(notices[0].text, "The phone did not accept the schedule change.");
+    EXPECT_EQ(notices[0].caption, "Schedule");
+    EXPECT_EQ(notices[0].icon, PromptIcon::Warning);
 }
 
 }  // namespace
@@ -100,7 +101,7 @@ TEST_F(ScheduleSyncTest, LoadReadsTheFiftySlotsIntoTheTable) {
     PhoneLink& link = connect({kMeeting, kBirthday});
     phoneTable.AddScheduleRow(scheduleEntry(40, 1, 2000, 1, 1, 1, 1, "Stale"));
 
-    EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(link));
+    EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(link, progress).loaded());
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kMeeting, kBirthday}));
 
     QStringList expected;
@@ -120,7 +121,7 @@ TEST_F(ScheduleSyncTest, OffLineLoadTouchesNothing) {
     PhoneLink& link = connect({kMeeting});
     link.phoneFound = false;
     phoneTable.AddScheduleRow(kBirthday);
-    EXPECT_FALSE(phoneTable.LoadScheduleFromPhone(link));
+    EXPECT_FALSE(phoneTable.LoadScheduleFromPhone(link, progress).loaded());
     EXPECT_TRUE(commands().isEmpty());
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kBirthday}));
     EXPECT_TRUE(progress.calls.isEmpty());
@@ -134,7 +135,7 @@ TEST_F(ScheduleSyncTest, RefusedReadOfAPresentPhoneCountsAsAnEmptySlot) {
             written == "at+schr=3\r" ? written + "\r\nERROR\r\n" : engine->feed(written);
         return QList<FakeChunk>{FakeChunk{0, answer, false}};
     });
-    EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(link));
+    EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(link, progress).loaded());
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kBirthday}));
     // The failed read was followed by the presence probe, then the load went on.
     const QStringList sent = commands();
@@ -155,16 +156,17 @@ TEST_F(ScheduleSyncTest, PhoneLostMidLoadKeepsBothTablesAndSaysSo) {
     reminders.AddReminderRow(ScheduleCall, 2026, 3, 4, 5, 6, 0, 0, "PC only");
     const QList<ReminderRow> remindersBefore = reminders.rows();
     silenceAfter(5);
-    prompter.then(PromptAnswer::Ok);
 
-    EXPECT_FALSE(RebuildRemindersFromPhone(link, phoneTable, reminders));
+    const MirrorOutcome outcome = RebuildRemindersFromPhone(link, progress, phoneTable, reminders);
+    EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kMeeting}));
     EXPECT_EQ(reminders.rows(), remindersBefore);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text,
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->text,
               "Detected off-line during the Schedule Loading!\nTry again after confirming the PC "
               "connection");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(outcome.notice->caption, "Schedule Load");
+    EXPECT_EQ(outcome.notice->icon, PromptIcon::Error);
     EXPECT_EQ(progress.calls.last(), "destroy");
     // The probe ended the pass at the first silent slot.
     EXPECT_FALSE(commands().contains("at+schr=6\r"));
@@ -173,7 +175,7 @@ TEST_F(ScheduleSyncTest, PhoneLostMidLoadKeepsBothTablesAndSaysSo) {
 TEST_F(ScheduleSyncTest, FirstShowingRebuildsRemindersFromThePhone) {
     PhoneLink& link = connect({kMeeting, kBirthday});
     reminders.AddReminderRow(ScheduleCall, 2026, 3, 4, 5, 6, 0, 0, "Old copy");
-    EXPECT_TRUE(RebuildRemindersFromPhone(link, phoneTable, reminders));
+    EXPECT_TRUE(RebuildRemindersFromPhone(link, progress, phoneTable, reminders).loaded());
     const QList<ReminderRow> rows = reminders.rows();
     ASSERT_EQ(rows.size(), 2);
     ScheduleEntry expected = kMeeting;
@@ -189,12 +191,9 @@ TEST_F(ScheduleSyncTest, ReloadSaysOffLineWhenTheProbeFails) {
     PhoneLink& link = connect({kMeeting});
     phoneTable.AddScheduleRow(kBirthday);
     silenceAfter(0);
-    prompter.then(PromptAnswer::Ok);
-    EXPECT_FALSE(ReloadSchedule(link, phoneTable));
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Now is OFF line");
-    EXPECT_EQ(prompter.prompts()[0].caption, "Load");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    const MirrorOutcome outcome = ReloadSchedule(link, progress, phoneTable);
+    EXPECT_FALSE(outcome.loaded());
+    EXPECT_EQ(outcome.notice, offLineNotice());
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kBirthday}));
     EXPECT_FALSE(commands().contains("at+schr=0\r"));
 }
@@ -202,7 +201,7 @@ TEST_F(ScheduleSyncTest, ReloadSaysOffLineWhenTheProbeFails) {
 TEST_F(ScheduleSyncTest, ReloadLoadsWhenThePhoneAnswers) {
     PhoneLink& link = connect({kMeeting});
     reminders.AddReminderRow(1, 2026, 1, 1, 1, 1, 0, 0, "kept");
-    EXPECT_TRUE(ReloadSchedule(link, phoneTable));
+    EXPECT_TRUE(ReloadSchedule(link, progress, phoneTable).loaded());
     EXPECT_EQ(phoneTable.entries(), (QList<ScheduleEntry>{kMeeting}));
     EXPECT_EQ(reminders.rows().size(), 1);
 }
@@ -257,17 +256,17 @@ TEST_F(ScheduleSyncTest, RefusedRewritePutsTheOldEntryBack) {
     PhoneLink& link = connect({slot12});
     loadTable(link);
     setFaults("Changed");
-    prompter.then(PromptAnswer::Ok);
 
     ScheduleEntry changed = slot12;
     changed.contents = "Changed";
-    EXPECT_EQ(phoneTable.StoreScheduleEntry(link, changed).result, ScheduleStoreResult::Refused);
+    const ScheduleStoreOutcome outcome = phoneTable.StoreScheduleEntry(link, changed);
+    EXPECT_EQ(outcome.result, ScheduleStoreResult::Refused);
     EXPECT_EQ(commands(),
               (QStringList{"at+schd=12\r", "at+schw=12,3,0,2026,12,9,10,0,\"Changed\"\r",
                            "at+schw=12,3,0,2026,12,9,10,0,\"Review\"\r"}));
     EXPECT_EQ(onPhone(12), simScheduleEntry(slot12));
     EXPECT_EQ(phoneTable.entries(), QList<ScheduleEntry>{slot12});
-    expectRefusalPrompt(prompter);
+    expectRefusalNotice(outcome.notices);
 }
 
 TEST_F(ScheduleSyncTest, SlotLostForGoodLeavesNoRowBehind) {
@@ -275,14 +274,14 @@ TEST_F(ScheduleSyncTest, SlotLostForGoodLeavesNoRowBehind) {
     PhoneLink& link = connect({slot12, kBirthday});
     loadTable(link);
     setFaults("schw");
-    prompter.then(PromptAnswer::Ok);
 
     ScheduleEntry changed = slot12;
     changed.hour = 11;
-    EXPECT_EQ(phoneTable.StoreScheduleEntry(link, changed).result, ScheduleStoreResult::Refused);
+    const ScheduleStoreOutcome outcome = phoneTable.StoreScheduleEntry(link, changed);
+    EXPECT_EQ(outcome.result, ScheduleStoreResult::Refused);
     EXPECT_EQ(phoneSlots().count(12), 0u);
     EXPECT_EQ(phoneTable.entries(), QList<ScheduleEntry>{kBirthday});
-    expectRefusalPrompt(prompter);
+    expectRefusalNotice(outcome.notices);
 }
 
 TEST_F(ScheduleSyncTest, RefusedDeleteAndWriteLeaveTheRowAsItWas) {
@@ -290,26 +289,25 @@ TEST_F(ScheduleSyncTest, RefusedDeleteAndWriteLeaveTheRowAsItWas) {
     PhoneLink& link = connect({slot12});
     loadTable(link);
     setFaults("=12");  // the delete and both writes of slot 12
-    prompter.then(PromptAnswer::Ok);
 
     ScheduleEntry changed = slot12;
     changed.minute = 45;
-    EXPECT_EQ(phoneTable.StoreScheduleEntry(link, changed).result, ScheduleStoreResult::Refused);
+    const ScheduleStoreOutcome outcome = phoneTable.StoreScheduleEntry(link, changed);
+    EXPECT_EQ(outcome.result, ScheduleStoreResult::Refused);
     EXPECT_EQ(onPhone(12), simScheduleEntry(slot12));
     EXPECT_EQ(phoneTable.entries(), QList<ScheduleEntry>{slot12});
-    expectRefusalPrompt(prompter);
+    expectRefusalNotice(outcome.notices);
 }
 
 TEST_F(ScheduleSyncTest, RefusedNewEntryAddsNoRow) {
     PhoneLink& link = connect({kBirthday});
     loadTable(link);
     setFaults("schw");
-    prompter.then(PromptAnswer::Ok);
     const ScheduleStoreOutcome outcome = phoneTable.StoreScheduleEntry(
         link, scheduleEntry(-1, ScheduleReminder, 2026, 12, 24, 18, 0, "Gifts"));
     EXPECT_EQ(outcome.result, ScheduleStoreResult::Refused);
     EXPECT_EQ(phoneTable.entries(), QList<ScheduleEntry>{kBirthday});
-    expectRefusalPrompt(prompter);
+    expectRefusalNotice(outcome.notices);
 }
 
 TEST_F(ScheduleSyncTest, FullPhoneSendsNothing) {
@@ -317,37 +315,39 @@ TEST_F(ScheduleSyncTest, FullPhoneSendsNothing) {
     for (int i = 0; i < 50; ++i) {
         phoneTable.AddScheduleRow(scheduleEntry(i, 1, 2026, 1, 1, 8, 0, "x"));
     }
-    prompter.then(PromptAnswer::Ok);
     const ScheduleStoreOutcome outcome = phoneTable.StoreScheduleEntry(
         link, scheduleEntry(-1, ScheduleReminder, 2026, 12, 24, 18, 0, "Gifts"));
     EXPECT_EQ(outcome.result, ScheduleStoreResult::Full);
     EXPECT_TRUE(commands().isEmpty());
     EXPECT_EQ(phoneTable.FullRecordCount(), 50);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].caption, "Insert failure");
+    ASSERT_EQ(outcome.notices.size(), 1);
+    EXPECT_EQ(outcome.notices[0].text, "You can't insert Schedule due to maximum capacity excess.");
+    EXPECT_EQ(outcome.notices[0].caption, "Insert failure");
+    EXPECT_EQ(outcome.notices[0].icon, PromptIcon::Warning);
 }
 
 TEST_F(ScheduleSyncTest, UnsafeContentsAreShownAndNothingIsSentOrStored) {
     PhoneLink& link = connect({});
-    prompter.then(PromptAnswer::Ok).then(PromptAnswer::Ok);
     const ScheduleEntry quoted =
         scheduleEntry(-1, ScheduleReminder, 2026, 12, 24, 18, 0, "say \"hi\"");
-    EXPECT_EQ(phoneTable.StoreScheduleEntry(link, quoted).result, ScheduleStoreResult::Unsafe);
+    const ScheduleStoreOutcome stored = phoneTable.StoreScheduleEntry(link, quoted);
+    EXPECT_EQ(stored.result, ScheduleStoreResult::Unsafe);
     const ScheduleSave save = SaveScheduleEntry(&link, phoneTable, reminders, quoted, false);
     EXPECT_TRUE(save.unsafe);
     EXPECT_TRUE(commands().isEmpty());
     EXPECT_EQ(phoneTable.FullRecordCount(), 0);
     EXPECT_EQ(reminders.FullRecordCount(), 0);
-    ASSERT_EQ(prompter.prompts().size(), 2);
-    EXPECT_FALSE(prompter.prompts()[0].text.isEmpty());
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Warning);
+    ASSERT_EQ(stored.notices.size(), 1);
+    ASSERT_EQ(save.notices.size(), 1);
+    EXPECT_FALSE(stored.notices[0].text.isEmpty());
+    EXPECT_EQ(stored.notices[0].icon, PromptIcon::Warning);
 }
 
 TEST_F(ScheduleSyncTest, RemovalTakesTheFirstMatchFromThePhoneAndBothTables) {
     const ScheduleEntry first = scheduleEntry(4, ScheduleReminder, 2026, 12, 9, 10, 0, "Call Joe");
     const ScheduleEntry second = scheduleEntry(9, ScheduleCall, 2026, 12, 9, 10, 30, "Call Joe");
     PhoneLink& link = connect({first, second});
-    ASSERT_TRUE(RebuildRemindersFromPhone(link, phoneTable, reminders));
+    ASSERT_TRUE(RebuildRemindersFromPhone(link, progress, phoneTable, reminders).loaded());
     firstCommand = phoneSim->line().writes().size();
 
     const ScheduleRemoval removal =
@@ -363,9 +363,8 @@ TEST_F(ScheduleSyncTest, RemovalTakesTheFirstMatchFromThePhoneAndBothTables) {
 
 TEST_F(ScheduleSyncTest, RefusedPhoneDeleteKeepsTheMirrorRow) {
     PhoneLink& link = connect({kMeeting});
-    ASSERT_TRUE(RebuildRemindersFromPhone(link, phoneTable, reminders));
+    ASSERT_TRUE(RebuildRemindersFromPhone(link, progress, phoneTable, reminders).loaded());
     setFaults("schd");
-    prompter.then(PromptAnswer::Ok);
     const ScheduleRemoval removal =
         RemoveScheduleEntry(&link, phoneTable, reminders, {2001, 5, 14, 9, "Budget, Q3"});
     EXPECT_FALSE(removal.phoneRowDeleted);
@@ -374,7 +373,7 @@ TEST_F(ScheduleSyncTest, RefusedPhoneDeleteKeepsTheMirrorRow) {
     EXPECT_EQ(phoneTable.entries(), QList<ScheduleEntry>{kMeeting});
     EXPECT_EQ(phoneSlots().count(3), 1u);
     EXPECT_EQ(reminders.FullRecordCount(), 0);
-    expectRefusalPrompt(prompter);
+    expectRefusalNotice(removal.notices);
 }
 
 TEST_F(ScheduleSyncTest, OffLineRemovalAndSaveTouchOnlyReminders) {
@@ -404,7 +403,7 @@ TEST_F(ScheduleSyncTest, OffLineRemovalAndSaveTouchOnlyReminders) {
 
 TEST_F(ScheduleSyncTest, SavingAnEditKeepsTheSlotAndRewritesTheReminderRow) {
     PhoneLink& link = connect({kMeeting, kBirthday});
-    ASSERT_TRUE(RebuildRemindersFromPhone(link, phoneTable, reminders));
+    ASSERT_TRUE(RebuildRemindersFromPhone(link, progress, phoneTable, reminders).loaded());
     firstCommand = phoneSim->line().writes().size();
 
     ScheduleEntry moved = kMeeting;

@@ -2,6 +2,7 @@
 
 #include "db/DatabaseConnection.h"
 #include "link/Transact.h"
+#include "phone/SlotMirror.h"
 #include "platform/Profile.h"
 #include "support/EnginePhoneLink.h"
 #include "support/RecordingProgress.h"
@@ -88,7 +89,7 @@ TEST_F(TodoSyncTest, LoadReadsIndexesZeroToFiftyIntoTheTable) {
     ASSERT_TRUE(link.phoneFound);
     table.AddRecord(item(3, "stale"));
 
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::Loaded);
+    EXPECT_EQ(table.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Loaded);
     const QList<TodoItem> items = table.items();
     ASSERT_EQ(items.size(), 3);
     EXPECT_EQ(items[0], item(0, "First, with comma", 1, QDate(2026, 12, 10)));
@@ -109,7 +110,7 @@ TEST_F(TodoSyncTest, LoadReadsIndexesZeroToFiftyIntoTheTable) {
 TEST_F(TodoSyncTest, LoadFromAnEmptyPhoneEmptiesTheTable) {
     PhoneLink& link = connect();
     table.AddRecord(item(3, "stale"));
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::Loaded);
+    EXPECT_EQ(table.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Loaded);
     EXPECT_TRUE(table.items().isEmpty());
 }
 
@@ -119,15 +120,14 @@ TEST_F(TodoSyncTest, PhoneLostMidLoadKeepsThePreviousTable) {
     table.AddRecord(item(3, "kept"));
     table.AddRecord(item(4, "kept too"));
     silenceAfter(20);
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
 
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::PhoneLost);
+    const MirrorOutcome outcome = table.LoadFromPhone(link, progress);
+    EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
     EXPECT_EQ(indexes(), (QList<int>{3, 4}));
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Now is OFF line");
-    EXPECT_EQ(prompter.prompts()[0].caption, "Load");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->text, "Now is OFF line");
+    EXPECT_EQ(outcome.notice->caption, "Load");
+    EXPECT_EQ(outcome.notice->icon, PromptIcon::Error);
     EXPECT_EQ(progress.calls.last(), "destroy");
     // The probe after the first unanswered read ends the load: no read of every remaining index.
     EXPECT_FALSE(sent().contains("at+ctdr=50\r"));
@@ -138,7 +138,7 @@ TEST_F(TodoSyncTest, RefusedReadOfAPresentPhoneCountsAsAnEmptySlot) {
     state.todos[5] = {0, 0, 2026, 1, 1, "readable", {}, {}};
     PhoneLink& link = connect();
     failCommandsHolding("ctdr=4");
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::Loaded);
+    EXPECT_EQ(table.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Loaded);
     EXPECT_EQ(indexes(), (QList<int>{5}));
 }
 
@@ -148,7 +148,7 @@ TEST_F(TodoSyncTest, OfflineLoadIsSkippedSilently) {
     ASSERT_FALSE(link.phoneFound);
     table.AddRecord(item(3, "kept"));
     sent();
-    EXPECT_EQ(table.LoadFromPhone(link), TodoLoadResult::Skipped);
+    EXPECT_EQ(table.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Skipped);
     EXPECT_TRUE(sent().isEmpty());
     EXPECT_EQ(indexes(), (QList<int>{3}));
     EXPECT_TRUE(progress.calls.isEmpty());
@@ -313,7 +313,7 @@ TEST_F(TodoSyncTest, DeleteAllRowsDeletesOnlyTheListedRowsWithProgress) {
     const QList<TodoRow> todayRows = table.ListRows(TodoTabToday, 0, today);
     ASSERT_EQ(todayRows.size(), 2);
 
-    EXPECT_EQ(table.DeleteAllRows(link, todayRows), 2);
+    EXPECT_EQ(table.DeleteAllRows(link, progress, todayRows), 2);
     EXPECT_EQ(indexes(), (QList<int>{2}));
     EXPECT_EQ(sent(), (QStringList{"at+ctdd=1\r", "at+ctdd=3\r"}));
     EXPECT_EQ(progress.calls,

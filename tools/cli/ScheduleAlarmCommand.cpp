@@ -6,6 +6,7 @@
 
 #include "CliCommand.h"
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleAlarms.h"
@@ -55,6 +56,7 @@ int past(CliContext& context, bool deleteAll) {
         const ScheduleRemoval removal =
             RemoveScheduleEntry(online, phoneSchedule, reminders,
                                 {entry.year, entry.month, entry.date, entry.hour, entry.contents});
+        showNotices(removal.notices);
         if (!(online ? removal.phoneRowDeleted : removal.reminderDeleted)) {
             ++kept;
         }

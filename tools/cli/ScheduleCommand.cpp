@@ -8,8 +8,9 @@
 #include "CliCommand.h"
 #include "StderrProgress.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
+#include "scheduler/ScheduleRules.h"
 #include "scheduler/ScheduleSync.h"
 #include "scheduler/ScheduleTexts.h"
 
@@ -19,29 +20,6 @@ using cli::print;
 
 int fail(const QString& message, int exitCode = 2) {
     return cli::failIn("schedule", message, exitCode);
-}
-
-struct TypeRule {
-    const char* name;
-    int type;
-    int maxLength;
-    const char* emptyMessage;
-};
-
-const TypeRule kTypes[] = {
-    {"reminder", ScheduleReminder, 28, "You must input Reminder Contents!"},
-    {"call", ScheduleCall, 42, "You must input Call Number!"},
-    {"meeting", ScheduleMeeting, 28, "You must input Meeting Contents!"},
-    {"birthday", ScheduleBirthday, 16, "You must input Birthday Contents!"},
-};
-
-const TypeRule* typeRule(const QString& name) {
-    for (const TypeRule& rule : kTypes) {
-        if (name.compare(QLatin1String(rule.name), Qt::CaseInsensitive) == 0) {
-            return &rule;
-        }
-    }
-    return nullptr;
 }
 
 // Minutes before the entry at which the alarm rings; -1 for no alarm.
@@ -60,9 +38,16 @@ bool parseLead(const QString& text, int& minutes) {
 }
 
 // The calendar pages accept years up to 2037.
-bool parseDate(const QString& text, QDate& date) {
+// Why --date is no date the calendar pages can show; empty when it is one.
+QString dateProblem(const QString& text, QDate& date) {
     date = QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-    return date.isValid() && date.year() >= 1900 && date.year() <= 2037;
+    if (const QString impossible = impossibleDateProblem(text); !impossible.isEmpty()) {
+        return impossible;
+    }
+    if (!date.isValid() || !scheduleYearInRange(date.year())) {
+        return QStringLiteral("--date must be YYYY-MM-DD with a year from 1900 to 2037");
+    }
+    return {};
 }
 
 QString alarmText(const ScheduleEntry& entry) {
@@ -86,7 +71,11 @@ int load(CliContext& context) {
     }
     StderrProgress progress;
     CPhoneScheduleDB phoneSchedule;
-    const bool loaded = phoneSchedule.LoadScheduleFromPhone(*link);
+    const MirrorOutcome outcome = phoneSchedule.LoadScheduleFromPhone(*link, progress);
+    if (outcome.notice) {
+        showNotice(*outcome.notice);
+    }
+    const bool loaded = outcome.loaded();
     phoneSchedule.Requery();
     print(QString("schedule: %1 entries").arg(phoneSchedule.FullRecordCount()));
     return loaded ? 0 : 1;
@@ -113,13 +102,13 @@ int add(CliContext& context, const QCommandLineParser& parser) {
             return fail(QString("add needs --%1").arg(required));
         }
     }
-    const TypeRule* rule = typeRule(parser.value("type"));
-    if (!rule) {
+    const int type = scheduleTypeOfName(parser.value("type"));
+    if (type == 0) {
         return fail("--type must be reminder, call, meeting or birthday");
     }
     QDate date;
-    if (!parseDate(parser.value("date"), date)) {
-        return fail("--date must be YYYY-MM-DD with a year from 1900 to 2037");
+    if (const QString problem = dateProblem(parser.value("date"), date); !problem.isEmpty()) {
+        return fail(problem);
     }
     QTime time = QTime::fromString(parser.value("time"), QStringLiteral("HH:mm"));
     if (!time.isValid()) {
@@ -133,23 +122,17 @@ int add(CliContext& context, const QCommandLineParser& parser) {
         return fail("--alarm must be exact, 5, 10, 30, 60 or none");
     }
     const QString text = parser.value("text");
-    if (text.isEmpty()) {
-        return fail(QString::fromLatin1(rule->emptyMessage));
-    }
-    if (text.size() > rule->maxLength) {
+    if (text.size() > scheduleContentsLimit(type)) {
         return fail(QString("--text holds at most %1 characters for a %2")
-                        .arg(rule->maxLength)
-                        .arg(QLatin1String(rule->name)));
+                        .arg(scheduleContentsLimit(type))
+                        .arg(scheduleTypeName(type)));
     }
-    const PhoneTextKind kind =
-        rule->type == ScheduleCall ? PhoneTextKind::Number : PhoneTextKind::Contents;
-    const QString problem = phoneSafeTextProblem(text, kind);
-    if (!problem.isEmpty()) {
+    if (const QString problem = scheduleContentsProblem(type, text); !problem.isEmpty()) {
         return fail(problem);
     }
 
     ScheduleEntry entry;
-    entry.type = rule->type;
+    entry.type = type;
     entry.year = date.year();
     entry.month = date.month();
     entry.date = date.day();
@@ -169,6 +152,7 @@ int add(CliContext& context, const QCommandLineParser& parser) {
     CPhoneScheduleDB phoneSchedule;
     CReminderDB reminders;
     const ScheduleSave save = SaveScheduleEntry(link.get(), phoneSchedule, reminders, entry, false);
+    showNotices(save.notices);
     if (!save.reminderStored) {
         return fail("the entry could not be stored", 1);
     }
@@ -188,8 +172,8 @@ int remove(CliContext& context, const QCommandLineParser& parser) {
         }
     }
     QDate date;
-    if (!parseDate(parser.value("date"), date)) {
-        return fail("--date must be YYYY-MM-DD with a year from 1900 to 2037");
+    if (const QString problem = dateProblem(parser.value("date"), date); !problem.isEmpty()) {
+        return fail(problem);
     }
     bool ok = false;
     const int hour = parser.value("hour").toInt(&ok);
@@ -207,6 +191,7 @@ int remove(CliContext& context, const QCommandLineParser& parser) {
                                       parser.value("text")};
     const ScheduleRemoval removal =
         RemoveScheduleEntry(link.get(), phoneSchedule, reminders, selection);
+    showNotices(removal.notices);
     if (removal.phoneRowDeleted) {
         print(QString("deleted: slot %1").arg(removal.index));
     } else if (removal.reminderDeleted) {

@@ -9,7 +9,8 @@
 #include "CliCommand.h"
 #include "StderrProgress.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
+#include "phone/SlotMirror.h"
+#include "scheduler/ScheduleRules.h"
 #include "todo/CToDoListDB.h"
 
 namespace {
@@ -101,6 +102,10 @@ QString parse(const QStringList& arguments, Options& options) {
     }
     if (parser.isSet("until")) {
         options.until = QDate::fromString(parser.value("until"), Qt::ISODate);
+        if (const QString impossible = impossibleDateProblem(parser.value("until"));
+            !impossible.isEmpty()) {
+            return impossible;
+        }
         if (!options.until.isValid() || options.until.year() < 1900 ||
             options.until.year() > 2099) {
             return "--until needs a date YYYY-MM-DD between 1900 and 2099";
@@ -116,10 +121,10 @@ QString parse(const QStringList& arguments, Options& options) {
         return "--text is required";
     }
     if (options.hasText && options.text.isEmpty()) {
-        return "You must input contents field";
+        return todoContentsProblem(options.text);
     }
-    if (options.hasText && options.text.size() > 42) {
-        return "--text holds at most 42 characters";
+    if (options.hasText && options.text.size() > kTodoContentsLimit) {
+        return QStringLiteral("--text holds at most %1 characters").arg(kTodoContentsLimit);
     }
     return {};
 }
@@ -131,7 +136,7 @@ int finish(const TodoSaveResult& result) {
             return 0;
         case TodoSaveOutcome::PhoneRefused:
         case TodoSaveOutcome::RewriteRefused:
-            warnTodoPhoneRefused();
+            showNotice(todoPhoneRefusedNotice());
             return 1;
         case TodoSaveOutcome::UnsafeText:
             return 2;
@@ -147,7 +152,11 @@ int load(PhoneLink& link) {
     }
     StderrProgress progress;
     CToDoListDB table;
-    if (table.LoadFromPhone(link) != TodoLoadResult::Loaded) {
+    const MirrorOutcome outcome = table.LoadFromPhone(link, progress);
+    if (outcome.notice) {
+        showNotice(*outcome.notice);
+    }
+    if (!outcome.loaded()) {
         return fail("the to-do list could not be loaded; the previous list is kept", 1);
     }
     print(QString("todo: %1 items").arg(table.FullRecordCount()));
@@ -175,7 +184,7 @@ int run(const Options& options, const std::function<PhoneLink&()>& link) {
         return list(table, options);
     }
     if (options.hasText) {
-        const QString problem = phoneSafeTextProblem(options.text, PhoneTextKind::Contents);
+        const QString problem = todoContentsProblem(options.text);
         if (!problem.isEmpty()) {
             return fail(problem);
         }

@@ -46,7 +46,8 @@ void printHelp(QTextStream& out) {
            "                 and --pdf paths stay relative to the current folder\n"
         << wrapped("(default: the folder dexmoro uses, " + defaultDataFolder() + ")", 17)
         << "  --yes, --no    the answer to every question (default: --no)\n"
-           "  --help         this text\n\n"
+           "  --help         this text\n"
+           "  --version      the program's version\n\n"
            "Commands:\n";
     for (const CliCommand& command : CliCommands::all()) {
         out << wrapped(command.usage, 2) << wrapped(command.summary, 6);

@@ -37,6 +37,9 @@ QMessageBox::StandardButtons buttonsOf(PromptButtons buttons) {
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     QMessageBox box(iconOf(prompt.icon), prompt.caption, prompt.text, buttonsOf(prompt.buttons),
                     owner_);
+    if (prompt.noByDefault) {
+        box.setDefaultButton(QMessageBox::No);
+    }
     switch (box.exec()) {
         case QMessageBox::Yes:
             return PromptAnswer::Yes;

@@ -7,6 +7,7 @@
 #include "phone/ApplicationPhone.h"
 #include "phone/PhoneLink.h"
 #include "platform/PresentTime.h"
+#include "platform/Progress.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleAlarms.h"
 #include "scheduler/ScheduleSync.h"
@@ -120,10 +121,14 @@ void CSchedulerView::deleteDaySchedule() {
 
 void CSchedulerView::reloadSchedule() {
     if (!context_.link) {
-        showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"), PromptIcon::Error);
+        showNotice(offLineNotice());
         return;
     }
-    ReloadSchedule(*context_.link, *phoneSchedule_);
+    const MirrorOutcome outcome =
+        ReloadSchedule(*context_.link, currentProgress(), *phoneSchedule_);
+    if (outcome.notice) {
+        showNotice(*outcome.notice);
+    }
     shownPage()->redraw();
 }
 

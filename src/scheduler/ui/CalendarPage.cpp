@@ -6,22 +6,16 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <array>
-
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleEditing.h"
-#include "scheduler/ScheduleSync.h"
+#include "scheduler/ScheduleRules.h"
 #include "scheduler/ScheduleTexts.h"
 #include "scheduler/ui/ScheduleContext.h"
-#include "scheduler/ui/ScheduleCopyMoveDialog.h"
-#include "scheduler/ui/ScheduleEntryDialog.h"
-#include "scheduler/ui/ScheduleListDialog.h"
 
 namespace {
 
@@ -34,56 +28,6 @@ constexpr int kHourRowTwips = 280;
 constexpr int kDayNumberRowTwips = 294;
 constexpr int kMonthEntryRowTwips = 895;
 constexpr int kLongCellChars = 100;
-constexpr int kLatestYear = 2037;
-
-const QColor kSundayText(200, 0, 0);
-const QColor kSaturdayText(4, 0, 197);
-const QColor kSundayBack(255, 230, 230);
-const QColor kSaturdayBack(214, 224, 255);
-const QColor kWeekdayBack(230, 230, 230);
-const QColor kPastText(100, 100, 100);
-const QColor kPastBack(230, 230, 230);
-
-const std::array<const char*, 4> kMarks = {"(R)", "(C)", "(M)", "(B)"};
-
-QColor dayTextColour(const QDate& day) {
-    switch (day.dayOfWeek()) {
-        case Qt::Sunday:
-            return kSundayText;
-        case Qt::Saturday:
-            return kSaturdayText;
-        default:
-            return Qt::black;
-    }
-}
-
-QColor dayBackColour(const QDate& day) {
-    switch (day.dayOfWeek()) {
-        case Qt::Sunday:
-            return kSundayBack;
-        case Qt::Saturday:
-            return kSaturdayBack;
-        default:
-            return kWeekdayBack;
-    }
-}
-
-QTableWidgetItem* itemAt(QTableWidget* grid, int row, int column) {
-    QTableWidgetItem* item = grid->item(row, column);
-    if (!item) {
-        item = new QTableWidgetItem;
-        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-        grid->setItem(row, column, item);
-    }
-    return item;
-}
-
-void paintDayCell(QTableWidget* grid, int row, int column, const QDate& day) {
-    QTableWidgetItem* item = itemAt(grid, row, column);
-    item->setText(day.isValid() ? QString::number(day.day()) : QString());
-    item->setForeground(day.isValid() ? dayTextColour(day) : QColor(Qt::black));
-    item->setBackground(day.isValid() ? dayBackColour(day) : QColor(Qt::white));
-}
 
 }  // namespace
 
@@ -132,6 +76,7 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
     layout->addWidget(grid_, 1);
 
     connect(calendar_, &QCalendarWidget::selectionChanged, this, &CalendarPage::calendarChanged);
+    connect(calendar_, &QCalendarWidget::currentPageChanged, this, &CalendarPage::pageChanged);
     connect(grid_, &QTableWidget::customContextMenuRequested, this, &CalendarPage::gridContextMenu);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &CalendarPage::gridDoubleClicked);
     connect(grid_, &QTableWidget::currentCellChanged, this,
@@ -154,6 +99,16 @@ CalendarPage::~CalendarPage() {
     grid_->disconnect(this);
     calendar_->disconnect(this);
     delete tip_;
+}
+
+QTableWidgetItem* CalendarPage::itemAt(int row, int column) {
+    QTableWidgetItem* item = grid_->item(row, column);
+    if (!item) {
+        item = new QTableWidgetItem;
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+        grid_->setItem(row, column, item);
+    }
+    return item;
 }
 
 void CalendarPage::setUpGrid() {
@@ -181,7 +136,7 @@ void CalendarPage::setUpGrid() {
     grid_->setRowHeight(0, pixels(kHeaderRowTwips));
     for (int row = 1; row < kHourRows; ++row) {
         grid_->setRowHeight(row, pixels(kHourRowTwips));
-        QTableWidgetItem* label = itemAt(grid_, row, 0);
+        QTableWidgetItem* label = itemAt(row, 0);
         label->setText(hourRowLabel(row));
         label->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         label->setBackground(row <= 12 ? QColor(240, 240, 240) : QColor(230, 230, 230));
@@ -202,7 +157,7 @@ void CalendarPage::setChosenDate(const QDate& date) {
 }
 
 void CalendarPage::calendarChanged() {
-    if (chosenDate().year() > kLatestYear) {
+    if (chosenDate().year() > kScheduleLastYear) {
         showMessage(QStringLiteral("You must input year within 1900 - 2037."),
                     QStringLiteral("Warning"), PromptIcon::Warning);
         calendar_->setSelectedDate(presentTime().date());
@@ -221,87 +176,21 @@ void CalendarPage::calendarChanged() {
     }
 }
 
+// Paging the small calendar to another month takes the chosen day along (the same day of the
+// month, or the month's last), so the grid shows the month the calendar shows.
+void CalendarPage::pageChanged(int year, int month) {
+    const QDate chosen = chosenDate();
+    if (chosen.year() == year && chosen.month() == month) {
+        return;
+    }
+    const QDate first(year, month, 1);
+    calendar_->setSelectedDate(first.addDays(std::min(chosen.day(), first.daysInMonth()) - 1));
+}
+
 void CalendarPage::redraw() {
     drawDateLine();
     drawHeader();
     fill();
-}
-
-void CalendarPage::drawDateLine() {
-    const QDate day = chosenDate();
-    dateLine_->setText(scheduleDateText(day.year(), day.month(), day.day()));
-    QPalette palette = dateLine_->palette();
-    // On the button-face background the label draws in the button text colour.
-    palette.setColor(QPalette::WindowText, dayTextColour(day));
-    palette.setColor(QPalette::ButtonText, dayTextColour(day));
-    dateLine_->setPalette(palette);
-}
-
-void CalendarPage::drawHeader() {
-    const QDate day = chosenDate();
-    if (kind_ == Daily) {
-        paintDayCell(grid_, 0, 1, day);
-        itemAt(grid_, 0, 1)->setTextAlignment(Qt::AlignCenter);
-    } else if (kind_ == Weekly) {
-        const QDate sunday = weekStart(day);
-        for (int column = 1; column <= 7; ++column) {
-            paintDayCell(grid_, 0, column, sunday.addDays(column - 1));
-            itemAt(grid_, 0, column)->setTextAlignment(Qt::AlignCenter);
-        }
-    } else {
-        for (int row = 0; row < kMonthRows; row += 2) {
-            for (int column = 0; column < 7; ++column) {
-                const QDate cellDay = monthlyCellDay(day, row, column);
-                paintDayCell(grid_, row, column, cellDay);
-                QTableWidgetItem* item = itemAt(grid_, row, column);
-                item->setForeground(cellDay.isValid() ? dayTextColour(cellDay) : QColor(Qt::black));
-                // The column, not the day, gives the background.
-                item->setBackground(column == 0   ? kSundayBack
-                                    : column == 6 ? kSaturdayBack
-                                                  : kWeekdayBack);
-            }
-        }
-    }
-}
-
-void CalendarPage::blankFilledCells() {
-    for (const auto& [row, column] : filled_) {
-        QTableWidgetItem* item = itemAt(grid_, row, column);
-        item->setText(QString());
-        item->setData(Qt::UserRole, QVariant());
-        item->setForeground(QColor(Qt::black));
-        item->setBackground(QColor(Qt::white));
-    }
-    filled_.clear();
-}
-
-void CalendarPage::fill() {
-    blankFilledCells();
-    const QList<ScheduleEntry> entries =
-        shownScheduleEntries(context_.link, *context_.phoneSchedule, *context_.reminders);
-    const QDate day = chosenDate();
-    QList<CalendarCell> cells;
-    switch (kind_) {
-        case Daily:
-            cells = dailyCells(entries, day, presentTime());
-            break;
-        case Weekly:
-            cells = weeklyCells(entries, day, presentTime());
-            break;
-        case Monthly:
-            cells = monthlyCells(entries, day);
-            break;
-    }
-    for (const CalendarCell& cell : cells) {
-        QTableWidgetItem* item = itemAt(grid_, cell.row, cell.column);
-        item->setText(cell.text);
-        item->setData(Qt::UserRole, cell.fullText);
-        item->setTextAlignment(Qt::AlignLeft |
-                               (kind_ == Monthly ? Qt::AlignTop : Qt::AlignVCenter));
-        item->setForeground(cell.past ? kPastText : QColor(Qt::black));
-        item->setBackground(cell.past ? kPastBack : QColor(Qt::white));
-        filled_.append({cell.row, cell.column});
-    }
 }
 
 void CalendarPage::setCurrentCell(int row, int column) {
@@ -373,176 +262,6 @@ void CalendarPage::fixMonthlySelection() {
         if (entryDate(entry) == day && entry.contents == context_.contents) {
             context_.selected = QDateTime(day, QTime(entry.hour, entry.minute));
         }
-    }
-}
-
-void CalendarPage::newEntry(int type) {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
-    if (!selectCell(row, column)) {
-        // No entry cell chosen: the chosen day, at the first hour row.
-        context_.selected =
-            kind_ == Monthly ? QDateTime(chosenDate(), QTime(0, 0)) : hourRowTime(chosenDate(), 1);
-    }
-    ScheduleEntryDialog dialog(type, context_, false, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        fill();
-    }
-}
-
-void CalendarPage::editEntry() {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
-    if (!selectCell(row, column)) {
-        return;
-    }
-    const QString text = cellText(row, column);
-    if (holdsSeveral(text)) {
-        ScheduleListDialog dialog(ScheduleListDialog::Edit, context_, kind_ == Monthly, this);
-        dialog.exec();
-        if (dialog.changed()) {
-            fill();
-        }
-        return;
-    }
-    const QString full = cellFullText(row, column);
-    for (int type = ScheduleReminder; type <= ScheduleBirthday; ++type) {
-        const QString mark = QString::fromLatin1(kMarks[static_cast<size_t>(type - 1)]);
-        if (full.contains(mark)) {
-            context_.contents = QString(full).remove(mark);
-            fixMonthlySelection();
-            ScheduleEntryDialog dialog(type, context_, true, this);
-            if (dialog.exec() == QDialog::Accepted) {
-                fill();
-            }
-            return;
-        }
-    }
-}
-
-void CalendarPage::copyOrMove(bool move) {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
-    const QString text = cellText(row, column);
-    if (!selectCell(row, column) || text.isEmpty()) {
-        showMessage(QStringLiteral("Please select Schedule"), QStringLiteral("Warning"),
-                    PromptIcon::Warning);
-        return;
-    }
-    if (holdsSeveral(text)) {
-        ScheduleListDialog dialog(move ? ScheduleListDialog::Move : ScheduleListDialog::Copy,
-                                  context_, kind_ == Monthly, this);
-        dialog.exec();
-        if (dialog.changed()) {
-            fill();
-        }
-        return;
-    }
-    context_.contents = contentsOfCellText(cellFullText(row, column));
-    fixMonthlySelection();
-    ScheduleCopyMoveDialog dialog(move, context_, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        fill();
-    }
-}
-
-void CalendarPage::copyEntry() {
-    copyOrMove(false);
-}
-
-void CalendarPage::moveEntry() {
-    copyOrMove(true);
-}
-
-void CalendarPage::deleteEntry() {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
-    const QString text = cellText(row, column);
-    if (!selectCell(row, column) || text.isEmpty()) {
-        showMessage(QStringLiteral("Please select Schedule"), QStringLiteral("Warning"),
-                    PromptIcon::Warning);
-        return;
-    }
-    if (holdsSeveral(text)) {
-        ScheduleListDialog dialog(ScheduleListDialog::Delete, context_, kind_ == Monthly, this);
-        dialog.exec();
-        fill();
-        return;
-    }
-    if (askQuestion(QStringLiteral("Do you delete Schedule?"), QStringLiteral("Delete"),
-                    PromptButtons::OkCancel) != PromptAnswer::Ok) {
-        return;
-    }
-    context_.contents = contentsOfCellText(cellFullText(row, column));
-    RemoveScheduleEntry(context_.link, *context_.phoneSchedule, *context_.reminders,
-                        context_.selection(kind_ == Monthly));
-    fill();
-}
-
-void CalendarPage::deleteDay() {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
-    QDate day = chosenDate();
-    if (selectCell(row, column)) {
-        day = dayOfCell(row, column);
-    } else if (kind_ == Weekly && column >= 1) {
-        day = dayOfCell(row, column);
-    }
-    if (askQuestion(QStringLiteral("Do you want to delete Day schedule?"),
-                    kind_ == Monthly ? QStringLiteral("Delete Day") : QStringLiteral("Delete"),
-                    PromptButtons::OkCancel) != PromptAnswer::Ok) {
-        return;
-    }
-    removeDaySchedules(context_.link, *context_.phoneSchedule, *context_.reminders, day,
-                       kind_ == Monthly ? DayRule::CalendarDay : DayRule::HourRows);
-    fill();
-}
-
-QMenu* CalendarPage::buildContextMenu(int row, int column, QWidget* parent) {
-    auto* menu = new QMenu(parent);
-    QMenu* newMenu = menu->addMenu(QStringLiteral("New"));
-    const QStringList kinds = {QStringLiteral("Reminder"), QStringLiteral("Call"),
-                               QStringLiteral("Meeting"), QStringLiteral("Birthday")};
-    for (int type = ScheduleReminder; type <= ScheduleBirthday; ++type) {
-        connect(newMenu->addAction(kinds[type - 1]), &QAction::triggered, this,
-                [this, type] { newEntry(type); });
-    }
-    const bool holdsEntry = isEntryCell(row, column) && !cellText(row, column).isEmpty();
-    const std::array<std::pair<const char*, void (CalendarPage::*)()>, 5> commands = {{
-        {"Edit", &CalendarPage::editEntry},
-        {"Copy", &CalendarPage::copyEntry},
-        {"Move", &CalendarPage::moveEntry},
-        {"Delete", &CalendarPage::deleteEntry},
-        {"Delete Day", &CalendarPage::deleteDay},
-    }};
-    for (const auto& [text, slot] : commands) {
-        QAction* action = menu->addAction(QString::fromLatin1(text));
-        action->setEnabled(holdsEntry || QLatin1String(text) == QLatin1String("Delete Day"));
-        connect(action, &QAction::triggered, this, slot);
-    }
-    return menu;
-}
-
-void CalendarPage::gridContextMenu(const QPoint& at) {
-    const QModelIndex index = grid_->indexAt(at);
-    if (!index.isValid()) {
-        return;
-    }
-    setCurrentCell(index.row(), index.column());
-    QMenu* menu = buildContextMenu(index.row(), index.column(), this);
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(grid_->viewport()->mapToGlobal(at));
-}
-
-void CalendarPage::gridDoubleClicked(int row, int column) {
-    if (!isEntryCell(row, column)) {
-        return;
-    }
-    setCurrentCell(row, column);
-    if (cellText(row, column).isEmpty()) {
-        newEntry(ScheduleReminder);
-    } else {
-        editEntry();
     }
 }
 

@@ -11,6 +11,7 @@ class QCalendarWidget;
 class QLabel;
 class QMenu;
 class QTableWidget;
+class QTableWidgetItem;
 struct ScheduleContext;
 
 // One calendar page of the scheduler: the month calendar, the bold date line and the grid of
@@ -61,6 +62,9 @@ class CalendarPage : public QWidget {
   private:
     void setUpGrid();
     void calendarChanged();
+    void pageChanged(int year, int month);
+    QTableWidgetItem* itemAt(int row, int column);
+    void paintDayCell(int row, int column, const QDate& day);
     void drawDateLine();
     void drawHeader();
     void fill();

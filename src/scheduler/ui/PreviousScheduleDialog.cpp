@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "platform/Notice.h"
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleAlarms.h"
@@ -65,6 +66,7 @@ void PreviousScheduleDialog::deleteLine(int line) {
                                       entry.contents};
     const ScheduleRemoval removal =
         RemoveScheduleEntry(context_.link, *context_.phoneSchedule, *context_.reminders, selection);
+    showNotices(removal.notices);
     if (context_.online() ? removal.phoneRowDeleted : removal.reminderDeleted) {
         delete list_->takeItem(line);
         entries_.removeAt(line);

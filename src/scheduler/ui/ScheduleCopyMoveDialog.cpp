@@ -12,11 +12,12 @@
 #include <QTimeEdit>
 #include <QVBoxLayout>
 
-#include "phone/PhoneSafeText.h"
+#include "platform/Notice.h"
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleEditing.h"
 #include "scheduler/ScheduleLeadTime.h"
+#include "scheduler/ScheduleRules.h"
 #include "scheduler/ui/ScheduleContext.h"
 #include "scheduler/ui/ScheduleEntryDialog.h"
 
@@ -78,7 +79,7 @@ ScheduleCopyMoveDialog::ScheduleCopyMoveDialog(bool move, ScheduleContext& conte
         entry_ = found.entry;
         time_->setTime(QTime(entry_.hour, entry_.minute));
         contents_->setText(entry_.contents);
-        contents_->setMaxLength(ScheduleEntryDialog::contentsLimit(entry_.type));
+        contents_->setMaxLength(scheduleContentsLimit(entry_.type));
         leadTime_->setCurrentIndex(
             recoverLeadTimeItem(entry_.hour, entry_.minute, entry_.alarmHour, entry_.alarmMinute));
     }
@@ -98,14 +99,7 @@ void ScheduleCopyMoveDialog::accept() {
     }
     ScheduleEntry target = entry_;
     target.contents = contents_->text();
-    if (target.contents.isEmpty()) {
-        showMessage(ScheduleEntryDialog::emptyContentsMessage(target.type), windowTitle(),
-                    PromptIcon::Warning);
-        return;
-    }
-    const QString problem = phoneSafeTextProblem(target.contents, target.type == ScheduleCall
-                                                                      ? PhoneTextKind::Number
-                                                                      : PhoneTextKind::Contents);
+    const QString problem = scheduleContentsProblem(target.type, target.contents);
     if (!problem.isEmpty()) {
         showMessage(problem, windowTitle(), PromptIcon::Warning);
         return;
@@ -125,6 +119,7 @@ void ScheduleCopyMoveDialog::accept() {
     const CopyMoveResult result =
         copyOrMoveEntry(context_.link, *context_.phoneSchedule, *context_.reminders,
                         context_.selection(), move_, target, presentTime());
+    showNotices(result.notices);
     if (result.unsafe) {
         return;
     }

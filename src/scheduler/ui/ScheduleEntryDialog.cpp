@@ -13,13 +13,13 @@
 #include <QVBoxLayout>
 
 #include "controls/DialStringEdit.h"
-#include "link/Transact.h"
-#include "phone/PhoneSafeText.h"
 #include "phonebook/ui/PhonebookPickerDialog.h"
+#include "platform/Notice.h"
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleEditing.h"
 #include "scheduler/ScheduleLeadTime.h"
+#include "scheduler/ScheduleRules.h"
 #include "scheduler/ScheduleSync.h"
 #include "scheduler/ui/ScheduleContext.h"
 
@@ -30,21 +30,11 @@ QString typeWord(int type) {
 }  // namespace
 
 int ScheduleEntryDialog::contentsLimit(int type) {
-    switch (type) {
-        case ScheduleCall:
-            return 42;
-        case ScheduleBirthday:
-            return 16;
-        default:
-            return 28;
-    }
+    return scheduleContentsLimit(type);
 }
 
 QString ScheduleEntryDialog::emptyContentsMessage(int type) {
-    if (type == ScheduleCall) {
-        return QStringLiteral("You must input Call Number!");
-    }
-    return QStringLiteral("You must input %1 Contents!").arg(typeWord(type));
+    return scheduleEmptyContentsMessage(type);
 }
 
 QString ScheduleEntryDialog::editCaption(int type) {
@@ -170,17 +160,11 @@ void ScheduleEntryDialog::pickNumber() {
 
 void ScheduleEntryDialog::accept() {
     const QString text = contents_->text();
-    if (text.isEmpty()) {
-        showMessage(emptyContentsMessage(type_), windowTitle(), PromptIcon::Warning);
-        return;
-    }
-    const QString problem = phoneSafeTextProblem(
-        text, type_ == ScheduleCall ? PhoneTextKind::Number : PhoneTextKind::Contents);
+    const QString problem = scheduleContentsProblem(type_, text);
     if (!problem.isEmpty()) {
         showMessage(problem, windowTitle(), PromptIcon::Warning);
         return;
     }
-    g_slowPoll = true;
 
     const QDateTime entryTime(date_->date(), QTime(time_->time().hour(), time_->time().minute()));
     ScheduleEntry entry;
@@ -204,6 +188,7 @@ void ScheduleEntryDialog::accept() {
     const ScheduleSave save =
         SaveScheduleEntry(context_.link, *context_.phoneSchedule, *context_.reminders, entry,
                           completed_->isChecked(), edit_ ? &edited : nullptr);
+    showNotices(save.notices);
     if (save.unsafe) {
         return;
     }

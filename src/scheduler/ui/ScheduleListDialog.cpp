@@ -6,7 +6,9 @@
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleCalendar.h"
 #include "scheduler/ScheduleEditing.h"
@@ -48,17 +50,25 @@ ScheduleListDialog::ScheduleListDialog(Mode mode, ScheduleContext& context, bool
     layout->addWidget(list_);
     layout->addWidget(buttons);
 
-    const QDate day = context_.selected.date();
-    const int hour = context_.selected.time().hour();
+    day_ = context_.selected.date();
+    hour_ = anyHour ? -1 : context_.selected.time().hour();
+    fillLines(0);
+}
+
+// The lines are read again from the tables after every change: an entry edited or moved to
+// another day or hour leaves the cell, a copy into it joins it.
+void ScheduleListDialog::fillLines(int current) {
+    entries_.clear();
+    list_->clear();
     for (const ScheduleEntry& entry :
          shownScheduleEntries(context_.link, *context_.phoneSchedule, *context_.reminders)) {
-        if (entryDate(entry) == day && (anyHour || entry.hour == hour)) {
+        if (entryDate(entry) == day_ && (hour_ < 0 || entry.hour == hour_)) {
             entries_.append(entry);
             list_->addItem(scheduleCellText(entry.type, entry.contents));
         }
     }
     if (list_->count() > 0) {
-        list_->setCurrentRow(0);
+        list_->setCurrentRow(std::clamp(current, 0, list_->count() - 1));
     }
 }
 
@@ -82,28 +92,17 @@ void ScheduleListDialog::act() {
             }
             const ScheduleRemoval removal = RemoveScheduleEntry(
                 context_.link, *context_.phoneSchedule, *context_.reminders, context_.selection());
+            showNotices(removal.notices);
             changed_ = true;
             // A line stays while the phone still holds its entry.
-            if (context_.online() ? removal.phoneRowDeleted : removal.reminderDeleted) {
-                delete list_->takeItem(line);
-                entries_.removeAt(line);
-            }
+            fillLines(line);
             break;
         }
         case Edit: {
             ScheduleEntryDialog dialog(entries_[line].type, context_, true, this);
             if (dialog.exec() == QDialog::Accepted) {
                 changed_ = true;
-                ScheduleEntry& entry = entries_[line];
-                entry.contents = context_.contents;
-                const QDate date = dialog.dateEdit()->date();
-                entry.year = date.year();
-                entry.month = date.month();
-                entry.date = date.day();
-                entry.hour = dialog.timeEdit()->time().hour();
-                entry.minute = dialog.timeEdit()->time().minute();
-                list_->item(line)->setText(
-                    scheduleCellText(entries_[line].type, context_.contents));
+                fillLines(line);
             }
             break;
         }
@@ -112,6 +111,7 @@ void ScheduleListDialog::act() {
             ScheduleCopyMoveDialog dialog(mode_ == Move, context_, this);
             if (dialog.exec() == QDialog::Accepted) {
                 changed_ = true;
+                fillLines(line);
             }
             break;
         }

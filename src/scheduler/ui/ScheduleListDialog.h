@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QDialog>
 #include <QList>
 
@@ -29,9 +30,12 @@ class ScheduleListDialog : public QDialog {
   private:
     void act();
     void selectLine(int line);
+    void fillLines(int current);
 
     Mode mode_;
     ScheduleContext& context_;
+    QDate day_;
+    int hour_ = -1;  // -1: every hour of the day
     QList<ScheduleEntry> entries_;
     QListWidget* list_;
     QPushButton* action_;

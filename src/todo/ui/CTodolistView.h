@@ -50,6 +50,9 @@ class CTodolistView : public QWidget {
     // The automatic load runs only at the first showing in a run.
     static void resetFirstLoad();
 
+    // The height of a filter tab; the tab menus open only on the tabs themselves.
+    static constexpr int kTabHeight = 30;
+
   public slots:
     // Toolbar.
     void newEntry();

@@ -13,13 +13,14 @@
 
 #include "phone/PhoneSafeText.h"
 #include "platform/Prompter.h"
+#include "todo/CToDoListDB.h"
 
 TodoItemDialog::TodoItemDialog(Kind kind, QWidget* parent) : QDialog(parent) {
     setWindowTitle(kind == Kind::New ? QStringLiteral("New To Do List")
                                      : QStringLiteral("Edit To Do List"));
     contents_ = new QLineEdit(this);
     contents_->setObjectName(QStringLiteral("contents"));
-    contents_->setMaxLength(kMaxContents);
+    contents_->setMaxLength(kTodoContentsLimit);
     contents_->setMinimumWidth(300);
 
     first_ = new QRadioButton(QStringLiteral("1 Order"), this);

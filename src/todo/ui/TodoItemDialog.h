@@ -24,7 +24,6 @@ class TodoItemDialog : public QDialog {
     Q_OBJECT
   public:
     enum class Kind { New, Edit };
-    static constexpr int kMaxContents = 42;
 
     explicit TodoItemDialog(Kind kind, QWidget* parent = nullptr);
 

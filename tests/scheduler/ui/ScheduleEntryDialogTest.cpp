@@ -12,6 +12,7 @@
 #include "phone/PhoneLink.h"
 #include "platform/PresentTime.h"
 #include "platform/Profile.h"
+#include "platform/Progress.h"
 #include "scheduler/ScheduleTables.h"
 #include "scheduler/ScheduleTestEntries.h"
 #include "scheduler/ui/ScheduleContext.h"
@@ -41,7 +42,7 @@ class ScheduleEntryDialogTest : public ::testing::Test {
 
     void goOnLine(const QList<ScheduleEntry>& entries) {
         phoneSim = std::make_unique<EnginePhoneLink>(phoneWithSchedule(entries));
-        ASSERT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link()));
+        ASSERT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link(), currentProgress()).loaded());
         context.link = &phoneSim->link();
     }
     void select(int year, int month, int day, int hour, const QString& contents = {}) {

@@ -19,6 +19,7 @@
 #include "phone/PhoneLink.h"
 #include "platform/PresentTime.h"
 #include "platform/Profile.h"
+#include "platform/Progress.h"
 #include "scheduler/ScheduleTables.h"
 #include "scheduler/ScheduleTestEntries.h"
 #include "scheduler/ui/AlarmDialog.h"
@@ -73,7 +74,7 @@ class SchedulerViewTest : public ::testing::Test {
     }
     PhoneLink& goOnLine(const QList<ScheduleEntry>& entries) {
         phoneSim = std::make_unique<EnginePhoneLink>(phoneWithSchedule(entries));
-        EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link()));
+        EXPECT_TRUE(phoneTable.LoadScheduleFromPhone(phoneSim->link(), currentProgress()).loaded());
         return phoneSim->link();
     }
     CalendarPage& daily() { return *view->page(0); }
@@ -451,4 +452,50 @@ TEST_F(SchedulerViewTest, CopyGoesToTheTargetTimeAndTheEditHalfToggles) {
     EXPECT_EQ(rows[1].entry,
               scheduleEntry(-1, ScheduleMeeting, 2001, 3, 6, 10, 0, "Budget", 9, 30));
     EXPECT_FALSE(rows[1].done);
+}
+
+TEST_F(SchedulerViewTest, AnEntryEditedToAnotherDayLeavesTheScheduleList) {
+    addReminders({scheduleEntry(-1, ScheduleReminder, 2001, 3, 4, 16, 0, "Dentist"),
+                  scheduleEntry(-1, ScheduleMeeting, 2001, 3, 4, 16, 30, "Budget")});
+    openView();
+    daily().setCurrentCell(11, 1);
+    ModalScript script;
+    QStringList lines;
+    script.then([&](QWidget* widget) {
+        auto* list = widget->findChild<QListWidget*>();
+        ASSERT_NE(list, nullptr);
+        list->setCurrentRow(1);
+        clickButton(widget, "Edit");
+        for (int i = 0; i < list->count(); ++i) {
+            lines << list->item(i)->text();
+        }
+        qobject_cast<QDialog*>(widget)->accept();
+    });
+    script.then([&](QWidget* widget) {
+        auto* dialog = qobject_cast<ScheduleEntryDialog*>(widget);
+        ASSERT_NE(dialog, nullptr);
+        dialog->dateEdit()->setDate(QDate(2001, 3, 5));
+        dialog->accept();
+    });
+    view->editSchedule();
+    EXPECT_EQ(lines, QStringList{"(R)Dentist"});
+    EXPECT_EQ(cell(daily(), 11, 1), "(R)Dentist");
+}
+
+TEST_F(SchedulerViewTest, PagingTheSmallCalendarShowsThatMonth) {
+    addReminders({scheduleEntry(-1, ScheduleReminder, 2001, 4, 4, 9, 0, "April")});
+    openView();
+    for (int page : {1, 2}) {
+        view->tabs()->setCurrentIndex(page);
+        CalendarPage& shown = *view->page(page);
+        shown.setChosenDate(QDate(2001, 3, 31));
+        shown.calendar()->setCurrentPage(2001, 4);
+        EXPECT_EQ(shown.chosenDate(), QDate(2001, 4, 30)) << page;
+    }
+    CalendarPage& monthly = *view->page(2);
+    monthly.calendar()->setCurrentPage(2001, 3);
+    monthly.calendar()->setCurrentPage(2001, 4);
+    EXPECT_EQ(monthly.chosenDate(), QDate(2001, 4, 30));
+    // 4 April 2001, a Wednesday, in the first week.
+    EXPECT_EQ(cell(monthly, 1, 3), "(R)April");
 }

@@ -377,13 +377,34 @@ TEST_F(TodoViewTest, DeleteAllOnTheTodayTabDeletesOnlyTodaysItems) {
     EXPECT_EQ(column(v.list(), 0), QStringList{"tomorrow"});
 }
 
-TEST_F(TodoViewTest, DeleteKeyDeletesTheSelectionWithoutAQuestion) {
-    CTodolistView& v = offlineView({record(1, "a"), record(2, "b"), record(3, "c")});
-    selectRows(v.list(), {0, 2});
+TEST_F(TodoViewTest, DeleteKeyAsksFirstWithNoAsTheDefault) {
+    state.todos[1] = phoneItem("a", 0, QDate(2026, 12, 1));
+    state.todos[2] = phoneItem("b", 0, QDate(2026, 12, 2));
+    state.todos[3] = phoneItem("c", 0, QDate(2026, 12, 3));
+    CTodolistView& v = onlineView();
     v.list()->setFocus();
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::No).then(PromptAnswer::Yes).then(PromptAnswer::Yes);
+
+    selectRows(v.list(), {0, 2});
     QTest::keyClick(v.list(), Qt::Key_Delete);
+    EXPECT_TRUE(sent().isEmpty());
+    EXPECT_EQ(column(v.list(), 0), (QStringList{"a", "b", "c"}));
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text, "Do you want to delete the 2 selected items?");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Delete");
+    EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::YesNo);
+    EXPECT_TRUE(prompter.prompts()[0].noByDefault);
+
+    selectRows(v.list(), {0, 2});
+    QTest::keyClick(v.list(), Qt::Key_Delete);
+    EXPECT_EQ(sent(), (QStringList{"at+ctdd=1\r", "at+ctdd=3\r"}));
     EXPECT_EQ(column(v.list(), 0), QStringList{"b"});
-    EXPECT_EQ(v.totalLabel()->text(), "TOTAL : 1/50");
+
+    selectRows(v.list(), {0});
+    v.deleteTodo();
+    EXPECT_EQ(prompter.prompts().last().text, "Do you want to delete the selected item?");
+    EXPECT_EQ(v.totalLabel()->text(), "TOTAL : 0/50");
 }
 
 TEST_F(TodoViewTest, UntilDateHeadingSortsDescendingThenAscending) {
