@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "phonebook/PhoneMemoryTable.h"
+#include "platform/Progress.h"
 #include "support/BenchPhone.h"
 
 namespace {
@@ -37,8 +38,8 @@ int main(int argc, char** argv) {
     }
     CSimViewDB sim;
     CMsListDB ms;
-    const PhonebookLoadResult simResult = sim.LoadFromPhone(phone.link());
-    const PhonebookLoadResult msResult = ms.LoadFromPhone(phone.link());
+    const MirrorOutcome simResult = sim.LoadFromPhone(phone.link(), currentProgress());
+    const MirrorOutcome msResult = ms.LoadFromPhone(phone.link(), currentProgress());
     const double measured = timer.elapsed() / 1000.0;
     const int simRows = sim.FullRecordCount();
     const int msRows = ms.FullRecordCount();
@@ -47,9 +48,7 @@ int main(int argc, char** argv) {
     const qint64 bytes = phone.bytesSoFar();
     const double wire = phone.wireSeconds(bytes);
     std::printf("phonebook load: sim %d/300 rows, ms %d/550 rows%s\n", simRows, msRows,
-                simResult == PhonebookLoadResult::Loaded && msResult == PhonebookLoadResult::Loaded
-                    ? ""
-                    : " (load incomplete)");
+                simResult.loaded() && msResult.loaded() ? "" : " (load incomplete)");
     std::printf("measured time: %.2f s\n", measured);
     std::printf("bytes exchanged: %lld (both ways)\n", static_cast<long long>(bytes));
     std::printf("wire time at %d bit/s: %.2f s\n", kBaud, wire);

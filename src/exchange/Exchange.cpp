@@ -1,6 +1,7 @@
 #include "exchange/Exchange.h"
 
 #include <QDir>
+#include <utility>
 
 #include "exchange/CalendarExchange.h"
 #include "exchange/PhonebookExchange.h"
@@ -102,9 +103,14 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
             if (!options.memories.isEmpty()) {
                 target = memoryFromText(options.memories.first());
             }
-            return options.format == ExchangeFormat::Csv
-                       ? importPhonebookCsv(options.file, target, phone, progress)
-                       : importPhonebookVCard(options.file, target, phone, progress);
+            ExchangeResult result =
+                options.format == ExchangeFormat::Csv
+                    ? importPhonebookCsv(options.file, target, phone, progress)
+                    : importPhonebookVCard(options.file, target, phone, progress);
+            for (const Notice& notice : std::exchange(result.notices, {})) {
+                prompter.ask(notice.prompt());
+            }
+            return result;
         }
         case ExchangeWhat::Schedule:
             return importScheduleCalendar(options.file, phone, progress);

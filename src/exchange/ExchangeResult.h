@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "platform/Notice.h"
+
 // What one export or import did: how many items went through, how many were skipped and why
 // (one line per skipped item), and the error that stopped the whole run, if one did.
 struct ExchangeResult {
@@ -11,6 +13,8 @@ struct ExchangeResult {
     int skipped = 0;
     QStringList skippedReasons;
     QString error;
+    // What the stores had to tell on the way (an extension left out, say), in order.
+    Notices notices;
 
     static ExchangeResult failed(const QString& error) {
         ExchangeResult result;

@@ -1,52 +1,65 @@
 #include "phonebook/CPCListDB.h"
 
 #include "db/Recordset.h"
-#include "phonebook/PcEntryColumns.h"
+#include "phonebook/EntryColumns.h"
 #include "phonebook/PhonebookDialString.h"
 #include "phonebook/PhonebookEntryText.h"
-#include "platform/Prompter.h"
+
+namespace {
+bool answeredOk(const Asker& ask, const QString& text, const QString& caption) {
+    return ask(Prompt{text, caption, PromptIcon::Question, PromptButtons::OkCancel}) ==
+           PromptAnswer::Ok;
+}
+
+StoreResult storedIf(bool stored) {
+    return {stored ? StoreOutcome::Stored : StoreOutcome::Refused, {}};
+}
+}  // namespace
 
 CPCListDB::CPCListDB() : PhonebookTable(MemoryPc, QStringLiteral("pc")) {}
 
 CPCListDB::~CPCListDB() = default;
 
-bool CPCListDB::StoreNewEntry(PcPhonebookEntry entry) {
-    if (refuseUnsafeEntryText(entry.name, entry.mainNumber)) {
-        return false;
+StoreResult CPCListDB::StoreNewEntry(PcPhonebookEntry entry, const Asker& ask) {
+    if (auto unsafe = unsafeEntryTextNotice(entry.name, entry.mainNumber)) {
+        return {StoreOutcome::UnsafeText, {*unsafe}};
     }
     if (IndexExists(entry.number)) {
-        const PromptAnswer answer = askQuestion(
-            QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
-                .arg(entry.number),
-            QStringLiteral("New PB"), PromptButtons::OkCancel, PromptIcon::Question);
-        return answer == PromptAnswer::Ok && UpdateRow(entry);
+        if (!answeredOk(
+                ask,
+                QStringLiteral("Number(%1) is exist.\n Do you want edit old phone book data?")
+                    .arg(entry.number),
+                QStringLiteral("New PB"))) {
+            return {StoreOutcome::Declined, {}};
+        }
+        return storedIf(UpdateRow(entry));
     }
     if (entry.number <= 0) {
         entry.number = FirstFreeIndex();
     }
     AddRow(entry);
-    return true;
+    return storedIf(true);
 }
 
-bool CPCListDB::StoreEditedEntry(PcPhonebookEntry entry) {
-    if (refuseUnsafeEntryText(entry.name, entry.mainNumber)) {
-        return false;
+StoreResult CPCListDB::StoreEditedEntry(PcPhonebookEntry entry, const Asker& ask) {
+    if (auto unsafe = unsafeEntryTextNotice(entry.name, entry.mainNumber)) {
+        return {StoreOutcome::UnsafeText, {*unsafe}};
     }
     if (IndexExists(entry.number)) {
-        return UpdateRow(entry);
+        return storedIf(UpdateRow(entry));
     }
-    const PromptAnswer answer = askQuestion(
-        QStringLiteral(" Number(%1) does not exist.\n Do you want to make a new phone book?")
-            .arg(entry.number),
-        QStringLiteral("Edit PB"), PromptButtons::OkCancel, PromptIcon::Question);
-    if (answer != PromptAnswer::Ok) {
-        return false;
+    if (!answeredOk(
+            ask,
+            QStringLiteral(" Number(%1) does not exist.\n Do you want to make a new phone book?")
+                .arg(entry.number),
+            QStringLiteral("Edit PB"))) {
+        return {StoreOutcome::Declined, {}};
     }
     if (entry.number <= 0) {
         entry.number = FirstFreeIndex();
     }
     AddRow(entry);
-    return true;
+    return storedIf(true);
 }
 
 void CPCListDB::AddRow(const PcPhonebookEntry& entry) {

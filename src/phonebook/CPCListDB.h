@@ -14,11 +14,10 @@ class CPCListDB : public PhonebookTable {
 
     // The New command's store: at an index already taken, asks whether to rewrite that entry;
     // otherwise adds the row (at the first free index when the number is 0 or less).
-    // False when nothing was stored.
-    bool StoreNewEntry(PcPhonebookEntry entry);
+    StoreResult StoreNewEntry(PcPhonebookEntry entry, const Asker& ask);
     // The Edit command's store: rewrites the entry at its number; when there is none, asks
-    // whether to make a new one there. False when nothing was stored.
-    bool StoreEditedEntry(PcPhonebookEntry entry);
+    // whether to make a new one there.
+    StoreResult StoreEditedEntry(PcPhonebookEntry entry, const Asker& ask);
 
     // Adds the row and remembers its position for the selection.
     void AddRow(const PcPhonebookEntry& entry);

@@ -2,13 +2,7 @@
 
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
-#include "phonebook/PcEntryColumns.h"
-
-namespace {
-const QString kNumber = QStringLiteral("Number");
-const QString kName = QStringLiteral("Name");
-const QString kMainNumber = QStringLiteral("MainNumber");
-}  // namespace
+#include "phonebook/EntryColumns.h"
 
 DeletionTable::DeletionTable(const QString& tableName)
     : tableName_(tableName), recordset_(std::make_unique<Recordset>(kPhonebookDbFile, tableName)) {}
@@ -41,23 +35,15 @@ void DeletionTable::clear() {
     recordset_->Requery();
 }
 
-void PhoneDeletionTable::AddDeletedRow(int number, const QString& name, const QString& mainNumber) {
-    Recordset& rows = recordset();
-    rows.AddNew();
-    rows.setValue(kNumber, number);
-    rows.setValue(kName, name);
-    rows.setValue(kMainNumber, mainNumber);
-    rows.Update();
-    rows.Requery();
+void PhoneDeletionTable::AddDeletedRow(const PhonebookEntry& entry) {
+    addPhoneEntryRow(recordset(), entry);
 }
 
 PhonebookEntry PhoneDeletionTable::firstRow() {
     if (!moveToFirstRow()) {
         return {};
     }
-    const Recordset& rows = recordset();
-    return PhonebookEntry{rows.intValue(kNumber), rows.textValue(kName),
-                          rows.textValue(kMainNumber)};
+    return readPhoneEntry(recordset());
 }
 
 CTempDB::CTempDB() : PhoneDeletionTable(QStringLiteral("sTemp")) {}

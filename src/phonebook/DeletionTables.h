@@ -35,7 +35,7 @@ class DeletionTable {
 // sTemp and mTemp: the columns of sim and ms.
 class PhoneDeletionTable : public DeletionTable {
   public:
-    void AddDeletedRow(int number, const QString& name, const QString& mainNumber);
+    void AddDeletedRow(const PhonebookEntry& entry);
     // The oldest deleted row; index 0 when the table is empty.
     PhonebookEntry firstRow();
 

@@ -6,19 +6,10 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
+#include "db/TableColumns.h"
 #include "phone/PhoneLink.h"
+#include "phonebook/EntryColumns.h"
 #include "platform/WorkDir.h"
-
-namespace {
-const QString kNumber = QStringLiteral("Number");
-const QString kName = QStringLiteral("Name");
-const QString kMainNumber = QStringLiteral("MainNumber");
-
-PhonebookEntry currentEntry(const Recordset& rows) {
-    return PhonebookEntry{rows.intValue(kNumber), rows.textValue(kName),
-                          rows.textValue(kMainNumber)};
-}
-}  // namespace
 
 PhoneMemoryTable::PhoneMemoryTable(PhonebookMemory memory, const QString& tableName, Traits traits,
                                    std::unique_ptr<PhoneDeletionTable> deletionTable)
@@ -29,13 +20,7 @@ PhoneMemoryTable::PhoneMemoryTable(PhonebookMemory memory, const QString& tableN
 PhoneMemoryTable::~PhoneMemoryTable() = default;
 
 void PhoneMemoryTable::AddRow(int index, const QString& dialString, const QString& name) {
-    Recordset& rows = recordset();
-    rows.AddNew();
-    rows.setValue(kNumber, index);
-    rows.setValue(kName, name);
-    rows.setValue(kMainNumber, dialString);
-    rows.Update();
-    rows.Requery();
+    addPhoneEntryRow(recordset(), PhonebookEntry{index, name, dialString});
 }
 
 PhonebookEntry PhoneMemoryTable::entryAt(int position) {
@@ -43,7 +28,7 @@ PhonebookEntry PhoneMemoryTable::entryAt(int position) {
     if (!rows.moveTo(position)) {
         return {};
     }
-    return currentEntry(rows);
+    return readPhoneEntry(rows);
 }
 
 QList<PhonebookEntry> PhoneMemoryTable::rows() {
@@ -51,39 +36,45 @@ QList<PhonebookEntry> PhoneMemoryTable::rows() {
     Recordset& rows = recordset();
     rows.Requery();
     for (bool more = rows.MoveFirst(); more && !rows.IsEOF(); more = rows.MoveNext()) {
-        entries.append(currentEntry(rows));
+        entries.append(readPhoneEntry(rows));
     }
     return entries;
 }
 
 PhonebookEntry PhoneMemoryTable::entryWithIndex(int index) {
     const Recordset* row = rowWithIndex(index);
-    return row ? currentEntry(*row) : PhonebookEntry{};
+    return row ? readPhoneEntry(*row) : PhonebookEntry{};
 }
 
 void PhoneMemoryTable::updateRow(int index, const QString& name, const QString& dialString) {
     if (Recordset* row = rowWithIndex(index)) {
         row->Edit();
-        row->setValue(kName, name);
-        row->setValue(kMainNumber, dialString);
+        row->setValue(PhonebookColumns::Name, name);
+        row->setValue(PhonebookColumns::MainNumber, dialString);
         row->Update();
     }
     recordset().Requery();
 }
 
-void PhoneMemoryTable::replaceAllRows(const QList<PhonebookEntry>& entries) {
+bool PhoneMemoryTable::replaceAllRows(const QList<PhonebookEntry>& entries) {
     QList<QVariantList> values;
     values.reserve(entries.size());
     for (const PhonebookEntry& entry : entries) {
         values.append(QVariantList{entry.index, entry.name, entry.dialString});
     }
     // One unit: the old rows go only when every new row is in.
-    DbTransaction transaction(kPhonebookDbFile);
-    Recordset& rows = recordset();
-    if (rows.deleteAllRows() && rows.addRows({kNumber, kName, kMainNumber}, values)) {
-        transaction.commit();
+    bool replaced = false;
+    {
+        DbTransaction transaction(kPhonebookDbFile);
+        Recordset& rows = recordset();
+        replaced = rows.deleteAllRows() &&
+                   rows.addRows({PhonebookColumns::Number, PhonebookColumns::Name,
+                                 PhonebookColumns::MainNumber},
+                                values) &&
+                   transaction.commit();
     }
-    rows.Requery();
+    recordset().Requery();
+    return replaced;
 }
 
 int PhoneMemoryTable::capacity(const PhoneLink& link) const {

@@ -3,25 +3,12 @@
 #include <QList>
 #include <QString>
 
+#include "phone/SlotMirror.h"
 #include "phonebook/DeletionTables.h"
 #include "phonebook/PhonebookTable.h"
 
 class PhoneLink;
-
-// How a load from the phone ended.
-enum class PhonebookLoadResult {
-    Loaded,     // the table now mirrors the phone
-    NotLoaded,  // off-line, or the phone refused the memory selection: table unchanged
-    PhoneLost,  // the phone stopped answering: table unchanged, the program is to end
-};
-
-// How a store ended.
-enum class StoreOutcome {
-    Stored,      // the table (and the phone, when found) holds the entry
-    Declined,    // the user answered Cancel to the question
-    Refused,     // the phone refused the selection or the write; the table is unchanged
-    UnsafeText,  // the name or dial string cannot go on a command line: nothing sent or stored
-};
+class Progress;
 
 // The SIM (sim) and phone-memory (ms) tables: caches of the phone. Every change goes to the
 // phone first when the link found a phone, and to the table alone otherwise.
@@ -40,21 +27,23 @@ class PhoneMemoryTable : public PhonebookTable {
     QString ShowTotal(const PhoneLink& link);
 
     // Reads every index from 1 to the capacity and replaces the table with what the phone
-    // holds, in one go when the pass is complete.
-    PhonebookLoadResult LoadFromPhone(PhoneLink& link);
+    // holds, in one go when the pass is complete. Skipped when off-line or when the phone
+    // refused the memory selection; PhoneLost (the program is to end) carries its notice.
+    MirrorOutcome LoadFromPhone(PhoneLink& link, Progress& progress);
     // An index of 0 or less stands for the first free index. Asks before overwriting.
-    StoreOutcome StoreNewEntry(PhoneLink& link, int index, const QString& name,
-                               const QString& dialString, int mode);
-    StoreOutcome StoreEditedEntry(PhoneLink& link, int index, const QString& name,
-                                  const QString& dialString);
+    StoreResult StoreNewEntry(PhoneLink& link, int index, const QString& name,
+                              const QString& dialString, int mode, const Asker& ask);
+    // Asks before making a new entry where none is.
+    StoreResult StoreEditedEntry(PhoneLink& link, int index, const QString& name,
+                                 const QString& dialString, const Asker& ask);
     // Deletes the row at a list position; false when the phone refused (the row stays).
     bool DeleteEntryAt(PhoneLink& link, int position);
     // The list positions of the selected items, in list order.
-    void DeleteSelected(PhoneLink& link, const QList<int>& selectedPositions);
-    void DeleteAll(PhoneLink& link);
+    void DeleteSelected(PhoneLink& link, const QList<int>& selectedPositions, Progress& progress);
+    void DeleteAll(PhoneLink& link, Progress& progress);
     // Puts every row of the deletion table back at its old index; rows the phone refuses stay
-    // in the deletion table.
-    void RestoreDeleted(PhoneLink& link);
+    // in the deletion table. Returns what the stores had to tell.
+    Notices RestoreDeleted(PhoneLink& link, const Asker& ask);
 
     PhoneDeletionTable& deletionTable() { return *deletionTable_; }
 
@@ -72,8 +61,8 @@ class PhoneMemoryTable : public PhonebookTable {
 
   private:
     void updateRow(int index, const QString& name, const QString& dialString);
-    // Replaces every row in one transaction.
-    void replaceAllRows(const QList<PhonebookEntry>& entries);
+    // Replaces every row in one transaction; false (table unchanged) when that failed.
+    bool replaceAllRows(const QList<PhonebookEntry>& entries);
     // The row holding the index, whatever the filter; index 0 when none.
     PhonebookEntry entryWithIndex(int index);
 

@@ -8,12 +8,12 @@
 #include "phonebook/PhonebookEntryText.h"
 
 namespace {
-Prompt warning(const QString& text, const QString& caption = QStringLiteral("Warning")) {
-    return Prompt{text, caption, PromptIcon::Warning, PromptButtons::Ok};
+Notice warning(const QString& text, const QString& caption = QStringLiteral("Warning")) {
+    return Notice{text, caption, PromptIcon::Warning};
 }
 
-Prompt error(const QString& text) {
-    return Prompt{text, QStringLiteral("ERROR"), PromptIcon::Error, PromptButtons::Ok};
+Notice error(const QString& text) {
+    return Notice{text, QStringLiteral("ERROR"), PromptIcon::Error};
 }
 
 QString captionOf(PhonebookMemory target) {
@@ -29,8 +29,8 @@ QString captionOf(PhonebookMemory target) {
 
 // The count message; entries the phone refused are named apart, since they are neither copied
 // nor dropped for lack of room.
-Prompt countPrompt(int copied, int requested, int refused, PhonebookMemory target) {
-    Prompt prompt = copyCountPrompt(copied, requested - refused, captionOf(target));
+Notice countNotice(int copied, int requested, int refused, PhonebookMemory target) {
+    Notice prompt = copyCountNotice(copied, requested - refused, captionOf(target));
     if (refused > 0) {
         prompt.text += (refused == 1 ? QStringLiteral("\n%1 entry is refused by the phone.")
                                      : QStringLiteral("\n%1 entries are refused by the phone."))
@@ -63,7 +63,7 @@ int copySourceCode(PhonebookMemory source, PhonebookMemory target) {
     }
 }
 
-Prompt copyCountPrompt(int copied, int requested, const QString& caption) {
+Notice copyCountNotice(int copied, int requested, const QString& caption) {
     const int dropped = requested - copied;
     QString text;
     if (dropped == 0) {
@@ -95,8 +95,8 @@ PhonebookCopy::PhonebookCopy(CSimViewDB& sim, CMsListDB& ms, CPCListDB& pc)
     : sim_(sim), ms_(ms), pc_(pc) {}
 
 PhonebookCopyResult PhonebookCopy::run(PhoneLink* link, PhonebookMemory source,
-                                       PhonebookMemory target,
-                                       const QList<PhonebookListRow>& items) {
+                                       PhonebookMemory target, const QList<PhonebookListRow>& items,
+                                       const Asker& ask) {
     if (target == MemoryPc) {
         return copyToPc(source, items);
     }
@@ -108,12 +108,13 @@ PhonebookCopyResult PhonebookCopy::run(PhoneLink* link, PhonebookMemory source,
         result.message = error(QStringLiteral("The cable is not connected to the phone"));
         return result;
     }
-    return copyToPhone(*link, source, target, items);
+    return copyToPhone(*link, source, target, items, ask);
 }
 
 PhonebookCopyResult PhonebookCopy::copyToPhone(PhoneLink& link, PhonebookMemory source,
                                                PhonebookMemory target,
-                                               const QList<PhonebookListRow>& items) {
+                                               const QList<PhonebookListRow>& items,
+                                               const Asker& ask) {
     PhoneMemoryTable& table = target == MemorySim ? static_cast<PhoneMemoryTable&>(sim_)
                                                   : static_cast<PhoneMemoryTable&>(ms_);
     PhonebookCopyResult result;
@@ -148,8 +149,10 @@ PhonebookCopyResult PhonebookCopy::copyToPhone(PhoneLink& link, PhonebookMemory 
                                   : QStringLiteral("The cable is not connected to the phone"));
             return result;
         }
-        if (table.StoreNewEntry(link, index, item.name, item.phoneNumber, code) ==
-            StoreOutcome::Stored) {
+        const StoreResult stored =
+            table.StoreNewEntry(link, index, item.name, item.phoneNumber, code, ask);
+        result.notices += stored.notices;
+        if (stored.stored()) {
             ++result.copied;
         } else {
             ++refused;
@@ -157,7 +160,7 @@ PhonebookCopyResult PhonebookCopy::copyToPhone(PhoneLink& link, PhonebookMemory 
         itemDone(source, target);
     }
     result.end = PhonebookCopyEnd::Copied;
-    result.message = countPrompt(result.copied, result.requested, refused, target);
+    result.message = countNotice(result.copied, result.requested, refused, target);
     return result;
 }
 
@@ -186,7 +189,7 @@ PhonebookCopyResult PhonebookCopy::copyToPc(PhonebookMemory source,
         itemDone(source, MemoryPc);
     }
     result.end = PhonebookCopyEnd::Copied;
-    result.message = countPrompt(result.copied, result.requested, 0, MemoryPc);
+    result.message = countNotice(result.copied, result.requested, 0, MemoryPc);
     return result;
 }
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "phonebook/PhonebookEntry.h"
-#include "platform/Prompter.h"
+#include "platform/Notice.h"
 
 class PhoneLink;
 class PhonebookTable;
@@ -21,7 +21,7 @@ int copySourceCode(PhonebookMemory source, PhonebookMemory target);
 
 // The message after a copy: `copied` of `requested` items went in, the rest were dropped for
 // lack of room. `caption` names the command ("Copy to SIM", ...).
-Prompt copyCountPrompt(int copied, int requested, const QString& caption);
+Notice copyCountNotice(int copied, int requested, const QString& caption);
 
 // How a copy between memories ended.
 enum class PhonebookCopyEnd {
@@ -36,8 +36,10 @@ struct PhonebookCopyResult {
     PhonebookCopyEnd end = PhonebookCopyEnd::NothingToCopy;
     int requested = 0;
     int copied = 0;
+    // What the stores had to tell about single items, in order, before the message.
+    Notices notices;
     // The one message that ends the copy; none for NothingToCopy.
-    std::optional<Prompt> message;
+    std::optional<Notice> message;
 
     bool allCopied() const { return end == PhonebookCopyEnd::Copied && copied == requested; }
 };
@@ -54,7 +56,8 @@ class PhonebookCopyObserver {
 // Copies entries between the SIM, the phone memory and the PC phonebook. Each item goes to the
 // target's first free index; a phone target is probed before every item and gets the source's
 // code as the write mode. The copy stops at the first item that no longer fits and counts the
-// rest as dropped. The caller shows result.message when the copy returns.
+// rest as dropped. The caller shows result.notices and result.message when the copy returns,
+// and answers through `ask` what a store asks half-way.
 class PhonebookCopy {
   public:
     PhonebookCopy(CSimViewDB& sim, CMsListDB& ms, CPCListDB& pc);
@@ -64,7 +67,7 @@ class PhonebookCopy {
     // items: the list texts ("No", "Name", "Phone Number" in display form) of the source
     // entries in list order. link: the phone; only a copy to PC may pass none.
     PhonebookCopyResult run(PhoneLink* link, PhonebookMemory source, PhonebookMemory target,
-                            const QList<PhonebookListRow>& items);
+                            const QList<PhonebookListRow>& items, const Asker& ask);
 
     // Why one of the items cannot be written to the phone (the first such item's problem), or
     // empty. A copy to the phone checks this before it sends anything.
@@ -77,7 +80,7 @@ class PhonebookCopy {
 
   private:
     PhonebookCopyResult copyToPhone(PhoneLink& link, PhonebookMemory source, PhonebookMemory target,
-                                    const QList<PhonebookListRow>& items);
+                                    const QList<PhonebookListRow>& items, const Asker& ask);
     PhonebookCopyResult copyToPc(PhonebookMemory source, const QList<PhonebookListRow>& items);
     void started(PhonebookMemory source, PhonebookMemory target);
     void itemDone(PhonebookMemory source, PhonebookMemory target);

@@ -1,4 +1,5 @@
 #include "phone/PhoneLink.h"
+#include "phonebook/PhoneAnswerCodes.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "platform/Progress.h"
 
@@ -8,12 +9,12 @@ bool PhoneMemoryTable::DeleteEntryAt(PhoneLink& link, int position) {
     }
     const PhonebookEntry entry = entryAt(position);
     if (link.phoneFound) {
-        if (link.SelectPhonebookMemory(traits_.selectCode) != 0 ||
-            link.DeletePhonebookEntry(entry.index) != 0) {
+        if (link.SelectPhonebookMemory(traits_.selectCode) != phonebook_answer::kDone ||
+            link.DeletePhonebookEntry(entry.index) != phonebook_answer::kDone) {
             return false;
         }
     }
-    deletionTable_->AddDeletedRow(entry.index, entry.name, entry.dialString);
+    deletionTable_->AddDeletedRow(entry);
     deleteRowAt(position);
     return true;
 }
@@ -21,10 +22,10 @@ bool PhoneMemoryTable::DeleteEntryAt(PhoneLink& link, int position) {
 // Each deletion moves the later rows up by one; the positions are shifted by the deletions
 // that happened, not by the attempts, so a row the phone refused keeps the later ones on
 // their own rows.
-void PhoneMemoryTable::DeleteSelected(PhoneLink& link, const QList<int>& selectedPositions) {
+void PhoneMemoryTable::DeleteSelected(PhoneLink& link, const QList<int>& selectedPositions,
+                                      Progress& progress) {
     deletedCount_ = 0;
     lastDeletedItem_ = -1;
-    Progress& progress = currentProgress();
     const int n = static_cast<int>(selectedPositions.size());
     progress.show(traits_.deleteTitle, QStringLiteral("Delete..."));
     for (int i = 0; i < n; ++i) {
@@ -43,13 +44,12 @@ void PhoneMemoryTable::DeleteSelected(PhoneLink& link, const QList<int>& selecte
 
 // Stops at the first row the phone refuses: deleting position 0 again would only repeat the
 // refusal.
-void PhoneMemoryTable::DeleteAll(PhoneLink& link) {
+void PhoneMemoryTable::DeleteAll(PhoneLink& link, Progress& progress) {
     const QString savedFilter = appliedFilter();
     if (traits_.deleteAllClearsFilter) {
         applyFilter(QString());
     }
     const int n = FullRecordCount();
-    Progress& progress = currentProgress();
     progress.show(traits_.deleteTitle, QStringLiteral("Delete..."));
     for (int i = 0; i < n; ++i) {
         progress.setCaption(traits_.deleteTitle);
@@ -66,19 +66,22 @@ void PhoneMemoryTable::DeleteAll(PhoneLink& link) {
     }
 }
 
-void PhoneMemoryTable::RestoreDeleted(PhoneLink& link) {
+Notices PhoneMemoryTable::RestoreDeleted(PhoneLink& link, const Asker& ask) {
     PhoneDeletionTable& deleted = *deletionTable_;
     QList<PhonebookEntry> refused;
+    Notices notices;
     while (!deleted.isEmpty()) {
         const PhonebookEntry entry = deleted.firstRow();
-        const StoreOutcome outcome =
-            StoreNewEntry(link, entry.index, entry.name, entry.dialString, traits_.restoreMode);
+        const StoreResult result = StoreNewEntry(link, entry.index, entry.name, entry.dialString,
+                                                 traits_.restoreMode, ask);
+        notices += result.notices;
         deleted.deleteFirstRow();
-        if (outcome == StoreOutcome::Refused || outcome == StoreOutcome::UnsafeText) {
+        if (result.outcome == StoreOutcome::Refused || result.outcome == StoreOutcome::UnsafeText) {
             refused.append(entry);
         }
     }
     for (const PhonebookEntry& entry : refused) {
-        deleted.AddDeletedRow(entry.index, entry.name, entry.dialString);
+        deleted.AddDeletedRow(entry);
     }
+    return notices;
 }

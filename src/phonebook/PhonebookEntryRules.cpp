@@ -1,13 +1,13 @@
 #include "phonebook/PhonebookEntryRules.h"
 
 namespace {
-Prompt inputError(const QString& text) {
-    return Prompt{text, QStringLiteral("ERROR"), PromptIcon::Error, PromptButtons::Ok};
+Notice inputError(const QString& text) {
+    return Notice{text, QStringLiteral("ERROR"), PromptIcon::Error};
 }
 
 const QString kMainTooLong = QStringLiteral("You must input main number within 20 digit");
 
-std::optional<Prompt> dialStringProblem(const QString& dial) {
+std::optional<Notice> dialStringProblem(const QString& dial) {
     const bool international = dial.startsWith(QLatin1Char('+'));
 
     qsizetype pause = dial.indexOf(QLatin1Char('p'));
@@ -45,7 +45,7 @@ std::optional<Prompt> dialStringProblem(const QString& dial) {
 }
 }  // namespace
 
-std::optional<Prompt> entryInputProblem(const QString& name, const QString& dialString,
+std::optional<Notice> entryInputProblem(const QString& name, const QString& dialString,
                                         qint64 index, qint64 capacity) {
     if (name.isEmpty()) {
         return inputError(QStringLiteral("You must input name field"));
@@ -54,8 +54,24 @@ std::optional<Prompt> entryInputProblem(const QString& name, const QString& dial
         return problem;
     }
     if (index > capacity) {
-        return Prompt{QStringLiteral("PhoneBook number is out of range."),
-                      QStringLiteral("Warning"), PromptIcon::Warning, PromptButtons::Ok};
+        return Notice{QStringLiteral("PhoneBook number is out of range."),
+                      QStringLiteral("Warning"), PromptIcon::Warning};
     }
     return std::nullopt;
+}
+
+// A number longer than the edit takes always breaks one of the dial-string rules, so only the
+// name's limit needs a message of its own.
+std::optional<Notice> typedEntryProblem(const QString& name, const QString& dialString,
+                                        qint64 index, qint64 capacity) {
+    if (!name.isEmpty()) {
+        if (name.size() > kEntryNameLimit) {
+            return inputError(
+                QStringLiteral("You must input name within %1 characters").arg(kEntryNameLimit));
+        }
+        if (dialString.isEmpty()) {
+            return inputError(QStringLiteral("You must input number field"));
+        }
+    }
+    return entryInputProblem(name, dialString, index, capacity);
 }

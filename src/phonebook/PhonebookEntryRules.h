@@ -4,13 +4,22 @@
 
 #include <QString>
 
-#include "platform/Prompter.h"
+#include "platform/Notice.h"
 
 // The PC phonebook has no phone behind it; its numbers only have to stay below this.
 constexpr qint64 kPcPhonebookCapacity = 1000000000;
 
+// What the entry dialogs' name and number edits take, in every memory.
+constexpr int kEntryNameLimit = 14;
+constexpr int kEntryDialStringLimit = 42;
+
 // Checks what the entry dialogs take on OK, in the order the user is told about problems:
 // name, dial string (main number, whole string, extension), then the index against the chosen
 // memory's capacity. Returns the message to show, or nothing when the input may be stored.
-std::optional<Prompt> entryInputProblem(const QString& name, const QString& dialString,
+std::optional<Notice> entryInputProblem(const QString& name, const QString& dialString,
+                                        qint64 index, qint64 capacity);
+
+// The same check for text that no edit limited while it was typed (the command line): a name
+// longer than the edit takes, or no number at all, is refused after the empty name.
+std::optional<Notice> typedEntryProblem(const QString& name, const QString& dialString,
                                         qint64 index, qint64 capacity);

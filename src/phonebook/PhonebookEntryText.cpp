@@ -1,18 +1,16 @@
 #include "phonebook/PhonebookEntryText.h"
 
 #include "phone/PhoneSafeText.h"
-#include "platform/Prompter.h"
 
 QString phonebookEntryTextProblem(const QString& name, const QString& dialString) {
     const QString problem = phoneSafeTextProblem(name, PhoneTextKind::Name);
     return problem.isEmpty() ? phoneSafeTextProblem(dialString, PhoneTextKind::Number) : problem;
 }
 
-bool refuseUnsafeEntryText(const QString& name, const QString& dialString) {
+std::optional<Notice> unsafeEntryTextNotice(const QString& name, const QString& dialString) {
     const QString problem = phonebookEntryTextProblem(name, dialString);
     if (problem.isEmpty()) {
-        return false;
+        return std::nullopt;
     }
-    showMessage(problem, QStringLiteral("ERROR"), PromptIcon::Error);
-    return true;
+    return Notice{problem, QStringLiteral("ERROR"), PromptIcon::Error};
 }

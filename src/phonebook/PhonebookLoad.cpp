@@ -1,18 +1,15 @@
-#include <QSet>
-#include <QStringList>
-
 #include "phone/PhoneLink.h"
 #include "phone/PhonebookAnswers.h"
+#include "phone/SlotMirror.h"
+#include "phonebook/PhoneAnswerCodes.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonebook/PhonebookDialString.h"
-#include "platform/Progress.h"
-#include "platform/Prompter.h"
-#include "platform/QuitRequest.h"
 
 namespace {
-const char* const kLostDuringLoad =
-    "Detected off-line during the PhoneBook Loading!\nTry again after confirming the PC "
-    "connection";
+Notice lostDuringLoadNotice() {
+    return Notice{QStringLiteral("Detected off-line during the PhoneBook Loading!\nTry again "
+                                 "after confirming the PC connection"),
+                  QStringLiteral("Error"), PromptIcon::Error};
+}
 
 bool parseEntry(const QString& entryText, PhonebookEntry& entry) {
     PhonebookEntryAnswer answer;
@@ -26,43 +23,38 @@ bool parseEntry(const QString& entryText, PhonebookEntry& entry) {
 }
 }  // namespace
 
-// The pass reads into a staging list and replaces the table only when every index was read:
-// a phone lost half-way leaves the previous cache intact. A read that failed outright is
-// followed by the presence probe at once, so a phone that fell silent is noticed there rather
-// than after every remaining index has waited out its time-out.
-PhonebookLoadResult PhoneMemoryTable::LoadFromPhone(PhoneLink& link) {
-    if (!link.phoneFound) {
-        return PhonebookLoadResult::NotLoaded;
+// Besides the probe after a failed read, every fifth entry the phone held is followed by one:
+// a phone that fell silent is noticed there rather than after every remaining index has waited
+// out its time-out.
+MirrorOutcome PhoneMemoryTable::LoadFromPhone(PhoneLink& link, Progress& progress) {
+    if (!link.phoneFound ||
+        link.SelectPhonebookMemory(traits_.selectCode) != phonebook_answer::kDone) {
+        return {};
     }
-    if (link.SelectPhonebookMemory(traits_.selectCode) != 0) {
-        return PhonebookLoadResult::NotLoaded;
-    }
-    Progress& progress = currentProgress();
-    progress.show(traits_.loadTitle, QStringLiteral("Loading...."));
-
     const int capacity = this->capacity(link);
-    QList<PhonebookEntry> staged;
-    QSet<int> stagedIndexes;
-    for (int i = 1; i <= capacity; ++i) {
+    SlotStaging<PhonebookEntry> staging;
+    bool held = false;
+    SlotMirrorPlan plan;
+    plan.caption = traits_.loadTitle;
+    plan.first = 1;
+    plan.last = capacity;
+    plan.readSlot = [&](int slot) {
         QString entryText;
-        const int code = link.ReadPhonebookEntry(i, entryText);
+        const int code = link.ReadPhonebookEntry(slot, entryText);
         PhonebookEntry entry;
-        const bool held = code == 0 && !entryText.isEmpty() && parseEntry(entryText, entry);
-        const bool probe = code != 0 || (held && i % 5 == 0);
-        if (probe && !link.Identify()) {
-            progress.destroy();
-            showMessage(QString::fromLatin1(kLostDuringLoad), QStringLiteral("Error"),
-                        PromptIcon::Error);
-            requestApplicationQuit();
-            return PhonebookLoadResult::PhoneLost;
+        held =
+            code == phonebook_answer::kDone && !entryText.isEmpty() && parseEntry(entryText, entry);
+        if (held) {
+            staging.add(entry.index, entry);
         }
-        if (held && !stagedIndexes.contains(entry.index)) {
-            stagedIndexes.insert(entry.index);
-            staged.append(entry);
-        }
-        progress.setValue(traits_.progressBase + 50 * i / capacity);
-    }
-    replaceAllRows(staged);
-    progress.destroy();
-    return PhonebookLoadResult::Loaded;
+        return code;
+    };
+    plan.probeAfter = [&](int slot, int code) {
+        return code != phonebook_answer::kDone || (held && slot % 5 == 0);
+    };
+    plan.progressValue = [&](int slot) { return traits_.progressBase + 50 * slot / capacity; };
+    plan.stagedCount = [&] { return staging.size(); };
+    plan.replaceTable = [&] { return replaceAllRows(staging.rows()); };
+    plan.lostNotice = lostDuringLoadNotice();
+    return mirrorSlots(link, progress, plan);
 }

@@ -3,12 +3,13 @@
 #include "db/DatabaseSchema.h"
 #include "db/JetQuote.h"
 #include "db/Recordset.h"
+#include "db/TableColumns.h"
 #include "phonebook/PhonebookDialString.h"
 
 namespace {
-const QString kNumber = QStringLiteral("Number");
-const QString kName = QStringLiteral("Name");
-const QString kMainNumber = QStringLiteral("MainNumber");
+const QString& kNumber = PhonebookColumns::Number;
+const QString& kName = PhonebookColumns::Name;
+const QString& kMainNumber = PhonebookColumns::MainNumber;
 }  // namespace
 
 PhonebookTable::PhonebookTable(PhonebookMemory memory, const QString& tableName)

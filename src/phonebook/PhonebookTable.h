@@ -4,8 +4,25 @@
 #include <memory>
 
 #include "phonebook/PhonebookEntry.h"
+#include "platform/Notice.h"
 
 class Recordset;
+
+// How a store ended.
+enum class StoreOutcome {
+    Stored,      // the table (and the phone, when found) holds the entry
+    Declined,    // the user answered Cancel to the question
+    Refused,     // the phone refused the selection or the write; the table is unchanged
+    UnsafeText,  // the name or dial string cannot go on a command line: nothing sent or stored
+};
+
+// A store's end and what the user is to be told about it, in order.
+struct StoreResult {
+    StoreOutcome outcome = StoreOutcome::Refused;
+    Notices notices;
+
+    bool stored() const { return outcome == StoreOutcome::Stored; }
+};
 
 // What the three phonebook tables (sim, ms, pc) of phonebook.mdb have in common: the sort and
 // filter of the list, index searches, the list contents and the selection remembered between a

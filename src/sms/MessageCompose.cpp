@@ -7,6 +7,7 @@
 #include "phone/PhoneSafeText.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
 #include "sms/CSmsDB.h"
 #include "sms/RedialList.h"
@@ -131,7 +132,7 @@ void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number)
                                    "capacity excess!"));
                 return;
             }
-            sim.StoreNewEntry(link, index, name, number, 0);
+            showNotices(sim.StoreNewEntry(link, index, name, number, 0, prompterAsker()).notices);
             return;
         }
         case MemoryMs: {
@@ -142,7 +143,7 @@ void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number)
                                    "capacity excess!"));
                 return;
             }
-            ms.StoreNewEntry(link, index, name, number, 2);
+            showNotices(ms.StoreNewEntry(link, index, name, number, 2, prompterAsker()).notices);
             return;
         }
         case MemoryPc: {
@@ -150,7 +151,7 @@ void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number)
             entry.number = pc.FirstFreeIndex();
             entry.name = name;
             entry.mainNumber = number;
-            pc.StoreNewEntry(entry);
+            showNotices(pc.StoreNewEntry(entry, prompterAsker()).notices);
             return;
         }
         default:

@@ -87,3 +87,45 @@ TEST_F(PhonebookCliTest, ChangesReachThePhoneAndComeBackAfterDelete) {
 }
 
 }  // namespace
+
+// The command line refuses what the entry dialog refuses, with its message, before anything is
+// stored; what the dialog takes is stored.
+TEST_F(PhonebookCliTest, AddAndEditApplyTheEntryDialogsRules) {
+    const QString longName(48, 'N');
+    struct Case {
+        QStringList arguments;
+        QString message;  // empty: accepted
+    };
+    const QList<Case> cases = {
+        {{"add", "--memory", "sim", "--name", longName, "--number", "123"},
+         "You must input name within 14 characters"},
+        {{"add", "--memory", "sim", "--name", "Ann", "--number", ""},
+         "You must input number field"},
+        {{"add", "--memory", "ms", "--name", "", "--number", "123"}, "You must input name field"},
+        {{"add", "--memory", "pc", "--name", "Ann", "--number", QString(21, '1')},
+         "You must input main number within 20 digit"},
+        {{"add", "--memory", "ms", "--name", "Ann", "--number", "1/" + QString(21, '2')},
+         "You must input extension number within 20 digit"},
+        {{"add", "--memory", "sim", "--index", "301", "--name", "Ann", "--number", "1"},
+         "PhoneBook number is out of range."},
+        {{"edit", "--memory", "pc", "--index", "1", "--name", QString(15, 'E'), "--number", "1"},
+         "You must input name within 14 characters"},
+        {{"add", "--memory", "sim", "--name", QString(14, 'S'), "--number", "+" + QString(20, '1')},
+         ""},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = cli(QStringList{"phonebook"} + c.arguments);
+        const QString shown = c.arguments.join(' ');
+        if (c.message.isEmpty()) {
+            EXPECT_EQ(run.exitCode, 0) << shown.toStdString() << run.err.toStdString();
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 2) << shown.toStdString();
+        // An index is checked against the capacity of the phone tried first (none answers here).
+        EXPECT_TRUE(run.err.endsWith("dexmoro-cli phonebook: " + c.message + "\n"))
+            << shown.toStdString() << run.err.toStdString();
+    }
+    const CliRun sim = cli({"phonebook", "list", "--memory", "sim"});
+    EXPECT_EQ(sim.out, "1\tSSSSSSSSSSSSSS\t+" + QString(20, '1') + "\nTOTAL : 1 / 300\n");
+    EXPECT_EQ(cli({"phonebook", "list", "--memory", "pc"}).out, "TOTAL : 0\n");
+}

@@ -4,6 +4,8 @@
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "phonebook/PhonebookCopy.h"
+#include "platform/Notice.h"
+#include "platform/Progress.h"
 #include "support/EnginePhoneLink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -43,8 +45,8 @@ class PhonebookCopyTest : public ::testing::Test {
     // Connects and fills the SIM and MS tables from the phone, as the view's first start does.
     PhoneLink& connect() {
         phone = std::make_unique<EnginePhoneLink>(state);
-        sim.LoadFromPhone(phone->link());
-        ms.LoadFromPhone(phone->link());
+        sim.LoadFromPhone(phone->link(), currentProgress());
+        ms.LoadFromPhone(phone->link(), currentProgress());
         return phone->link();
     }
     void addPcRows(const QList<PcPhonebookEntry>& rows) {
@@ -71,7 +73,11 @@ class PhonebookCopyTest : public ::testing::Test {
             PhonebookCopy::rowsWithIndexes(table, indexes, nullptr);
         PhonebookCopy copier(sim, ms, pc);
         copier.setObserver(&observer);
-        return copier.run(phone ? &phone->link() : nullptr, source, target, items);
+        PhonebookCopyResult result =
+            copier.run(phone ? &phone->link() : nullptr, source, target, items, prompterAsker());
+        // As the view does: the stores' notices come before the copy's message.
+        showNotices(result.notices);
+        return result;
     }
 
     TempWorkDir dir;
@@ -86,21 +92,21 @@ class PhonebookCopyTest : public ::testing::Test {
 }  // namespace
 
 TEST(PhonebookCopyMessages, WordingFollowsCopiedAndDroppedCounts) {
-    auto all = copyCountPrompt(3, 3, "Copy to SIM");
+    auto all = copyCountNotice(3, 3, "Copy to SIM");
     EXPECT_EQ(all.text, "3 entries are copied.");
     EXPECT_EQ(all.caption, "Copy to SIM");
     EXPECT_EQ(all.icon, PromptIcon::Warning);
-    EXPECT_EQ(copyCountPrompt(1, 1, "Copy to PC").text, "1 entry is copied.");
+    EXPECT_EQ(copyCountNotice(1, 1, "Copy to PC").text, "1 entry is copied.");
 
-    auto dropped = copyCountPrompt(2, 3, "Copy to SIM");
+    auto dropped = copyCountNotice(2, 3, "Copy to SIM");
     EXPECT_EQ(dropped.text,
               "2 entriies are copied. 1 entry is are dropped. \nMaximum Capacity Exceeded!");
     EXPECT_EQ(dropped.caption, "Warning");
-    EXPECT_EQ(copyCountPrompt(1, 2, "Copy to MS").text,
+    EXPECT_EQ(copyCountNotice(1, 2, "Copy to MS").text,
               "1 entries are copied. 1 entries are dropped. \nMaximum Capacity Exceeded!");
-    EXPECT_EQ(copyCountPrompt(1, 4, "Copy to MS").text,
+    EXPECT_EQ(copyCountNotice(1, 4, "Copy to MS").text,
               "1 entriy is copied. 3 entries are dropped. \nMaximum Capacity Exceeded!");
-    EXPECT_EQ(copyCountPrompt(2, 5, "Copy to MS").text,
+    EXPECT_EQ(copyCountNotice(2, 5, "Copy to MS").text,
               "2 entries are copied. 3 entries are dropped. \nMaximum Capacity Exceeded!");
 }
 

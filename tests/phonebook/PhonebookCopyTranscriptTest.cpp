@@ -3,6 +3,7 @@
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "phonebook/PhonebookCopy.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -30,8 +31,12 @@ class PhonebookCopyTranscriptTest : public ::testing::Test {
                                 : source == MemoryMs ? static_cast<PhonebookTable&>(ms)
                                                      : static_cast<PhonebookTable&>(pc);
         PhonebookCopy copier(sim, ms, pc);
-        return copier.run(&link, source, target,
-                          PhonebookCopy::rowsWithIndexes(table, indexes, nullptr));
+        PhonebookCopyResult result =
+            copier.run(&link, source, target,
+                       PhonebookCopy::rowsWithIndexes(table, indexes, nullptr), prompterAsker());
+        // As the view does: the stores' notices come before the copy's message.
+        showNotices(result.notices);
+        return result;
     }
 
     TempWorkDir dir;

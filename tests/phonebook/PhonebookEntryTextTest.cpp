@@ -3,6 +3,7 @@
 #include "phone/PhoneSafeText.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhonebookEntryText.h"
+#include "platform/Notice.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
@@ -15,6 +16,13 @@ TEST(PhonebookEntryText, NameIsCheckedBeforeTheNumber) {
     EXPECT_FALSE(phonebookEntryTextProblem("Tom", "12;3").isEmpty());
 }
 
+namespace {
+bool shown(const StoreResult& result) {
+    showNotices(result.notices);
+    return result.stored();
+}
+}  // namespace
+
 TEST(PhonebookEntryText, PcStoresRefuseWhatCouldNeverBeCopiedToThePhone) {
     TempWorkDir dir;
     ScriptedPrompter prompter;
@@ -24,8 +32,8 @@ TEST(PhonebookEntryText, PcStoresRefuseWhatCouldNeverBeCopiedToThePhone) {
     entry.number = 1;
     entry.name = "Tom \"Q\" Ray";
     entry.mainNumber = "301";
-    EXPECT_FALSE(pc.StoreNewEntry(entry));
-    EXPECT_FALSE(pc.StoreEditedEntry(entry));
+    EXPECT_FALSE(shown(pc.StoreNewEntry(entry, prompterAsker())));
+    EXPECT_FALSE(shown(pc.StoreEditedEntry(entry, prompterAsker())));
     ASSERT_EQ(prompter.prompts().size(), 2);
     EXPECT_EQ(prompter.prompts()[0].text,
               phoneSafeTextProblem("Tom \"Q\" Ray", PhoneTextKind::Name));
@@ -33,6 +41,6 @@ TEST(PhonebookEntryText, PcStoresRefuseWhatCouldNeverBeCopiedToThePhone) {
     EXPECT_TRUE(pc.rows().isEmpty());
 
     entry.name = "Tom Ray";
-    EXPECT_TRUE(pc.StoreNewEntry(entry));
+    EXPECT_TRUE(shown(pc.StoreNewEntry(entry, prompterAsker())));
     EXPECT_EQ(pc.rows().size(), 1);
 }

@@ -3,7 +3,7 @@
 #include "db/DatabaseConnection.h"
 #include "phone/PhoneSafeText.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "platform/QuitRequest.h"
+#include "platform/Notice.h"
 #include "support/EnginePhoneLink.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedPrompter.h"
@@ -21,10 +21,7 @@ class PhonebookSyncTest : public ::testing::Test {
         state.sm = PhoneSimPhonebook{20, {}};
         state.me = PhoneSimPhonebook{30, {}};
     }
-    ~PhonebookSyncTest() override {
-        setApplicationQuitHandler(nullptr);
-        closeAllDatabases();
-    }
+    ~PhonebookSyncTest() override { closeAllDatabases(); }
 
     PhoneLink& connect() {
         phoneSim = std::make_unique<EnginePhoneLink>(state);
@@ -77,8 +74,15 @@ class PhonebookSyncTest : public ::testing::Test {
         });
     }
 
+    // What the view does with a store's result: its notices go to the prompter.
+    static StoreOutcome shown(const StoreResult& result) {
+        showNotices(result.notices);
+        return result.outcome;
+    }
+
     TempWorkDir dir;
     RecordingProgress progress;
+    const Asker ask = prompterAsker();
     PhoneSimState state;
     std::unique_ptr<EnginePhoneLink> phoneSim;
 };
@@ -95,7 +99,7 @@ TEST_F(PhonebookSyncTest, LoadReadsEveryIndexAndSkipsEmptyAndUnreadableOnes) {
 
     CSimViewDB sim;
     sim.AddRow(7, "old", "Stale row");
-    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::Loaded);
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink, progress).kind, MirrorOutcome::Kind::Loaded);
     EXPECT_EQ(sim.rows(),
               (QList<PhonebookEntry>{
                   {1, "Anna", "+4411"}, {3, "Bert, Jr", "123"}, {20, "Last", "+*31#77"}}));
@@ -109,7 +113,7 @@ TEST_F(PhonebookSyncTest, LoadReadsEveryIndexAndSkipsEmptyAndUnreadableOnes) {
 
     CMsListDB ms;
     progress.calls.clear();
-    EXPECT_EQ(ms.LoadFromPhone(phoneLink), PhonebookLoadResult::Loaded);
+    EXPECT_EQ(ms.LoadFromPhone(phoneLink, progress).kind, MirrorOutcome::Kind::Loaded);
     EXPECT_TRUE(ms.rows().isEmpty());
     EXPECT_EQ(progress.calls.first(), "show Phone Book MS Load|Loading....");
     EXPECT_EQ(progress.lastValue, 100);
@@ -122,19 +126,15 @@ TEST_F(PhonebookSyncTest, PhoneLostMidLoadKeepsThePreviousCache) {
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
     sim.AddRow(2, "222", "Cached");
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
-    int quitRequests = 0;
-    setApplicationQuitHandler([&] { ++quitRequests; });
     setFaults("cgmi");
 
-    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::PhoneLost);
+    const MirrorOutcome outcome = sim.LoadFromPhone(phoneLink, progress);
+    EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Cached", "222"}}));
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text,
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->text,
               "Detected off-line during the PhoneBook Loading!\nTry again after confirming the "
               "PC connection");
-    EXPECT_EQ(quitRequests, 1);
     // The probe came at the fifth index, which held an entry; nothing was read after it.
     EXPECT_TRUE(commands().contains("at+cpbr=5\r"));
     EXPECT_FALSE(commands().contains("at+cpbr=6\r"));
@@ -145,14 +145,9 @@ TEST_F(PhonebookSyncTest, ASilentPhoneIsNoticedAtTheFirstUnansweredRead) {
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
     sim.AddRow(1, "old", "Cached");
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
-    int quitRequests = 0;
-    setApplicationQuitHandler([&] { ++quitRequests; });
     silenceAfter(2);  // the selection and index 1 are answered
 
-    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::PhoneLost);
-    EXPECT_EQ(quitRequests, 1);
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink, progress).kind, MirrorOutcome::Kind::PhoneLost);
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Cached", "old"}}));
     EXPECT_FALSE(commands().contains("at+cpbr=3\r"));
 }
@@ -161,9 +156,9 @@ TEST_F(PhonebookSyncTest, NewEntryGoesToThePhoneThenToTheTable) {
     state.me.entries[1] = simEntry("111", "One");
     PhoneLink& phoneLink = connect();
     CMsListDB ms;
-    ms.LoadFromPhone(phoneLink);
+    ms.LoadFromPhone(phoneLink, progress);
 
-    EXPECT_EQ(ms.StoreNewEntry(phoneLink, 0, "Two", "+222", 2), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreNewEntry(phoneLink, 0, "Two", "+222", 2, ask)), StoreOutcome::Stored);
     EXPECT_TRUE(commands().contains("at+cpbw=2,2,\"+222\",145,\"Two\"\r"));
     EXPECT_EQ(phone().me.entries.at(2), simEntry("+222", "Two"));
     EXPECT_EQ(indexes(ms), (QList<int>{1, 2}));
@@ -178,7 +173,8 @@ TEST_F(PhonebookSyncTest, ExtensionStoreFullKeepsTheMainNumber) {
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Ok);
 
-    EXPECT_EQ(ms.StoreNewEntry(phoneLink, 3, "Ext", "123P678", 2), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreNewEntry(phoneLink, 3, "Ext", "123P678", 2, ask)),
+              StoreOutcome::Stored);
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].text,
               "Number 3's extension number is not saved due to maximum capacity excess.\n Main "
@@ -190,7 +186,8 @@ TEST_F(PhonebookSyncTest, ExtensionStoreFullKeepsTheMainNumber) {
     EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{3, "Ext", "123"}}));
 
     prompter.then(PromptAnswer::Ok);
-    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 3, "Ext2", "+45/99"), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreEditedEntry(phoneLink, 3, "Ext2", "+45/99", ask)),
+              StoreOutcome::Stored);
     EXPECT_EQ(prompter.prompts().last().text,
               "No 3's extension number is full.\n Main number is only saved");
     EXPECT_EQ(prompter.prompts().last().caption, "FULL");
@@ -204,12 +201,14 @@ TEST_F(PhonebookSyncTest, ExtensionFullAnswerWithoutAnExtensionKeepsTheWholeNumb
     answerExtensionFullTo("\"5550\"");
     const int before = static_cast<int>(commands().size());
 
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 2, "Plain", "5550", 0), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 2, "Plain", "5550", 0, ask)),
+              StoreOutcome::Stored);
     const QString write = "at+cpbw=2,0,\"5550\",129,\"Plain\"\r";
     EXPECT_EQ(commands().mid(before), (QStringList{"at+cpbs=\"sm\"\r", write, write}));
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Plain", "5550"}}));
 
-    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 2, "Plainer", "5550"), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreEditedEntry(phoneLink, 2, "Plainer", "5550", ask)),
+              StoreOutcome::Stored);
     EXPECT_EQ(commands().last(), "at+cpbw=2,0,\"5550\",129,\"Plainer\"\r");
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Plainer", "5550"}}));
 }
@@ -217,7 +216,8 @@ TEST_F(PhonebookSyncTest, ExtensionFullAnswerWithoutAnExtensionKeepsTheWholeNumb
 TEST_F(PhonebookSyncTest, ExtensionFitsWhenTheStoreHasRoom) {
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 1, "Ext", "123P678", 0), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 1, "Ext", "123P678", 0, ask)),
+              StoreOutcome::Stored);
     EXPECT_EQ(phone().sm.entries.at(1).dial, "123P678");
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Ext", "123P678"}}));
 }
@@ -226,18 +226,18 @@ TEST_F(PhonebookSyncTest, ExistingIndexQuestionAnsweredBothWays) {
     state.sm.entries[4] = simEntry("444", "Four");
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
 
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0), StoreOutcome::Declined);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0, ask)), StoreOutcome::Declined);
     EXPECT_EQ(phone().sm.entries.at(4).name, "Four");
     EXPECT_EQ(prompter.prompts()[0].text, "Number (4) is exist. Do you edit old phone book data?");
     EXPECT_EQ(prompter.prompts()[0].caption, "New PB");
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Question);
 
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 4, "New", "555", 0, ask)), StoreOutcome::Stored);
     EXPECT_EQ(phone().sm.entries.at(4), simEntry("555", "New"));
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{4, "New", "555"}}));
     // The rewrite deletes the old entry first and writes with mode 0.
@@ -252,13 +252,13 @@ TEST_F(PhonebookSyncTest, MissingIndexQuestionAnsweredBothWays) {
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
 
-    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 6, "Six", "666"), StoreOutcome::Declined);
+    EXPECT_EQ(shown(ms.StoreEditedEntry(phoneLink, 6, "Six", "666", ask)), StoreOutcome::Declined);
     EXPECT_TRUE(ms.rows().isEmpty());
     EXPECT_EQ(prompter.prompts()[0].text,
               "Number (6) does not exist. \n  Do you want make a new phone book?");
     EXPECT_EQ(prompter.prompts()[0].caption, "Edit PB");
 
-    EXPECT_EQ(ms.StoreEditedEntry(phoneLink, 6, "Six", "666"), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreEditedEntry(phoneLink, 6, "Six", "666", ask)), StoreOutcome::Stored);
     // A new entry reached from an edit is written with mode 0.
     EXPECT_EQ(commands().last(), "at+cpbw=6,0,\"666\",129,\"Six\"\r");
     EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{6, "Six", "666"}}));
@@ -268,10 +268,11 @@ TEST_F(PhonebookSyncTest, RefusedRewritePutsTheOldEntryBack) {
     state.sm.entries[2] = simEntry("+222", "Two");
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     setFaults("\"refused\"");
 
-    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 2, "refused", "333"), StoreOutcome::Refused);
+    EXPECT_EQ(shown(sim.StoreEditedEntry(phoneLink, 2, "refused", "333", ask)),
+              StoreOutcome::Refused);
     EXPECT_EQ(phone().sm.entries.at(2), simEntry("+222", "Two"));
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Two", "+222"}}));
 }
@@ -282,12 +283,12 @@ TEST_F(PhonebookSyncTest, DeletingPositionsTwoAndFiveDeletesRowsTwoAndFour) {
     }
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     sim.RefillList(0);
     progress.calls.clear();
     const int before = static_cast<int>(commands().size());
 
-    sim.DeleteSelected(phoneLink, {2, 5});
+    sim.DeleteSelected(phoneLink, {2, 5}, progress);
     EXPECT_EQ(indexes(sim), (QList<int>{1, 2, 4, 5}));
     EXPECT_EQ(commands().mid(before),
               (QStringList{"at+cpbs=\"sm\"\r", "at+cpbw=3\r", "at+cpbs=\"sm\"\r", "at+cpbw=6\r"}));
@@ -305,11 +306,11 @@ TEST_F(PhonebookSyncTest, ARefusedDeletionKeepsLaterOnesOnTheirRows) {
     }
     PhoneLink& phoneLink = connect();
     CMsListDB ms;
-    ms.LoadFromPhone(phoneLink);
+    ms.LoadFromPhone(phoneLink, progress);
     ms.RefillList(0);
     setFaults("cpbw=2");
 
-    ms.DeleteSelected(phoneLink, {1, 3, 4});
+    ms.DeleteSelected(phoneLink, {1, 3, 4}, progress);
     EXPECT_EQ(indexes(ms), (QList<int>{1, 2, 3, 6}));
     EXPECT_EQ(ms.deletedCount(), 2);
     EXPECT_EQ(phone().me.entries.count(4), 0u);
@@ -322,11 +323,11 @@ TEST_F(PhonebookSyncTest, SingleDeletionSelectsTheRowThatTookItsPlace) {
     }
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     sim.RefillList(0);
-    sim.DeleteSelected(phoneLink, {1});
+    sim.DeleteSelected(phoneLink, {1}, progress);
     EXPECT_EQ(sim.RefillList(3).selectedPosition, 1);
-    sim.DeleteSelected(phoneLink, {1});
+    sim.DeleteSelected(phoneLink, {1}, progress);
     EXPECT_EQ(sim.RefillList(3).selectedPosition, 0);
 }
 
@@ -336,12 +337,12 @@ TEST_F(PhonebookSyncTest, DeleteAllStopsAtTheFirstRefusal) {
     }
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     sim.RefillList(0);
     setFaults("cpbw=3");
     const int before = static_cast<int>(commands().size());
 
-    sim.DeleteAll(phoneLink);
+    sim.DeleteAll(phoneLink, progress);
     EXPECT_EQ(indexes(sim), (QList<int>{3, 4}));
     EXPECT_EQ(commands().mid(before).filter("at+cpbw=").size(), 3);
 }
@@ -354,15 +355,15 @@ TEST_F(PhonebookSyncTest, MsDeleteAllIgnoresTheFilterSimKeepsIt) {
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
     CMsListDB ms;
-    sim.LoadFromPhone(phoneLink);
-    ms.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
+    ms.LoadFromPhone(phoneLink, progress);
     sim.SetFilterStrings("Drop", "");
     ms.SetFilterStrings("Drop", "");
     sim.RefillList(0);
     ms.RefillList(0);
 
-    sim.DeleteAll(phoneLink);
-    ms.DeleteAll(phoneLink);
+    sim.DeleteAll(phoneLink, progress);
+    ms.DeleteAll(phoneLink, progress);
     sim.SetFilterStrings("", "");
     sim.RefillList(0);
     ms.SetFilterStrings("", "");
@@ -377,23 +378,23 @@ TEST_F(PhonebookSyncTest, OffLineChangesTouchOnlyTheTable) {
     state.sm.entries[1] = simEntry("111", "One");
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     sim.RefillList(0);
     phoneLink.phoneFound = false;
     const int before = static_cast<int>(commands().size());
 
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 0, "Two", "222", 0), StoreOutcome::Stored);
-    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 1, "Uno", "1111"), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 0, "Two", "222", 0, ask)), StoreOutcome::Stored);
+    EXPECT_EQ(shown(sim.StoreEditedEntry(phoneLink, 1, "Uno", "1111", ask)), StoreOutcome::Stored);
     sim.RefillList(0);
-    sim.DeleteSelected(phoneLink, {1});
-    EXPECT_EQ(sim.LoadFromPhone(phoneLink), PhonebookLoadResult::NotLoaded);
+    sim.DeleteSelected(phoneLink, {1}, progress);
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink, progress).kind, MirrorOutcome::Kind::Skipped);
 
     EXPECT_EQ(commands().size(), before);
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Uno", "1111"}}));
     EXPECT_EQ(sim.deletionTable().firstRow(), (PhonebookEntry{2, "Two", "222"}));
     EXPECT_EQ(phone().sm.entries.size(), 1u);
 
-    sim.RestoreDeleted(phoneLink);
+    showNotices(sim.RestoreDeleted(phoneLink, ask));
     EXPECT_EQ(indexes(sim), (QList<int>{1, 2}));
     EXPECT_EQ(commands().size(), before);
 }
@@ -404,12 +405,12 @@ TEST_F(PhonebookSyncTest, RestorePutsEntriesBackAtTheirOldIndexes) {
     }
     PhoneLink& phoneLink = connect();
     CMsListDB ms;
-    ms.LoadFromPhone(phoneLink);
+    ms.LoadFromPhone(phoneLink, progress);
     ms.RefillList(0);
-    ms.DeleteSelected(phoneLink, {1, 3});
+    ms.DeleteSelected(phoneLink, {1, 3}, progress);
     ASSERT_EQ(indexes(ms), (QList<int>{1, 3, 5}));
 
-    ms.RestoreDeleted(phoneLink);
+    showNotices(ms.RestoreDeleted(phoneLink, ask));
     EXPECT_EQ(indexes(ms), (QList<int>{1, 2, 3, 4, 5}));
     EXPECT_TRUE(ms.deletionTable().isEmpty());
     EXPECT_EQ(phone().me.entries.at(4), simEntry("4", "N4"));
@@ -421,12 +422,12 @@ TEST_F(PhonebookSyncTest, RestoreKeepsWhatThePhoneRefuses) {
     state.sm.entries[2] = simEntry("2", "Two");
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     sim.RefillList(0);
-    sim.DeleteSelected(phoneLink, {0, 1});
+    sim.DeleteSelected(phoneLink, {0, 1}, progress);
     setFaults("Keep me");
 
-    sim.RestoreDeleted(phoneLink);
+    showNotices(sim.RestoreDeleted(phoneLink, ask));
     EXPECT_EQ(indexes(sim), (QList<int>{2}));
     EXPECT_EQ(sim.deletionTable().rowCount(), 1);
     EXPECT_EQ(sim.deletionTable().firstRow().name, "Keep me");
@@ -449,21 +450,24 @@ TEST_F(PhonebookSyncTest, TextThePhoneCannotTakeIsNeitherSentNorStored) {
     state.sm.entries[1] = simEntry("111", "One");
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     const PhoneSimState before = phone();
     const qsizetype sent = commands().size();
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Ok).then(PromptAnswer::Ok).then(PromptAnswer::Ok);
 
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 0, "Tom \"Q\" Ray", "123", 0), StoreOutcome::UnsafeText);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 0, "Tom \"Q\" Ray", "123", 0, ask)),
+              StoreOutcome::UnsafeText);
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].text,
               phoneSafeTextProblem("Tom \"Q\" Ray", PhoneTextKind::Name));
     EXPECT_EQ(prompter.prompts()[0].caption, "ERROR");
     EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
-    EXPECT_EQ(sim.StoreEditedEntry(phoneLink, 1, "Tom \"Q\" Ray", "111"), StoreOutcome::UnsafeText);
+    EXPECT_EQ(shown(sim.StoreEditedEntry(phoneLink, 1, "Tom \"Q\" Ray", "111", ask)),
+              StoreOutcome::UnsafeText);
     // A carriage return in a pasted number would end the command line early.
-    EXPECT_EQ(sim.StoreNewEntry(phoneLink, 2, "Tom", "12\r3", 0), StoreOutcome::UnsafeText);
+    EXPECT_EQ(shown(sim.StoreNewEntry(phoneLink, 2, "Tom", "12\r3", 0, ask)),
+              StoreOutcome::UnsafeText);
     EXPECT_EQ(prompter.prompts()[2].text, phoneSafeTextProblem("12\r3", PhoneTextKind::Number));
 
     EXPECT_EQ(commands().size(), sent);
@@ -474,12 +478,12 @@ TEST_F(PhonebookSyncTest, TextThePhoneCannotTakeIsNeitherSentNorStored) {
 TEST_F(PhonebookSyncTest, ARefusedRowStaysInTheDeletionTableOnRestore) {
     PhoneLink& phoneLink = connect();
     CSimViewDB sim;
-    sim.LoadFromPhone(phoneLink);
+    sim.LoadFromPhone(phoneLink, progress);
     // A row deleted off-line from an older cache, holding a quote no phone line can carry.
-    sim.deletionTable().AddDeletedRow(4, "Tom \"Q\" Ray", "444");
+    sim.deletionTable().AddDeletedRow({4, "Tom \"Q\" Ray", "444"});
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Ok);
-    sim.RestoreDeleted(phoneLink);
+    showNotices(sim.RestoreDeleted(phoneLink, ask));
     EXPECT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(sim.deletionTable().rowCount(), 1);
     EXPECT_EQ(sim.FullRecordCount(), 0);

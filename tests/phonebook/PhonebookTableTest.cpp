@@ -5,6 +5,7 @@
 #include "db/DatabaseConnection.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "platform/Notice.h"
 #include "platform/WorkDir.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -154,15 +155,21 @@ TEST_F(PhonebookTableTest, PcRowsKeepAllElevenValues) {
     EXPECT_FALSE(pc.UpdateRow(changed));
 }
 
+// What the view does with a store's result: its notices go to the prompter.
+bool shown(const StoreResult& result) {
+    showNotices(result.notices);
+    return result.stored();
+}
+
 TEST_F(PhonebookTableTest, PcNewAndEditAskBeforeTouchingAnotherEntry) {
     CPCListDB pc;
     ScriptedPrompter prompter;
     prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
     pc.AddRow(pcEntry(1, "Anna", "111"));
 
-    EXPECT_FALSE(pc.StoreNewEntry(pcEntry(1, "Other", "999")));
+    EXPECT_FALSE(shown(pc.StoreNewEntry(pcEntry(1, "Other", "999"), prompterAsker())));
     EXPECT_EQ(pc.entryAt(0).name, "Anna");
-    EXPECT_TRUE(pc.StoreNewEntry(pcEntry(1, "Other", "999")));
+    EXPECT_TRUE(shown(pc.StoreNewEntry(pcEntry(1, "Other", "999"), prompterAsker())));
     EXPECT_EQ(pc.entryAt(0).name, "Other");
     ASSERT_EQ(prompter.prompts().size(), 2);
     EXPECT_EQ(prompter.prompts()[0].text,
@@ -171,14 +178,14 @@ TEST_F(PhonebookTableTest, PcNewAndEditAskBeforeTouchingAnotherEntry) {
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Question);
 
-    EXPECT_TRUE(pc.StoreNewEntry(pcEntry(0, "Next", "222")));
+    EXPECT_TRUE(shown(pc.StoreNewEntry(pcEntry(0, "Next", "222"), prompterAsker())));
     EXPECT_EQ(pc.entryAt(1).number, 2);
     EXPECT_EQ(pc.selectPosition(), 1);
 
     prompter.then(PromptAnswer::Cancel).then(PromptAnswer::Ok);
-    EXPECT_FALSE(pc.StoreEditedEntry(pcEntry(7, "Seven", "777")));
+    EXPECT_FALSE(shown(pc.StoreEditedEntry(pcEntry(7, "Seven", "777"), prompterAsker())));
     EXPECT_EQ(pc.FullRecordCount(), 2);
-    EXPECT_TRUE(pc.StoreEditedEntry(pcEntry(7, "Seven", "777")));
+    EXPECT_TRUE(shown(pc.StoreEditedEntry(pcEntry(7, "Seven", "777"), prompterAsker())));
     EXPECT_TRUE(pc.IndexExists(7));
     EXPECT_EQ(prompter.prompts().last().text,
               " Number(7) does not exist.\n Do you want to make a new phone book?");

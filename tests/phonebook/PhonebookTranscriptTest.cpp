@@ -2,8 +2,8 @@
 
 #include "db/DatabaseConnection.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
-#include "platform/QuitRequest.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -29,13 +29,18 @@ class PhonebookTranscriptTest : public ::testing::Test {
         state.me.entries[2] = entry("+*31#77", "Hidden");
     }
     ~PhonebookTranscriptTest() override {
-        setApplicationQuitHandler(nullptr);
         closeAllDatabases();
         Profile::useFolder({});
     }
 
+    static StoreOutcome shown(const StoreResult& result) {
+        showNotices(result.notices);
+        return result.outcome;
+    }
+
     TempWorkDir dir;
     RecordingProgress progress;
+    const Asker ask = prompterAsker();
     PhoneSimState state = PhoneSimState::demo();
 };
 
@@ -52,7 +57,7 @@ TEST_F(PhonebookTranscriptTest, LoadProbesAfterAFailedRead) {
 
     CSimViewDB sim;
     sim.AddRow(4, "old", "Stale row");
-    EXPECT_EQ(sim.LoadFromPhone(link), PhonebookLoadResult::Loaded);
+    EXPECT_EQ(sim.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Loaded);
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Anna", "+4411"}, {5, "Fifth", "0163P12"}}));
     EXPECT_TRUE(replay.matched());
 }
@@ -68,8 +73,9 @@ TEST_F(PhonebookTranscriptTest, PhoneMemoryStorePaths) {
 
     CMsListDB ms;
     ms.AddRow(2, "+*31#77", "Hidden");
-    EXPECT_EQ(ms.StoreNewEntry(link, 0, "Desk", "0800P45", 2), StoreOutcome::Stored);
-    EXPECT_EQ(ms.StoreEditedEntry(link, 2, "Hidden Two", "+*31#78"), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreNewEntry(link, 0, "Desk", "0800P45", 2, ask)), StoreOutcome::Stored);
+    EXPECT_EQ(shown(ms.StoreEditedEntry(link, 2, "Hidden Two", "+*31#78", ask)),
+              StoreOutcome::Stored);
     ASSERT_EQ(ms.rows().size(), 2);
     EXPECT_TRUE(ms.DeleteEntryAt(link, 0));
     EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{2, "Hidden Two", "+*31#78"}}));
@@ -81,17 +87,12 @@ TEST_F(PhonebookTranscriptTest, PhoneMemoryStorePaths) {
 TEST_F(PhonebookTranscriptTest, PhoneLostDuringTheLoadKeepsTheCache) {
     TranscriptReplay replay("phonebook-load-phone-lost", state);
     PhoneLink& link = replay.connectThenReplay();
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
-    int quitRequests = 0;
-    setApplicationQuitHandler([&] { ++quitRequests; });
-
     CSimViewDB sim;
     sim.AddRow(4, "old", "Cached");
-    EXPECT_EQ(sim.LoadFromPhone(link), PhonebookLoadResult::PhoneLost);
+    const MirrorOutcome outcome = sim.LoadFromPhone(link, progress);
+    EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{4, "Cached", "old"}}));
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].caption, "Error");
-    EXPECT_EQ(quitRequests, 1);
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->caption, "Error");
     EXPECT_TRUE(replay.matched());
 }

@@ -1,6 +1,7 @@
 #include "PhonebookCommands.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <cstdio>
 
 #include "CliCommand.h"
@@ -10,7 +11,10 @@
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "phonebook/PhonebookCopy.h"
+#include "phonebook/PhonebookEntryRules.h"
 #include "phonebook/PhonebookEntryText.h"
+#include "platform/Notice.h"
+#include "platform/QuitRequest.h"
 
 namespace {
 
@@ -18,6 +22,29 @@ using cli::print;
 
 int fail(const QString& message, int exitCode = 2) {
     return cli::failIn("phonebook", message, exitCode);
+}
+
+// Prints the notices as the window would show them; false when one of them is an error.
+bool told(const Notices& notices) {
+    showNotices(notices);
+    return std::none_of(notices.begin(), notices.end(),
+                        [](const Notice& notice) { return notice.isError(); });
+}
+
+int exitCodeOf(const StoreResult& result) {
+    return told(result.notices) && result.stored() ? 0 : 1;
+}
+
+// A phone lost half-way ends the program, as it does the window's.
+MirrorOutcome loadShown(PhoneMemoryTable& table, PhoneLink& link, Progress& progress) {
+    const MirrorOutcome outcome = table.LoadFromPhone(link, progress);
+    if (outcome.notice) {
+        showNotice(*outcome.notice);
+    }
+    if (outcome.kind == MirrorOutcome::Kind::PhoneLost) {
+        requestApplicationQuit();
+    }
+    return outcome;
 }
 
 struct Options {
@@ -144,18 +171,17 @@ int load(PhoneLink& link) {
     StderrProgress progress;
     CSimViewDB sim;
     CMsListDB ms;
-    const PhonebookLoadResult simResult = sim.LoadFromPhone(link);
-    if (simResult == PhonebookLoadResult::PhoneLost) {
+    const MirrorOutcome simResult = loadShown(sim, link, progress);
+    if (simResult.kind == MirrorOutcome::Kind::PhoneLost) {
         return 1;
     }
-    const PhonebookLoadResult msResult = ms.LoadFromPhone(link);
-    if (msResult == PhonebookLoadResult::PhoneLost) {
+    const MirrorOutcome msResult = loadShown(ms, link, progress);
+    if (msResult.kind == MirrorOutcome::Kind::PhoneLost) {
         return 1;
     }
     print(QString("sim: %1 entries").arg(sim.FullRecordCount()));
     print(QString("ms: %1 entries").arg(ms.FullRecordCount()));
-    return simResult == PhonebookLoadResult::Loaded && msResult == PhonebookLoadResult::Loaded ? 0
-                                                                                               : 1;
+    return simResult.loaded() && msResult.loaded() ? 0 : 1;
 }
 
 void printList(PhonebookTable& table, const Options& options) {
@@ -178,16 +204,12 @@ int runPhoneMemory(PhoneMemoryTable& table, const Options& options,
     }
     if (options.action == "add") {
         const int mode = options.memory == MemoryMs ? 2 : 0;
-        return table.StoreNewEntry(link(), options.hasIndex ? options.index : 0, options.name,
-                                   options.number, mode) == StoreOutcome::Stored
-                   ? 0
-                   : 1;
+        return exitCodeOf(table.StoreNewEntry(link(), options.hasIndex ? options.index : 0,
+                                              options.name, options.number, mode, prompterAsker()));
     }
     if (options.action == "edit") {
-        return table.StoreEditedEntry(link(), options.index, options.name, options.number) ==
-                       StoreOutcome::Stored
-                   ? 0
-                   : 1;
+        return exitCodeOf(table.StoreEditedEntry(link(), options.index, options.name,
+                                                 options.number, prompterAsker()));
     }
     if (options.action == "delete") {
         table.RefillList(0);
@@ -195,11 +217,11 @@ int runPhoneMemory(PhoneMemoryTable& table, const Options& options,
         if (position < 0) {
             return fail(QString("no entry at index %1").arg(options.index), 1);
         }
-        table.DeleteSelected(link(), {position});
+        table.DeleteSelected(link(), {position}, progress);
         return table.deletedCount() == 1 ? 0 : 1;
     }
-    table.RestoreDeleted(link());
-    return table.deletionTable().isEmpty() ? 0 : 1;
+    const bool clean = told(table.RestoreDeleted(link(), prompterAsker()));
+    return clean && table.deletionTable().isEmpty() ? 0 : 1;
 }
 
 int runPc(CPCListDB& table, const Options& options) {
@@ -213,7 +235,7 @@ int runPc(CPCListDB& table, const Options& options) {
     entry.name = options.name;
     entry.mainNumber = options.number;
     if (options.action == "add") {
-        return table.StoreNewEntry(entry) ? 0 : 1;
+        return exitCodeOf(table.StoreNewEntry(entry, prompterAsker()));
     }
     if (options.action == "edit") {
         // Only the name and main number come from the command line; the rest stays.
@@ -224,7 +246,7 @@ int runPc(CPCListDB& table, const Options& options) {
             existing.mainNumber = entry.mainNumber;
             entry = existing;
         }
-        return table.StoreEditedEntry(entry) ? 0 : 1;
+        return exitCodeOf(table.StoreEditedEntry(entry, prompterAsker()));
     }
     if (options.action == "delete") {
         table.RefillList(0);
@@ -268,8 +290,9 @@ int copy(const Options& options, const std::function<PhoneLink&()>& link) {
         }
     }
     PhonebookCopy copier(sim, ms, pc);
-    const PhonebookCopyResult result =
-        copier.run(options.to == MemoryPc ? nullptr : &link(), options.from, options.to, items);
+    const PhonebookCopyResult result = copier.run(options.to == MemoryPc ? nullptr : &link(),
+                                                  options.from, options.to, items, prompterAsker());
+    showNotices(result.notices);
     switch (result.end) {
         case PhonebookCopyEnd::Copied:
             print(result.message->text);
@@ -298,10 +321,23 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
         return copy(options, link);
     }
     if (options.action == "add" || options.action == "edit") {
-        // Nothing is sent or stored when the text cannot go on the phone's command line.
+        // The entry dialog's rules, checked against the capacity once a phone memory's index
+        // is known; nothing is sent or stored when the text cannot go on the command line.
+        if (const auto problem = typedEntryProblem(options.name, options.number, 0, 0)) {
+            return fail(problem->text);
+        }
         if (const QString problem = phonebookEntryTextProblem(options.name, options.number);
             !problem.isEmpty()) {
             return fail(problem);
+        }
+        if (options.hasIndex) {
+            const qint64 capacity = options.memory == MemoryPc    ? kPcPhonebookCapacity
+                                    : options.memory == MemorySim ? link().simPhonebookCapacity
+                                                                  : link().mePhonebookCapacity;
+            if (const auto problem =
+                    typedEntryProblem(options.name, options.number, options.index, capacity)) {
+                return fail(problem->text);
+            }
         }
     }
     if (options.memory == MemoryPc) {

@@ -1,7 +1,5 @@
 #include "phonebook/ui/CPhonebookView.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,7 +7,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QStatusBar>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "phone/ApplicationPhone.h"
@@ -17,75 +14,13 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
-#include "phonebook/PhonebookCopy.h"
-#include "phonebook/PhonebookEntryRules.h"
 #include "phonebook/ui/CopyAnimationDialog.h"
-#include "phonebook/ui/FilterSettingDialog.h"
-#include "phonebook/ui/PhonebookEntryDialog.h"
 #include "phonebook/ui/PhonebookListWidget.h"
-#include "phonebook/ui/PrintPhonebooks.h"
-#include "phonebook/ui/PrintTableFromView.h"
-#include "platform/Prompter.h"
 
 namespace {
 bool startedOnce = false;
 
-// A port number beyond any serial port: the link stays closed without touching a device.
-constexpr int kCopyPauseMs = 1500;
-
 const char* const kListTitles[] = {"SIM", "MS", "PC"};
-
-// Plays the copy animation with the names of the two phonebooks while items go.
-class AnimationObserver : public PhonebookCopyObserver {
-  public:
-    explicit AnimationObserver(CopyAnimationDialog& animation) : animation_(animation) {}
-    void copyStarted(const QString& sourceName, const QString& targetName) override {
-        animation_.setNames(sourceName, targetName);
-        animation_.start();
-    }
-    void itemCopied(const QString& sourceName, const QString& targetName) override {
-        animation_.setNames(sourceName, targetName);
-    }
-
-  private:
-    CopyAnimationDialog& animation_;
-};
-
-void warn(const QString& text) {
-    showMessage(text, QStringLiteral("Warning"), PromptIcon::Warning);
-}
-
-PcPhonebookEntry pcEntryOf(const PhonebookEntryValues& values, const QString& mobileNumber) {
-    PcPhonebookEntry entry;
-    entry.number = int(values.index);
-    entry.name = values.name;
-    entry.mainNumber = values.dialString;
-    entry.officeNumber = values.office;
-    entry.faxNumber = values.fax;
-    entry.mobileNumber = mobileNumber;
-    entry.homeNumber = values.home;
-    entry.pagerNumber = values.pager;
-    entry.emailAddress = values.email;
-    entry.address = values.address;
-    entry.memo = values.memo;
-    return entry;
-}
-
-PhonebookEntryValues valuesOf(const PcPhonebookEntry& entry) {
-    PhonebookEntryValues values;
-    values.index = entry.number;
-    values.name = entry.name;
-    values.dialString = entry.mainNumber;
-    values.memory = MemoryPc;
-    values.office = entry.officeNumber;
-    values.pager = entry.pagerNumber;
-    values.fax = entry.faxNumber;
-    values.home = entry.homeNumber;
-    values.email = entry.emailAddress;
-    values.address = entry.address;
-    values.memo = entry.memo;
-    return values;
-}
 }  // namespace
 
 CPhonebookView::CPhonebookView(QWidget* parent) : QWidget(parent) {
@@ -113,13 +48,11 @@ void CPhonebookView::setUp(bool online) {
     auto* layout = new QHBoxLayout(this);
     for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
         auto* column = new QVBoxLayout;
-        auto* title = new QLabel(QString::fromLatin1(kListTitles[memory]), this);
+        auto* title = new QLabel(listTitle(memory), this);
         auto* list = new PhonebookListWidget(PhonebookMemory(memory), this);
-        list->setObjectName(
-            QStringLiteral("%1List").arg(QString::fromLatin1(kListTitles[memory]).toLower()));
+        list->setObjectName(QStringLiteral("%1List").arg(listTitle(memory).toLower()));
         auto* total = new QLabel(this);
-        total->setObjectName(
-            QStringLiteral("%1Total").arg(QString::fromLatin1(kListTitles[memory]).toLower()));
+        total->setObjectName(QStringLiteral("%1Total").arg(listTitle(memory).toLower()));
         column->addWidget(title);
         column->addWidget(list, 1);
         column->addWidget(total);
@@ -203,270 +136,9 @@ void CPhonebookView::refillAll(int selectMode) {
     }
 }
 
-// ---- entries ----
-
-void CPhonebookView::newEntry() {
-    lastAction_ = 1;
-    storeNewEntry();
+QString CPhonebookView::listTitle(int memory) {
+    return QString::fromLatin1(kListTitles[memory]);
 }
-
-void CPhonebookView::editEntry() {
-    lastAction_ = 2;
-    if (lists_[currentMemory_]->focusedSelectedPosition() < 0) {
-        warn(QStringLiteral("You must select phone book item to view the data"));
-        return;
-    }
-    viewEdit();
-}
-
-void CPhonebookView::storeNewEntry() {
-    if (currentMemory_ == MemorySim && link_->simPhonebookCapacity < sim_->FirstFreeIndex()) {
-        warn(QStringLiteral(
-            "You can not enter more data to SIM PB due to the maximum capacity excess!"));
-        return;
-    }
-    if (currentMemory_ == MemoryMs && link_->mePhonebookCapacity < ms_->FirstFreeIndex()) {
-        warn(QStringLiteral(
-            "You can not enter more data to MS PB due to the maximum capacity excess!"));
-        return;
-    }
-
-    PhonebookEntryDialog::Context context;
-    context.simCapacity = link_->simPhonebookCapacity;
-    context.msCapacity = link_->mePhonebookCapacity;
-    context.firstFreeIndex = [this](int memory) { return table(memory).FirstFreeIndex(); };
-    PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context, this);
-    dialog.setMemory(currentMemory_);
-    if (runDialog(dialog) != QDialog::Accepted) {
-        return;
-    }
-    const PhonebookEntryValues values = dialog.values();
-    const int index = int(values.index);
-    switch (values.memory) {
-        case MemorySim:
-            sim_->StoreNewEntry(*link_, index, values.name, values.dialString, 0);
-            refill(MemorySim, lastAction_);
-            break;
-        case MemoryMs:
-            ms_->StoreNewEntry(*link_, index, values.name, values.dialString, 2);
-            refill(MemoryMs, lastAction_);
-            break;
-        default:
-            pc_->StoreNewEntry(pcEntryOf(values, pcMobileAt(index, QString())));
-            refill(MemoryPc, lastAction_);
-            break;
-    }
-}
-
-void CPhonebookView::viewEdit() {
-    const int position = lists_[currentMemory_]->focusedSelectedPosition();
-    if (position < 0) {
-        storeNewEntry();
-        return;
-    }
-
-    PhonebookEntryValues stored;
-    PcPhonebookEntry storedPc;
-    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
-        const PhonebookEntry entry = phone->entryAt(position);
-        stored.index = entry.index;
-        stored.name = entry.name;
-        stored.dialString = entry.dialString;
-        stored.memory = currentMemory_;
-    } else {
-        storedPc = pc_->entryAt(position);
-        stored = valuesOf(storedPc);
-    }
-
-    PhonebookEntryDialog::Context context;
-    context.simCapacity = link_->simPhonebookCapacity;
-    context.msCapacity = link_->mePhonebookCapacity;
-    PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::Edit, context, this);
-    dialog.setValues(stored);
-    if (runDialog(dialog) != QDialog::Accepted || !dialog.changed()) {
-        return;
-    }
-    const PhonebookEntryValues values = dialog.values();
-    const int index = int(values.index);
-    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
-        phone->StoreEditedEntry(*link_, index, values.name, values.dialString);
-        refill(currentMemory_, lastAction_);
-        return;
-    }
-
-    const QString keptMobile = index == storedPc.number ? storedPc.mobileNumber : QString();
-    pc_->StoreEditedEntry(pcEntryOf(values, pcMobileAt(index, keptMobile)));
-    refill(MemoryPc, lastAction_);
-}
-
-QString CPhonebookView::pcMobileAt(int index, const QString& fallback) const {
-    // The dialogs have no mobile number field: rewriting a row keeps the one it holds.
-    const int position = pc_->positionOfIndex(index);
-    return position >= 0 ? pc_->entryAt(position).mobileNumber : fallback;
-}
-
-// ---- deletion ----
-
-void CPhonebookView::deleteEntry() {
-    lastAction_ = 3;
-    deleteSelected();
-}
-
-void CPhonebookView::deleteSelected() {
-    const QList<int> positions = lists_[currentMemory_]->selectedPositions();
-    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
-        phone->DeleteSelected(*link_, positions);
-    } else {
-        pc_->DeleteSelected(positions);
-    }
-    refill(currentMemory_, lastAction_);
-}
-
-void CPhonebookView::deleteAll() {
-    const QString text = QStringLiteral("Do you want to delete all %1 data of phone book ?")
-                             .arg(QString::fromLatin1(kListTitles[currentMemory_]));
-    if (askQuestion(text, QStringLiteral("Delete All")) != PromptAnswer::Yes) {
-        return;
-    }
-    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
-        phone->DeleteAll(*link_);
-    } else {
-        pc_->DeleteAll();
-    }
-    refill(currentMemory_, lastAction_);
-}
-
-void CPhonebookView::cancelDeletion() {
-    if (PhoneMemoryTable* phone = phoneTable(currentMemory_)) {
-        phone->RestoreDeleted(*link_);
-    } else {
-        pc_->RestoreDeleted();
-    }
-    refill(currentMemory_, lastAction_);
-}
-
-// ---- copies ----
-
-void CPhonebookView::copyToSim() {
-    copyTo(MemorySim);
-}
-
-void CPhonebookView::copyToMs() {
-    copyTo(MemoryMs);
-}
-
-void CPhonebookView::copyToPc() {
-    copyTo(MemoryPc);
-}
-
-void CPhonebookView::copyTo(int target) {
-    const auto source = PhonebookMemory(currentMemory_);
-    PhonebookListWidget* sourceList = lists_[source];
-    QList<PhonebookListRow> items;
-    for (int position : sourceList->selectedPositions()) {
-        items.append(sourceList->rowTexts(position));
-    }
-
-    AnimationObserver observer(*animation_);
-    PhonebookCopy copy(*sim_, *ms_, *pc_);
-    copy.setObserver(&observer);
-    const PhonebookCopyResult result = copy.run(link_, source, PhonebookMemory(target), items);
-    switch (result.end) {
-        case PhonebookCopyEnd::NothingToCopy:
-            return;
-        case PhonebookCopyEnd::TargetFull:
-        case PhonebookCopyEnd::UnsafeText:
-            break;
-        case PhonebookCopyEnd::PhoneLost:
-            showMessage(result.message->text, result.message->caption, result.message->icon);
-            animation_->stop();
-            setMainWindowTitle(QStringLiteral("Quillon Dexmoro - Out of Service"));
-            refill(target, lastAction_);
-            return;
-        case PhonebookCopyEnd::Copied:
-            waitAfterCopy();
-            animation_->stop();
-            refill(target, lastAction_);
-            break;
-    }
-    showMessage(result.message->text, result.message->caption, result.message->icon);
-}
-
-void CPhonebookView::waitAfterCopy() {
-    if (copyPause_) {
-        copyPause_();
-        return;
-    }
-    // Paint and timer events go on (the animation keeps moving); input waits.
-    QEventLoop loop;
-    QTimer::singleShot(kCopyPauseMs, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
-
-// ---- reload and filter ----
-
-void CPhonebookView::reload() {
-    if (link_->Identify()) {
-        link_->QueryCapacities();
-        if (sim_->LoadFromPhone(*link_) == PhonebookLoadResult::PhoneLost ||
-            ms_->LoadFromPhone(*link_) == PhonebookLoadResult::PhoneLost) {
-            // The phone went away in the middle of a load: the program ends.
-            QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit,
-                                      Qt::QueuedConnection);
-        }
-    } else {
-        showMessage(QStringLiteral("Now is Off line"), QStringLiteral("Load"), PromptIcon::Error);
-    }
-    refillAll(lastAction_);
-}
-
-bool CPhonebookView::openFilterDialog() {
-    FilterSettingDialog dialog(nameFilter_, numberFilter_, this);
-    if (runDialog(dialog) != QDialog::Accepted) {
-        return false;
-    }
-    nameFilter_ = dialog.nameText();
-    numberFilter_ = dialog.numberText();
-    return true;
-}
-
-void CPhonebookView::filterSetting() {
-    openFilterDialog();
-    showStatus(QStringLiteral("Name(%1),PhoneNumber(%2) Setted").arg(nameFilter_, numberFilter_));
-}
-
-void CPhonebookView::toggleFilter() {
-    filterOn_ = !filterOn_;
-    QString nameText;
-    QString numberText;
-    if (filterOn_) {
-        if (nameFilter_.isEmpty() && numberFilter_.isEmpty()) {
-            const PromptAnswer answer = askQuestion(
-                QStringLiteral("You have to set the filter setting first. Do you want to set the "
-                               "filter now?"),
-                QStringLiteral("No Filter Setting"), PromptButtons::OkCancel,
-                PromptIcon::Information);
-            if (answer != PromptAnswer::Ok || !openFilterDialog()) {
-                filterOn_ = !filterOn_;
-                return;
-            }
-        }
-        nameText = nameFilter_;
-        numberText = numberFilter_;
-    }
-    for (int memory = MemorySim; memory <= MemoryPc; ++memory) {
-        table(memory).SetFilterStrings(nameText, numberText);
-    }
-    refillAll(lastAction_);
-}
-
-void CPhonebookView::print() {
-    printPhonebooks(window(), phonebookPrintTableFromList(MemorySim, *lists_[MemorySim]),
-                    phonebookPrintTableFromList(MemoryMs, *lists_[MemoryMs]),
-                    phonebookPrintTableFromList(MemoryPc, *lists_[MemoryPc]));
-}
-
-// ---- list events ----
 
 void CPhonebookView::listClicked(int memory) {
     currentMemory_ = memory;

@@ -72,6 +72,8 @@ class CPhonebookView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // "SIM", "MS" or "PC".
+    static QString listTitle(int memory);
     void setUp(bool online);
     void refill(int memory, int selectMode);
     void refillAll(int selectMode);
@@ -82,6 +84,8 @@ class CPhonebookView : public QWidget {
     void storeNewEntry();
     void deleteSelected();
     void copyTo(int target);
+    // Loads one phone memory; false when the phone was lost and the program is to end.
+    bool loadKept(PhoneMemoryTable& table);
     bool openFilterDialog();
     void listClicked(int memory);
     void headerClicked(int memory, int column);

@@ -17,11 +17,12 @@
 #include "controls/DialStringEdit.h"
 #include "phonebook/PhonebookEntryRules.h"
 #include "phonebook/PhonebookEntryText.h"
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
 
 namespace {
-constexpr int kNameLimit = 14;
-constexpr int kDialStringLimit = 42;
+constexpr int kNameLimit = kEntryNameLimit;
+constexpr int kDialStringLimit = kEntryDialStringLimit;
 constexpr int kNewPcFieldLimit = 50;
 constexpr int kEditPhoneFieldLimit = 20;
 constexpr int kNoLimit = 32767;
@@ -185,10 +186,11 @@ void PhonebookEntryDialog::accept() {
     const PhonebookEntryValues entered = values();
     if (auto problem =
             entryInputProblem(entered.name, entered.dialString, index, capacityOf(memory_))) {
-        showMessage(problem->text, problem->caption, problem->icon);
+        showNotice(*problem);
         return;
     }
-    if (refuseUnsafeEntryText(entered.name, entered.dialString)) {
+    if (auto unsafe = unsafeEntryTextNotice(entered.name, entered.dialString)) {
+        showNotice(*unsafe);
         return;
     }
     QDialog::accept();

@@ -17,6 +17,7 @@
 #include "phonebook/ui/PhonebookEntryDialog.h"
 #include "phonebook/ui/PhonebookListWidget.h"
 #include "platform/Profile.h"
+#include "platform/QuitRequest.h"
 #include "support/EnginePhoneLink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
@@ -482,4 +483,29 @@ TEST_F(PhonebookViewTest, EditingAPcEntryKeepsItsMobileNumber) {
     EXPECT_EQ(stored.officeNumber, "12");
     EXPECT_EQ(stored.mobileNumber, "0777");
     EXPECT_EQ(stored.number, 4);
+}
+
+TEST_F(PhonebookViewTest, PhoneLostDuringReloadTellsAndEndsTheProgram) {
+    auto view = onlineView(withPhonebooks(4, 3));
+    const int before = phone_->engine().commandCount();
+    view->reload();
+    const int wholeReload = phone_->engine().commandCount() - before;
+    int quitRequests = 0;
+    setApplicationQuitHandler([&] { ++quitRequests; });
+    ScriptedPrompter prompter;
+    prompter.then(PromptAnswer::Ok);
+    // Silent from the second SIM read on: three SIM reads, the MS selection and its three reads
+    // are never answered.
+    phone_->silenceAfter(wholeReload - 3 - 1 - 3);
+
+    view->reload();
+    setApplicationQuitHandler(nullptr);
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text,
+              "Detected off-line during the PhoneBook Loading!\nTry again after confirming the "
+              "PC connection");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Error");
+    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(quitRequests, 1);
+    QCoreApplication::processEvents();
 }
