@@ -262,7 +262,7 @@ SmsPdu decodePdu(const QString& hex, bool withServiceCentre) {
     SmsPdu pdu;
     pdu.rawHex = hex.trimmed();
     if (pdu.rawHex.size() % 2 != 0 || !isHexText(pdu.rawHex)) {
-        pdu.problem = QStringLiteral("it is not an even number of hex digits");
+        pdu.problem = QStringLiteral("it is not hex digits in pairs");
     } else {
         pdu.problem =
             Decoder(QByteArray::fromHex(pdu.rawHex.toLatin1()), pdu).run(withServiceCentre);

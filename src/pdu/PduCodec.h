@@ -13,4 +13,6 @@ struct EncodedPdu {
     int tpduLength = 0;  // octets after the service centre's prefix: what +CMGS and +CMGW count
 };
 
+// The alphabet follows the data coding octet. The text must fit one unit (255 octets of user data
+// at most): submitPdus cuts a longer one into parts.
 EncodedPdu encodePdu(const SmsPdu& pdu, bool withServiceCentre = true);
