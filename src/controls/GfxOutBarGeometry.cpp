@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QStyle>
+#include <QTimer>
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 
 #include "CliCommand.h"
 #include "link/SerialPort.h"
+#include "platform/Notice.h"
 
 namespace {
 
@@ -22,6 +23,7 @@ int runAt(CliContext& context, const QStringList& arguments) {
     // Only the port is opened: no reset or identification before the command.
     SerialPort port(static_cast<quint8>(context.resolvedPortNumber()), 38400, 8, 0, 0, 0);
     port.setDevicePath(context.devicePath);
+    port.notices().setReporter(showNotice);
     const bool opened = port.Open() != 0;
     QByteArray answer;
     const int code = port.Transact(command, answer);
