@@ -3,7 +3,6 @@
 #include "link/SerialPort.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialDevice.h"
-#include "support/ScriptedPrompter.h"
 
 namespace {
 

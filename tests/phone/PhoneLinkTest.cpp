@@ -5,7 +5,6 @@
 #include "support/EnginePhoneLink.h"
 #include "support/FakeClock.h"
 #include "support/FakeSerialDevice.h"
-#include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
 namespace {
@@ -209,13 +208,12 @@ TEST_F(PhoneLinkTest, DisconnectAndConnectFollowThePort) {
 TEST_F(PhoneLinkTest, TransactWithoutAPortShowsTheClosedPortMessage) {
     ScriptedPhone phone(phoneOfMake("Quillon"));
     phone.link->Disconnect();
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
     QString answer = "stale";
     EXPECT_EQ(phone.link->Transact("at\r", answer), 0);
     EXPECT_TRUE(answer.isEmpty());
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].caption, "Error");
+    const Notices told = phone.link->notices.take();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0].caption, "Error");
 }
 
 TEST_F(PhoneLinkTest, EnginePhoneIsFoundWithItsCapacities) {

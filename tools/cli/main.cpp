@@ -40,8 +40,8 @@ void printHelp(QTextStream& out) {
            "Talks to a Quillon phone on a serial port without the window.\n\n"
            "Global options:\n"
            "  --device PATH  the phone's serial device; wins over --port\n"
-           "  --port N       port number (default: the profile's CONFIG/PORT, else 3); port n\n"
-           "                 is the profile's CONFIG/DEVICE<n>, else /dev/ttyS<n-1>\n"
+           "  --port N       port number (default: the profile's CONFIG/PORT, else 3);\n"
+           "                 port n is the profile's CONFIG/DEVICE<n>, else /dev/ttyS<n-1>\n"
            "  --workdir DIR  the folder holding the database files; relative --file, --dir\n"
            "                 and --pdf paths stay relative to the current folder\n"
         << wrapped("(default: the folder dexmoro uses, " + defaultDataFolder() + ")", 17)
