@@ -321,14 +321,14 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
         return copy(options, link);
     }
     if (options.action == "add" || options.action == "edit") {
-        // The entry dialog's rules, checked against the capacity once a phone memory's index
-        // is known; nothing is sent or stored when the text cannot go on the command line.
-        if (const auto problem = typedEntryProblem(options.name, options.number, 0, 0)) {
-            return fail(problem->text);
-        }
+        // Nothing is sent or stored when the text cannot go on the command line; then the entry
+        // dialog's rules, checked against the capacity once a phone memory's index is known.
         if (const QString problem = phonebookEntryTextProblem(options.name, options.number);
             !problem.isEmpty()) {
             return fail(problem);
+        }
+        if (const auto problem = typedEntryProblem(options.name, options.number, 0, 0)) {
+            return fail(problem->text);
         }
         if (options.hasIndex) {
             const qint64 capacity = options.memory == MemoryPc    ? kPcPhonebookCapacity
