@@ -8,6 +8,7 @@
 #include "CliCommand.h"
 #include "CliContext.h"
 #include "PhonebookPrintCommand.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
 #include "platform/StderrPrompter.h"
@@ -134,6 +135,7 @@ int main(int argc, char** argv) {
     StderrPrompter prompter(context.answerYes);
     setCurrentPrompter(&prompter);
     PhoneLink::setDevicePathOverride(context.devicePath);
+    const AppStateOwner state;  // the run's flags, as the window's application object owns them
     const int code = command->run(context, parsed.commandArguments);
     setCurrentPrompter(nullptr);
     return code;
