@@ -96,7 +96,7 @@ bool CDexmoroApp::InitInstance() {
         title_ += OfflineSuffix;
     }
     // Asked even when the port never opened: the user then sees the port's error once, here.
-    g_featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
+    state_.state().featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
 
     setApplicationPhone(link.get(), online != 0);
 
@@ -117,8 +117,8 @@ bool CDexmoroApp::InitInstance() {
     quitHandlerInstalled_ = true;
 
     document_ = std::make_unique<CDexmoroDoc>();
-    frame_ = std::make_unique<CMainFrame>(link.get(), g_featureMask, seams_.viewFactory,
-                                          seams_.frameHooks);
+    frame_ = std::make_unique<CMainFrame>(link.get(), state_.state().featureMask,
+                                          seams_.viewFactory, seams_.frameHooks);
     frame_->setWindowTitle(title_);
     if (prompter_) {
         prompter_->setOwner(frame_.get());

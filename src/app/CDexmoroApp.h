@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/CMainFrame.h"
+#include "phone/AppState.h"
 
 class CDexmoroDoc;
 class MessageBoxPrompter;
@@ -66,6 +67,9 @@ class CDexmoroApp : public QObject {
 
   private:
     StartupSeams seams_;
+    // The run's flags (feature mask, message load count, report flag), installed while this
+    // object lives.
+    AppStateOwner state_;
     QString title_;
     std::unique_ptr<MessageBoxPrompter> prompter_;
     std::unique_ptr<CDexmoroDoc> document_;

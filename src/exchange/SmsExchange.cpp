@@ -7,6 +7,7 @@
 #include <QXmlStreamReader>
 #include <algorithm>
 
+#include "db/TableColumns.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/ExchangeFile.h"
 #include "platform/Progress.h"
@@ -14,10 +15,11 @@
 
 namespace {
 
-const QStringList kColumns = {
-    QStringLiteral("Number"), QStringLiteral("Name"),   QStringLiteral("PhoneNumber"),
-    QStringLiteral("Date"),   QStringLiteral("Status"), QStringLiteral("Message"),
-    QStringLiteral("Type"),   QStringLiteral("Reply"),  QStringLiteral("Pid")};
+namespace C = SmsColumns;
+
+// The file's column order, which is the table's.
+const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
+                              C::Message, C::Type, C::Reply,       C::Pid};
 
 const QStringList kStatuses = {QStringLiteral("UnRead"), QStringLiteral("Read"),
                                QStringLiteral("Not Sent"), QStringLiteral("Sent")};
@@ -35,9 +37,9 @@ QList<SmsRow> storedRows() {
         for (store.MoveFirst(); !store.IsEOF(); store.MoveNext()) {
             SmsRow row;
             for (const QString& column : kColumns) {
-                if (column == QLatin1String("Reply")) {
+                if (column == C::Reply) {
                     row << (store.boolValue(column) ? QStringLiteral("1") : QStringLiteral("0"));
-                } else if (column == QLatin1String("Pid")) {
+                } else if (column == C::Pid) {
                     row << QString::number(store.intValue(column));
                 } else {
                     row << store.textValue(column);

@@ -109,6 +109,20 @@ bool writtenMessageIndexOf(const QString& answer, QString& index) {
     return true;
 }
 
+int messageErrorCodeOf(const QString& answer) {
+    const QString marker = QStringLiteral("+CMS ERROR:");
+    const qsizetype at = answer.lastIndexOf(marker);
+    if (at < 0) {
+        return -1;
+    }
+    qsizetype pos = at + marker.size();
+    while (pos < answer.size() && answer[pos] == u' ') {
+        ++pos;
+    }
+    int code = -1;
+    return leadingDigits(answer, pos, code) ? code : -1;
+}
+
 // The indication fields come from the phone's own answer to "at+cnmi=?", where a field may be a
 // single value ("1") or a range list ("(0-2)"). Each becomes its first decimal digit: a single
 // value stays itself and a range gives its lowest value, the one every phone accepts. A field

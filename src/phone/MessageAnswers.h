@@ -36,5 +36,8 @@ int usedMessageCountOf(const QString& answer);
 // The decimal text of the index right behind the first "+CMGW: "; false when there is none.
 bool writtenMessageIndexOf(const QString& answer, QString& index);
 
+// The code of the last "+CMS ERROR: <n>" line of a failed answer; -1 when it holds none.
+int messageErrorCodeOf(const QString& answer);
+
 // The one character a field of the new-message indication becomes on the command line.
 QChar indicationCharacterOf(const QString& field);

@@ -119,7 +119,11 @@ int PhoneLink::WriteMessage(int format, int replyPathChoice, int validityChoice,
 }
 
 int PhoneLink::SendMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
-                           const QString& destination, int numberType, const QString& text) {
+                           const QString& destination, int numberType, const QString& text,
+                           int* errorCode) {
+    if (errorCode) {
+        *errorCode = -1;
+    }
     if (!messageIsSafe(destination, text) || !choicesKnown(validityChoice, protocolChoice)) {
         return kTransactFailed;
     }
@@ -131,9 +135,19 @@ int PhoneLink::SendMessage(int format, int replyPathChoice, int validityChoice, 
     if (code != kTransactComplete) {
         return code;
     }
+    QString header;
+    const int headerCode = Transact(
+        QString("at+cmgs=\"%1\",%2\r").arg(destination, QString::number(numberType)), header);
     QString answer;
-    Transact(QString("at+cmgs=\"%1\",%2\r").arg(destination, QString::number(numberType)), answer);
-    return Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+    code = Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+    if (code == kTransactFailed && errorCode) {
+        // A phone may refuse at the header already; the text line then fails on its own.
+        *errorCode = messageErrorCodeOf(answer);
+        if (*errorCode < 0 && headerCode == kTransactFailed) {
+            *errorCode = messageErrorCodeOf(header);
+        }
+    }
+    return code;
 }
 
 int PhoneLink::CountSimMessages() {

@@ -6,8 +6,6 @@
 #include "phone/IdentityAnswers.h"
 #include "platform/Profile.h"
 
-int g_featureMask = 0;
-
 namespace {
 
 QString& processDevicePath() {

@@ -24,9 +24,6 @@ struct PhoneLinkOptions {
     LinkClock* clock = nullptr;
 };
 
-// The phone's feature mask ("at+crfo"): 8 phonebook, 4 short messages, 2 scheduler, 1 to-do.
-extern int g_featureMask;
-
 // The phone as the rest of the program sees it. Constructing one is the connection attempt:
 // load the port setting, open the port, identify the phone, read its capacities.
 class PhoneLink {
@@ -81,9 +78,11 @@ class PhoneLink {
     int WriteMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
                      const QString& destination, int numberType, const QString& status,
                      const QString& text, QString& newIndex);
-    // Code 1 is a failed send; any other code counts as sent.
+    // Code 1 is a failed send; any other code counts as sent. After a failure, errorCode (when
+    // given) gets the phone's "+CMS ERROR:" code, or -1 when it named none.
     int SendMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
-                    const QString& destination, int numberType, const QString& text);
+                    const QString& destination, int numberType, const QString& text,
+                    int* errorCode = nullptr);
     // The SIM's used message count, or -1.
     int CountSimMessages();
     bool QueryNewMessageSettings(QString& answer);

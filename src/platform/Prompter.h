@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 // Every message box of the program goes through this interface, so that the same store and
 // sync code can ask the user from the window, from the command line or from a test script.
@@ -14,8 +15,9 @@ struct Prompt {
     QString caption;
     PromptIcon icon = PromptIcon::None;
     PromptButtons buttons = PromptButtons::Ok;
-    // A question whose harm cannot be undone: No is the button Return presses.
-    bool noByDefault = false;
+    // The button Enter presses; empty: the message box's own choice. A question whose Yes
+    // cannot be undone defaults to No.
+    std::optional<PromptAnswer> defaultAnswer = std::nullopt;
 };
 
 class Prompter {

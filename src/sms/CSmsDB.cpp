@@ -5,31 +5,20 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/JetQuote.h"
+#include "db/TableColumns.h"
 #include "link/LeadingInteger.h"
 #include "link/LinkClock.h"
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/PhonebookDialString.h"
-#include "platform/Progress.h"
-#include "platform/Prompter.h"
-
-int messagesLoaded = 0;
-bool reportFlag = false;
 
 namespace {
 
-const QString kNumber = QStringLiteral("Number");
-const QString kName = QStringLiteral("Name");
-const QString kPhoneNumber = QStringLiteral("PhoneNumber");
-const QString kDate = QStringLiteral("Date");
-const QString kStatus = QStringLiteral("Status");
-const QString kMessage = QStringLiteral("Message");
-const QString kType = QStringLiteral("Type");
-const QString kReply = QStringLiteral("Reply");
-const QString kPid = QStringLiteral("Pid");
+namespace C = SmsColumns;
 
-const QStringList kColumns = {kNumber,  kName, kPhoneNumber, kDate, kStatus,
-                              kMessage, kType, kReply,       kPid};
+// The order rowOf gives its values in.
+const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
+                              C::Message, C::Type, C::Reply,       C::Pid};
 
 constexpr int kReplyPathFirstOctet = 145;
 constexpr int kPauseMs = 100;
@@ -69,21 +58,21 @@ bool isPendingReport(const QString& message) {
 
 SmsListRow listRowOf(const Recordset& rows) {
     SmsListRow row;
-    row.number = rows.textValue(kNumber);
-    row.name = rows.textValue(kName);
-    const QString phoneNumber = rows.textValue(kPhoneNumber);
+    row.number = rows.textValue(C::Number);
+    row.name = rows.textValue(C::Name);
+    const QString phoneNumber = rows.textValue(C::PhoneNumber);
     const QString prefix = phoneNumber.left(5);
     row.phoneNumber = prefix == QLatin1String("+*31#") || prefix == QLatin1String("+#31#")
                           ? PhoneLink::ToDisplayForm(phoneNumber)
                           : phoneNumber;
-    QString message = rows.textValue(kMessage);
+    QString message = rows.textValue(C::Message);
     message.remove(u'\r');
     message.replace(u'\n', u' ');
     row.message = message;
-    row.status = rows.textValue(kStatus);
-    const bool hideTime = row.status.contains(QLatin1String("Read")) && !reportFlag &&
-                          isPendingReport(rows.textValue(kMessage));
-    row.time = hideTime ? QString() : rows.textValue(kDate);
+    row.status = rows.textValue(C::Status);
+    const bool hideTime = row.status.contains(QLatin1String("Read")) && !appState().reportFlag &&
+                          isPendingReport(rows.textValue(C::Message));
+    row.time = hideTime ? QString() : rows.textValue(C::Date);
     return row;
 }
 
@@ -141,8 +130,8 @@ SmsListContents CSmsDB::FillList(int capacity) {
 }
 
 void CSmsDB::ToggleSort(int column) {
-    static const QStringList fields = {kName, kPhoneNumber, kMessage, kDate, kNumber};
-    const QString field = fields.value(column, kNumber);
+    static const QStringList fields = {C::Name, C::PhoneNumber, C::Message, C::Date, C::Number};
+    const QString field = fields.value(column, C::Number);
     const QString descending = field + QStringLiteral(" DESC");
     setSort(sort() == descending ? field + QStringLiteral(" ASC") : descending);
 }
@@ -161,7 +150,7 @@ int CSmsDB::FirstFreeIndex() {
     const QSet<int> taken = unfiltered(*this, [this] {
         QSet<int> numbers;
         for (bool more = MoveFirst(); more && !IsEOF(); more = MoveNext()) {
-            numbers.insert(leadingInteger(textValue(kNumber)));
+            numbers.insert(leadingInteger(textValue(C::Number)));
         }
         return numbers;
     });
@@ -175,11 +164,11 @@ int CSmsDB::FirstFreeIndex() {
 bool CSmsDB::LookupName(const QString& number, QString& name) {
     for (const char* table : {"sim", "ms", "pc"}) {
         Recordset entries(kPhonebookDbFile, QString::fromLatin1(table));
-        entries.setSort(QStringLiteral("Name ASC"));
-        entries.setFilter(QStringLiteral("MainNumber=") + jetQuote(number));
+        entries.setSort(PhonebookColumns::Name + QStringLiteral(" ASC"));
+        entries.setFilter(PhonebookColumns::MainNumber + QStringLiteral("=") + jetQuote(number));
         if (entries.Requery() && entries.GetRecordCount() > 0) {
             entries.MoveLast();
-            name = entries.textValue(kName);
+            name = entries.textValue(PhonebookColumns::Name);
             return true;
         }
     }
@@ -192,8 +181,8 @@ bool CSmsDB::deleteRowAt(PhoneLink& link, int position) {
         return false;
     }
     if (link.phoneFound) {
-        const int storage = textValue(kType) == QLatin1String("SIM") ? 1 : 0;
-        if (link.DeleteMessage(storage, leadingInteger(textValue(kNumber))) != 0) {
+        const int storage = textValue(C::Type) == QLatin1String("SIM") ? 1 : 0;
+        if (link.DeleteMessage(storage, leadingInteger(textValue(C::Number))) != 0) {
             return false;  // the phone still holds it: so does the table
         }
     }
@@ -306,79 +295,93 @@ void CSmsDB::AddMessage(const SmsMessageValues& values) {
     Requery();
 }
 
-// The pass reads into a staging list and replaces the table in one transaction only when every
+// The pass reads into staging and replaces the table in one transaction only when every
 // location was read, so a phone lost half-way leaves the previous cache. A failed read is
 // followed by the presence probe; the probe's reset is followed by the message mode again.
-SmsLoadResult CSmsDB::LoadFromPhone(PhoneLink& link) {
+MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
+    MirrorOutcome outcome;
     if (!link.phoneFound) {
-        showMessage(QStringLiteral("Comm Port Error!"), QStringLiteral("Dexmoro"),
-                    PromptIcon::None);
-        return SmsLoadResult::NotLoaded;
+        outcome.notice =
+            Notice{QStringLiteral("Comm Port Error!"), QStringLiteral("Dexmoro"), PromptIcon::None};
+        return outcome;
     }
-    auto phoneLost = [] {
-        showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"), PromptIcon::Error);
-        return SmsLoadResult::PhoneLost;
-    };
     if (link.SetMessageMode(1, 1, 1) != 0) {
-        return link.Identify() ? SmsLoadResult::ModeRefused : phoneLost();
+        if (!link.Identify()) {
+            outcome.kind = MirrorOutcome::Kind::PhoneLost;
+            outcome.notice = offLineNotice();
+        }
+        return outcome;  // the phone answers but refused the mode: Skipped
     }
-    Progress& progress = currentProgress();
-    progress.show(QStringLiteral("SMS Load"), QStringLiteral("Loading...."));
-    progress.setValue(0);
-
     const int capacity = link.simMessageCapacity;
-    QList<QVariantList> staged;
-    for (int index = 1; index <= capacity; ++index) {
+    SlotStaging<QVariantList> staging;
+    bool empty = false;
+    SlotMirrorPlan plan;
+    plan.caption = QStringLiteral("SMS Load");
+    plan.startValue = 0;
+    plan.first = 1;
+    plan.last = capacity;
+    plan.readSlot = [&](int index) {
         link.clock().sleepMs(kPauseMs);
         QString body;
         const int code = link.ReadMessage(index, body);
-        if (code != 0) {
-            if (!link.Identify()) {
-                progress.destroy();
-                return phoneLost();
-            }
-            if (link.SetMessageMode(1, 1, 1) != 0) {
-                progress.destroy();
-                return SmsLoadResult::ModeRefused;
-            }
+        empty = body.isEmpty();
+        if (code == 0 && !empty) {
+            staging.add(index, rowOf(ValuesOfBody(index, cutMessageBody(body))));
         }
-        if (code != 0 || body.isEmpty()) {
+        return code;
+    };
+    plan.resumeAfterProbe = [&] { return link.SetMessageMode(1, 1, 1) == 0; };
+    plan.afterSlot = [&](int, int code) {
+        if (code != 0 || empty) {
             link.clock().sleepMs(kPauseMs);
-        } else {
-            staged.append(rowOf(ValuesOfBody(index, cutMessageBody(body))));
         }
-        progress.setValue(100 * index / capacity + 8);
-    }
-
-    bool replaced = false;
-    {
-        DbTransaction transaction(kSmsDbFile);
-        replaced = deleteAllRows() && addRows(kColumns, staged) && transaction.commit();
-    }
-    Requery();
-    progress.destroy();
-    return replaced ? SmsLoadResult::Loaded : SmsLoadResult::NotLoaded;
+    };
+    plan.progressValue = [capacity](int index) { return 100 * index / capacity + 8; };
+    plan.stagedCount = [&] { return staging.size(); };
+    plan.replaceTable = [&] {
+        bool replaced = false;
+        {
+            DbTransaction transaction(kSmsDbFile);
+            replaced = deleteAllRows() && addRows(kColumns, staging.rows()) && transaction.commit();
+        }
+        Requery();
+        return replaced;
+    };
+    return mirrorSlots(link, progress, plan);
 }
 
-bool LoadMessagesOnce(PhoneLink* link, bool applicationOnline, CSmsDB& store) {
-    if (!applicationOnline || !link || !link->phoneFound || messagesLoaded != 0) {
-        return false;
+Prompt deleteAllQuestion() {
+    Prompt question{QStringLiteral("Do you want to delete all SMS data ?"),
+                    QStringLiteral("Delete All"), PromptIcon::Question, PromptButtons::YesNo};
+    question.defaultAnswer = PromptAnswer::No;
+    return question;
+}
+
+std::optional<MirrorOutcome> LoadMessagesOnce(PhoneLink* link, bool applicationOnline,
+                                              CSmsDB& store, Progress& progress) {
+    if (!applicationOnline || !link || !link->phoneFound || appState().messagesLoaded != 0) {
+        return std::nullopt;
     }
+    MirrorOutcome outcome;
     if (!link->Identify()) {
-        showMessage(QStringLiteral("Now is Off line"), QStringLiteral("Load"), PromptIcon::Error);
+        outcome.kind = MirrorOutcome::Kind::PhoneLost;
+        outcome.notice =
+            Notice{QStringLiteral("Now is Off line"), QStringLiteral("Load"), PromptIcon::Error};
     } else {
         link->QueryCapacities();
-        store.LoadFromPhone(*link);
+        outcome = store.LoadFromPhone(*link, progress);
     }
-    ++messagesLoaded;
-    return true;
+    ++appState().messagesLoaded;
+    return outcome;
 }
 
-SmsLoadResult ReloadMessages(PhoneLink& link, CSmsDB& store) {
+MirrorOutcome ReloadMessages(PhoneLink& link, CSmsDB& store, Progress& progress) {
     if (!link.Identify()) {
-        showMessage(QStringLiteral("Now is OFF line"), QStringLiteral("Load"), PromptIcon::Error);
-        return SmsLoadResult::PhoneLost;
+        MirrorOutcome outcome;
+        outcome.kind = MirrorOutcome::Kind::PhoneLost;
+        outcome.notice = offLineNotice();
+        return outcome;
     }
     link.QueryCapacities();
-    return store.LoadFromPhone(link);
+    return store.LoadFromPhone(link, progress);
 }

@@ -4,16 +4,15 @@
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
+#include <optional>
 
 #include "db/Recordset.h"
+#include "phone/AppState.h"
+#include "phone/SlotMirror.h"
+#include "platform/Prompter.h"
 
 class PhoneLink;
-
-// Process-wide: how often the messages were loaded since the last new-message indication (the
-// view loads on its first showing while this is 0), and whether the message last viewed is a
-// delivery report (the list then leaves the time of a pending report empty).
-extern int messagesLoaded;
-extern bool reportFlag;
+class Progress;
 
 // Status filter bits.
 enum SmsStatusBit {
@@ -54,13 +53,6 @@ struct SmsMessageValues {
     QString storage = QStringLiteral("SIM");
 };
 
-enum class SmsLoadResult {
-    Loaded,       // the table now mirrors the SIM
-    NotLoaded,    // off-line ("Comm Port Error!"): table unchanged
-    ModeRefused,  // the phone answers but refused the message mode: table unchanged
-    PhoneLost,    // the phone stopped answering ("Now is OFF line"): table unchanged
-};
-
 // The table SMS of smsDB.mdb: a cache of the SIM's message locations. While the link found a
 // phone, deletions go to the phone first and the row goes only when the phone agreed.
 class CSmsDB : public Recordset {
@@ -98,8 +90,9 @@ class CSmsDB : public Recordset {
 
     void AddMessage(const SmsMessageValues& values);
     // Reads every SIM location and replaces the table with what the phone holds, in one
-    // transaction, only when the pass finished.
-    SmsLoadResult LoadFromPhone(PhoneLink& link);
+    // transaction, only when the pass finished. Off-line it is Skipped with "Comm Port Error!";
+    // a phone that answers but refuses the message mode is Skipped without a notice.
+    MirrorOutcome LoadFromPhone(PhoneLink& link, Progress& progress);
 
     // The values of a read body's twelve fields at a location.
     static SmsMessageValues ValuesOfBody(int index, const QStringList& fields);
@@ -115,9 +108,14 @@ class CSmsDB : public Recordset {
     int statusMask_ = kSmsAllStatuses;
 };
 
+// "Do you want to delete all SMS data ?" with No as the default: the window and the command
+// line ask the same.
+Prompt deleteAllQuestion();
+
 // The view's first load: while the application is on-line and nothing was loaded since the
 // last indication, probe the phone ("Now is Off line" when it is gone), else read its
-// capacities and load. Either way messagesLoaded goes up by one. False when nothing was tried.
-bool LoadMessagesOnce(PhoneLink* link, bool applicationOnline, CSmsDB& store);
+// capacities and load. Either way messagesLoaded goes up by one. Empty when nothing was tried.
+std::optional<MirrorOutcome> LoadMessagesOnce(PhoneLink* link, bool applicationOnline,
+                                              CSmsDB& store, Progress& progress);
 // "Reload Message": probe, capacities and load; "Now is OFF line" when the probe fails.
-SmsLoadResult ReloadMessages(PhoneLink& link, CSmsDB& store);
+MirrorOutcome ReloadMessages(PhoneLink& link, CSmsDB& store, Progress& progress);

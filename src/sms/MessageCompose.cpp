@@ -8,9 +8,9 @@
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "platform/Notice.h"
-#include "platform/Prompter.h"
 #include "sms/CSmsDB.h"
 #include "sms/RedialList.h"
+#include "sms/SendFailure.h"
 
 bool offerAddNumberFlag = false;
 
@@ -31,8 +31,12 @@ int firstOctetOf(int replyPathChoice) {
     return replyPathChoice == 1 ? 17 : 145;
 }
 
-void error(const QString& text) {
-    showMessage(text, QStringLiteral("ERROR"), PromptIcon::Error);
+Notice error(const QString& text) {
+    return Notice{text, QStringLiteral("ERROR"), PromptIcon::Error};
+}
+
+Notice warning(const QString& text) {
+    return Notice{text, QStringLiteral("Warning"), PromptIcon::Warning};
 }
 
 // The first problem of the texts bound for the phone (the name only when it is offered for a
@@ -70,7 +74,7 @@ int validityChoiceOfText(const QString& validityText) {
 
 int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
                 int protocolChoice, const QString& number, const QString& statusWord,
-                const QString& name, const QString& text, QString* location) {
+                const QString& name, const QString& text, Notices& notices, QString* location) {
     SmsMessageValues values;
     values.firstOctet = firstOctetOf(replyPathChoice);
     values.protocolId = static_cast<qint16>(protocolChoice);
@@ -88,8 +92,8 @@ int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validit
         const int code = link.WriteMessage(1, replyPathChoice, validityChoice, protocolChoice,
                                            dialString, numberType, statusWord, text, newIndex);
         if (code != kTransactComplete) {
-            showMessage(QStringLiteral("Fail saving message"), QStringLiteral("Save SMS"),
-                        PromptIcon::Error);
+            notices.append(Notice{QStringLiteral("Fail saving message"), QStringLiteral("Save SMS"),
+                                  PromptIcon::Error});
             return code;
         }
         // A phone that stores without naming the location fills the first free one.
@@ -101,13 +105,13 @@ int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validit
     if (location) {
         *location = values.index;
     }
-    OfferAddNumber(link, name, number);
     return kTransactComplete;
 }
 
-void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number) {
+Notices OfferAddNumber(PhoneLink& link, const QString& name, const QString& number,
+                       const Asker& ask) {
     if (name.isEmpty() || !offerAddNumberFlag || !addNumberAsker()) {
-        return;
+        return {};
     }
     CSimViewDB sim;
     CMsListDB ms;
@@ -116,65 +120,89 @@ void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number)
         QString foundName = name;
         QString foundNumber = number;
         if (table->FindByNameAndNumber(foundName, foundNumber)) {
-            return;
+            return {};
         }
     }
     const int memory = addNumberAsker()(name, number);
-    auto warn = [](const QString& text) {
-        showMessage(text, QStringLiteral("Warning"), PromptIcon::Warning);
-    };
     switch (memory) {
         case MemorySim: {
             const int index = sim.FirstFreeIndex();
             if (link.simPhonebookCapacity < index) {
-                warn(
+                return {warning(
                     QStringLiteral("You can not enter more data to SIM PB due to the maximum "
-                                   "capacity excess!"));
-                return;
+                                   "capacity excess!"))};
             }
-            showNotices(sim.StoreNewEntry(link, index, name, number, 0, prompterAsker()).notices);
-            return;
+            return sim.StoreNewEntry(link, index, name, number, 0, ask).notices;
         }
         case MemoryMs: {
             const int index = ms.FirstFreeIndex();
             if (link.mePhonebookCapacity < index) {
-                warn(
+                return {warning(
                     QStringLiteral("You can not enter more data to MS PB due to the maximum "
-                                   "capacity excess!"));
-                return;
+                                   "capacity excess!"))};
             }
-            showNotices(ms.StoreNewEntry(link, index, name, number, 2, prompterAsker()).notices);
-            return;
+            // A number saved from a message is an ordinary entry (mode 0).
+            return ms.StoreNewEntry(link, index, name, number, 0, ask).notices;
         }
         case MemoryPc: {
             PcPhonebookEntry entry;
             entry.number = pc.FirstFreeIndex();
             entry.name = name;
             entry.mainNumber = number;
-            showNotices(pc.StoreNewEntry(entry, prompterAsker()).notices);
-            return;
+            return pc.StoreNewEntry(entry, ask).notices;
         }
         default:
-            return;
+            return {};
     }
 }
 
-ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values) {
-    ComposeResult result;
+int composeMessageLength(const QString& text) {
+    int length = static_cast<int>(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' && (i == 0 || text[i - 1] != u'\r')) {
+            ++length;
+        }
+    }
+    return length;
+}
+
+std::optional<ComposeProblem> composeProblem(const ComposeValues& values) {
     if (values.number.isEmpty()) {
-        error(QStringLiteral("You must input Number field"));
-        result.outcome = ComposeOutcome::MissingNumber;
-        return result;
+        return ComposeProblem{ComposeOutcome::MissingNumber,
+                              error(QStringLiteral("You must input Number field"))};
     }
     if (values.message.isEmpty()) {
-        error(QStringLiteral("You must input Message field"));
-        result.outcome = ComposeOutcome::MissingMessage;
-        return result;
+        return ComposeProblem{ComposeOutcome::MissingMessage,
+                              error(QStringLiteral("You must input Message field"))};
+    }
+    const auto tooLong = [](const QString& field, int limit) {
+        return ComposeProblem{
+            ComposeOutcome::TooLong,
+            error(QStringLiteral("The %1 is longer than %2 characters").arg(field).arg(limit))};
+    };
+    if (values.name.size() > kMaxComposeName) {
+        return tooLong(QStringLiteral("name"), kMaxComposeName);
+    }
+    const int numberLimit =
+        values.number.contains(u'+') ? kMaxComposeNumberWithPlus : kMaxComposeNumber;
+    if (values.number.size() > numberLimit) {
+        return tooLong(QStringLiteral("phone number"), numberLimit);
+    }
+    if (composeMessageLength(values.message) > kMaxComposeMessage) {
+        return tooLong(QStringLiteral("message"), kMaxComposeMessage);
     }
     const QString problem = textProblem(values);
     if (!problem.isEmpty()) {
-        showMessage(problem, QStringLiteral("Warning"), PromptIcon::Warning);
-        result.outcome = ComposeOutcome::UnsafeText;
+        return ComposeProblem{ComposeOutcome::UnsafeText, warning(problem)};
+    }
+    return std::nullopt;
+}
+
+ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const Asker& ask) {
+    ComposeResult result;
+    if (const std::optional<ComposeProblem> problem = composeProblem(values)) {
+        result.outcome = problem->outcome;
+        result.notices.append(problem->notice);
         return result;
     }
 
@@ -189,10 +217,10 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values) {
             save = true;
             if (simIsFull(link)) {
                 save = false;
-                if (askQuestion(QStringLiteral("SIM card out of SMS memory! \n Do you want send "
-                                               "only?"),
-                                QStringLiteral("Warning"), PromptButtons::OkCancel,
-                                PromptIcon::Question) != PromptAnswer::Ok) {
+                const Prompt question{
+                    QStringLiteral("SIM card out of SMS memory! \n Do you want send only?"),
+                    QStringLiteral("Warning"), PromptIcon::Question, PromptButtons::OkCancel};
+                if (!ask || ask(question) != PromptAnswer::Ok) {
                     result.outcome = ComposeOutcome::Cancelled;
                     return result;
                 }
@@ -201,9 +229,8 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values) {
         case kSaveOnly:
             save = true;
             if (simIsFull(link)) {
-                showMessage(QStringLiteral("SIM card out of SMS memory!"),
-                            QStringLiteral("Warning"), PromptIcon::Warning);
                 result.outcome = ComposeOutcome::SimFull;
+                result.notices.append(warning(QStringLiteral("SIM card out of SMS memory!")));
                 return result;
             }
             break;
@@ -217,11 +244,12 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values) {
         QString dialString;
         int numberType = 0;
         PhoneLink::NumberTypeOf(values.number, dialString, numberType);
+        int errorCode = -1;
         const int code = link.SendMessage(1, values.replyPathChoice, values.validityChoice, 0,
-                                          dialString, numberType, values.message);
+                                          dialString, numberType, values.message, &errorCode);
         if (code == kTransactFailed) {
-            showMessage(QStringLiteral("Fail sending message"), QStringLiteral("Send Message"),
-                        PromptIcon::Error);
+            result.notices.append(Notice{sendFailureText(errorCode), QStringLiteral("Send Message"),
+                                         PromptIcon::Error});
         } else {
             result.sent = true;
             RecordRecentNumber(values.name, values.number);
@@ -235,7 +263,7 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values) {
             asSent ? QStringLiteral("STO SENT") : QStringLiteral("STO UNSENT");
         result.saved = SaveMessage(store, link, values.replyPathChoice, values.validityChoice, 0,
                                    values.number, statusWord, values.name, values.message,
-                                   &result.location) == kTransactComplete;
+                                   result.notices, &result.location) == kTransactComplete;
         result.done = true;
     }
     if (!send || result.sent) {

@@ -2,6 +2,9 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
+
+#include "platform/Notice.h"
 
 class CSmsDB;
 class PhoneLink;
@@ -21,15 +24,18 @@ using AddNumberAsker = std::function<int(const QString& name, const QString& num
 void setAddNumberAsker(AddNumberAsker asker);
 
 // Writes the message to the SIM and adds its row (the row alone while no phone was found, at
-// the table's first free location), then offers the correspondent for a phonebook. Returns the
-// write code (0 off-line); location gets the row's location on success.
+// the table's first free location). Returns the write code (0 off-line); location gets the
+// row's location on success. What the user must be told is appended to notices.
 int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
                 int protocolChoice, const QString& number, const QString& statusWord,
-                const QString& name, const QString& text, QString* location = nullptr);
+                const QString& name, const QString& text, Notices& notices,
+                QString* location = nullptr);
 
 // Asks whether to add the name and number to a phonebook when the offer flag is set, the name
-// is not empty and no phonebook holds exactly this pair.
-void OfferAddNumber(PhoneLink& link, const QString& name, const QString& number);
+// is not empty and no phonebook holds exactly this pair. Returns what the user must be told.
+// The caller offers after a save, once it has told the user what the save told.
+Notices OfferAddNumber(PhoneLink& link, const QString& name, const QString& number,
+                       const Asker& ask);
 
 // The validity choice of a row's validity text ("24 hour" gives 3); 0 for anything else,
 // such as a received message's time stamp.
@@ -46,10 +52,21 @@ struct ComposeValues {
     bool saveAsSent = false;
 };
 
+// The limits the compose dialogs' edits hold the values to.
+inline constexpr int kMaxComposeName = 14;
+inline constexpr int kMaxComposeNumber = 20;  // 21 when it holds a "+"
+inline constexpr int kMaxComposeNumberWithPlus = 21;
+inline constexpr int kMaxComposeMessage = 160;  // text format, line ends counted as CR LF
+
+// A message's length as the dialogs count it: a line feed without its carriage return counts
+// as both.
+int composeMessageLength(const QString& text);
+
 enum class ComposeOutcome {
     Carried,         // the send and/or save ran (see the flags for how they went)
     MissingNumber,   // "You must input Number field": nothing done
     MissingMessage,  // "You must input Message field": nothing done
+    TooLong,         // a value is longer than its dialog edit takes: nothing done
     UnsafeText,      // the text cannot go to the phone: nothing done
     SimFull,         // "Save Only" on a full SIM: nothing done
     Cancelled,       // Cancel to the send-only question on a full SIM: nothing done
@@ -63,15 +80,27 @@ struct ComposeResult {
     bool saveAsked = false;  // a save was attempted (not dropped)
     bool saved = false;      // the row was added
     QString location;        // of the saved row
+    Notices notices;         // what the user must be told, in order
 
-    // The values can be corrected and OK pressed again.
+    // The values can be corrected and OK pressed again: after an input error, a full SIM, or
+    // a send the phone refused when no copy was saved either.
     bool keepsValues() const {
         return outcome == ComposeOutcome::MissingNumber ||
-               outcome == ComposeOutcome::MissingMessage || outcome == ComposeOutcome::UnsafeText ||
-               outcome == ComposeOutcome::SimFull;
+               outcome == ComposeOutcome::MissingMessage || outcome == ComposeOutcome::TooLong ||
+               outcome == ComposeOutcome::UnsafeText || outcome == ComposeOutcome::SimFull ||
+               (sendAsked && !sent && !saved);
     }
 };
 
-// Checks the values, asks about a full SIM, sends and saves as the send choice says. Every
-// message goes through the current prompter.
-ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values);
+struct ComposeProblem {
+    ComposeOutcome outcome;
+    Notice notice;
+};
+
+// The first rule the values break, for the dialogs and the command line alike: the empty
+// fields, the lengths the dialogs' edits take, then text the phone cannot take.
+std::optional<ComposeProblem> composeProblem(const ComposeValues& values);
+
+// Checks the values, asks about a full SIM (through ask; without one the answer is Cancel),
+// sends and saves as the send choice says. What the user must be told is in the notices.
+ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const Asker& ask);

@@ -18,6 +18,7 @@
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/Recordset.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/ui/CPhonebookView.h"
 #include "platform/ui/LoadProgressWindow.h"
@@ -289,7 +290,7 @@ TEST_F(MainFrameTest, SmsMenuGreysReplyForwardAndResendByTheClickedLine) {
     EXPECT_FALSE(reply->isEnabled());
     EXPECT_FALSE(forward->isEnabled());
     EXPECT_TRUE(resend->isEnabled());
-    messagesLoaded = 0;
+    appState().messagesLoaded = 0;
 }
 
 TEST_F(MainFrameTest, ToolbarButtonsTheViewCannotHandleAreGreyed) {

@@ -66,7 +66,7 @@ TEST_F(StartupTest, AFoundPhoneStartsOnlineWithItsMask) {
     EXPECT_EQ(detections, 1);
     EXPECT_EQ(dialogs, 0);
     EXPECT_EQ(app.online, 1);
-    EXPECT_EQ(g_featureMask, 10);
+    EXPECT_EQ(appState().featureMask, 10);
     EXPECT_EQ(app.title(), "QUILLON Dexmoro");
     ASSERT_TRUE(app.mainFrame());
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro");
@@ -83,7 +83,7 @@ TEST_F(StartupTest, OkInTheCableDialogStartsOfflineOutOfServiceWithTheFullSet) {
     EXPECT_EQ(dialogs, 1);
     EXPECT_EQ(app.online, 0);
     EXPECT_EQ(maskQueries, 1);
-    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(appState().featureMask, 15);
     EXPECT_TRUE(app.mainFrame()->windowTitle().endsWith(" - Out of Service"));
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
     EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 4);
@@ -103,7 +103,7 @@ TEST_F(StartupTest, AnOfflineStartOnAPortThatNeverOpenedShowsThePortErrorOnce) {
         "Serial Port Init Failed!\r\n\r\nClose Another Session Using Port.\n\r<On Commport>!");
     EXPECT_EQ(shown.icon, PromptIcon::Error);
     EXPECT_EQ(app.online, 0);
-    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(appState().featureMask, 15);
 }
 
 TEST_F(StartupTest, AnOpenPortWithoutTheMakersAnswerIsStillAskedForItsFeatures) {
@@ -114,7 +114,7 @@ TEST_F(StartupTest, AnOpenPortWithoutTheMakersAnswerIsStillAskedForItsFeatures) 
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(app.online, 0);
     EXPECT_EQ(maskQueries, 1);
-    EXPECT_EQ(g_featureMask, 12);
+    EXPECT_EQ(appState().featureMask, 12);
     EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 2);
 }
 
@@ -221,7 +221,7 @@ TEST_F(StartupTest, ASilentPhoneMaskFallsBackToTheFullSet) {
     phoneMask = 0;
     CDexmoroApp app(seams());
     ASSERT_TRUE(app.InitInstance());
-    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(appState().featureMask, 15);
     EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 4);
 }
 

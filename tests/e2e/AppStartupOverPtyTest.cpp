@@ -72,7 +72,7 @@ TEST_F(AppStartupOverPty, FoundPhoneGivesItsFeaturesAndFillsThePhonebooksOnce) {
     ASSERT_TRUE(app.InitInstance());
     EXPECT_EQ(cableDialogs, 0);
     EXPECT_EQ(app.online, 1);
-    EXPECT_EQ(g_featureMask, 14);
+    EXPECT_EQ(appState().featureMask, 14);
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro");
     EXPECT_EQ(app.mainFrame()->bar()->folderCount(), 3);
     EXPECT_EQ(applicationPhone().link, app.link.get());
@@ -106,7 +106,7 @@ TEST_F(AppStartupOverPty, AnotherMakersPhoneStartsOutOfServiceAfterTheCableDialo
     EXPECT_EQ(app.online, 0);
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
     // The port is open, so the phone is still asked which features it has.
-    EXPECT_EQ(g_featureMask, 12);
+    EXPECT_EQ(appState().featureMask, 12);
     EXPECT_FALSE(applicationPhone().online);
     // Off-line the phonebooks are not read.
     EXPECT_EQ(rowCount("sim"), 0);
@@ -124,7 +124,7 @@ TEST_F(AppStartupOverPty, APortThatNeverOpensStartsOfflineAfterThePortMessageOnc
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_TRUE(prompter.prompts()[0].text.startsWith("Serial Port Init Failed!"));
     EXPECT_EQ(app.online, 0);
-    EXPECT_EQ(g_featureMask, 15);
+    EXPECT_EQ(appState().featureMask, 15);
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
 }
 

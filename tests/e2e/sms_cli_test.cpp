@@ -59,7 +59,7 @@ TEST_F(SmsCliTest, LoadOverSlowLinesKeepsEveryTextWholeAndInItsLocation) {
     ASSERT_EQ(show.exitCode, 0) << show.err.toStdString();
     EXPECT_EQ(show.out,
               "Number: 4\nName: \nPhoneNumber: 0123\nDate: 24 hour\nStatus: Not Sent\n"
-              "Reply: no\nPid: 0\nType: SIM\n\nDraft, \"quoted\"\r\nline two");
+              "Reply: no\nPid: 0\nType: SIM\n\nDraft, \"quoted\"\r\nline two\n");
     // Reading marked the received message read on the phone.
     EXPECT_EQ(phone->state().smMessages.messages.at(1).status, "REC READ");
 }
@@ -77,6 +77,10 @@ TEST_F(SmsCliTest, ListFiltersAndSorts) {
     const ProgramRun none = cli({"sms", "list", "--status", "sent,read", "--sort", "number"});
     EXPECT_TRUE(none.out.startsWith("5\t\t*31#+0456")) << none.out.toStdString();
     EXPECT_EQ(cli({"sms", "list", "--status", "lost"}).exitCode, 2);
+    const ProgramRun unknown = cli({"sms", "forget"});
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_TRUE(unknown.err.contains("load, list, show, delete, send, save"))
+        << unknown.err.toStdString();
 }
 
 TEST_F(SmsCliTest, DeleteReachesThePhoneThenTheTable) {

@@ -116,6 +116,17 @@ TEST_F(SmsSendCliTest, RefusedSendIsSavedAsNotSent) {
     EXPECT_EQ(phone->state().smMessages.messages.at(3).status, "STO UNSENT");
 }
 
+TEST_F(SmsSendCliTest, RefusedSendNamesTheReason) {
+    PhoneSimOptions options;
+    options.errorPattern = "+cmgs";
+    options.cmsError = 330;
+    startPhone(smsPhone(), options);
+    const ProgramRun run = cli({"sms", "send", "--number", "0123", "--text", "x"});
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("Fail sending message: SMSC address unknown"))
+        << run.err.toStdString();
+}
+
 TEST_F(SmsSendCliTest, OffLineSaveGoesToTheTableAndSendFails) {
     const ProgramRun save = cli({"sms", "save", "--number", "0123", "--text", "Later"});
     ASSERT_EQ(save.exitCode, 0) << save.err.toStdString();
@@ -139,6 +150,15 @@ TEST_F(SmsSendCliTest, UnsafeTextAndBadArgumentsAreUsageErrors) {
     EXPECT_EQ(cli({"sms", "send", "--number", "0123", "--text", "x", "--validity", "6"}).exitCode,
               2);
     EXPECT_EQ(cli({"sms", "save", "--number", "0123", "--text", "x", "--save"}).exitCode, 2);
+    // The dialog's rules, with its messages.
+    const ProgramRun empty = cli({"sms", "send", "--number", "", "--text", "x"});
+    EXPECT_EQ(empty.exitCode, 2);
+    EXPECT_TRUE(empty.err.contains("You must input Number field")) << empty.err.toStdString();
+    const ProgramRun tooLong =
+        cli({"sms", "save", "--number", "0123", "--text", QString(161, 'a')});
+    EXPECT_EQ(tooLong.exitCode, 2);
+    EXPECT_TRUE(tooLong.err.contains("The message is longer than 160 characters"))
+        << tooLong.err.toStdString();
     // Nothing reached the table.
     EXPECT_EQ(cli({"sms", "list"}).out, "TOTAL : 0\n");
 }

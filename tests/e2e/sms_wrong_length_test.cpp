@@ -50,7 +50,8 @@ class SmsWrongLengthTest : public ::testing::Test {
     // The stored text of a location.
     QString text(int index) {
         const ProgramRun show = cli({"sms", "show", "--index", QString::number(index)});
-        return show.out.mid(show.out.indexOf("\n\n") + 2);
+        // The text, without the line end "show" closes its output with.
+        return show.out.mid(show.out.indexOf("\n\n") + 2).chopped(1);
     }
 
     QTemporaryDir dir;

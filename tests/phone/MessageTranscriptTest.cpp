@@ -96,7 +96,7 @@ TEST(MessageTranscripts, Load) {
     PhoneLink& link = replay.connectThenReplay();
     {
         CSmsDB store;
-        EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+        EXPECT_TRUE(store.LoadFromPhone(link, progress).loaded());
         EXPECT_EQ(store.FillList(4).total, "TOTAL : 2 / 4 ");
     }
     closeAllDatabases();

@@ -3,33 +3,18 @@
 #include "db/DatabaseConnection.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "sms/CSmsDB.h"
 #include "sms/MessageCompose.h"
 #include "sms/RedialList.h"
+#include "sms/SendFailure.h"
 #include "support/EnginePhoneLink.h"
+#include "support/OfflineLink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
 namespace {
-
-// A link whose port never opens: no phone found.
-class OfflineLink {
-  public:
-    OfflineLink() {
-        PhoneLinkOptions options;
-        options.devicePath = "/dev/fake";
-        options.clock = &clock;
-        options.deviceFactory = [this]() -> std::unique_ptr<SerialDevice> {
-            auto device = std::make_unique<FakeSerialDevice>(clock);
-            device->setOpenFails(true);
-            return device;
-        };
-        link = std::make_unique<PhoneLink>(std::move(options));
-    }
-    FakeClock clock;
-    std::unique_ptr<PhoneLink> link;
-};
 
 ComposeValues composed(int sendChoice, const QString& number = "+447700900123",
                        const QString& text = "See you at 10", const QString& name = "Alice") {
@@ -39,6 +24,17 @@ ComposeValues composed(int sendChoice, const QString& number = "+447700900123",
     values.message = text;
     values.sendChoice = sendChoice;
     return values;
+}
+
+// As the dialog runs them: the question and the notices go through the scripted prompter.
+ComposeResult sendAndSave(PhoneLink& link, const ComposeValues& values) {
+    ComposeResult result = SendAndSave(link, values, prompterAsker());
+    showNotices(result.notices);
+    return result;
+}
+
+void offerAddNumber(PhoneLink& link, const QString& name, const QString& number) {
+    showNotices(OfferAddNumber(link, name, number, prompterAsker()));
 }
 
 struct StoredRow {
@@ -141,7 +137,7 @@ TEST_F(MessageComposeTest, SendOnlySendsRecordsTheNumberAndAddsNoRow) {
     EnginePhoneLink phone;
     ComposeValues values = composed(kSendOnly);
     values.validityChoice = 3;
-    const ComposeResult result = SendAndSave(phone.link(), values);
+    const ComposeResult result = sendAndSave(phone.link(), values);
     EXPECT_EQ(result.outcome, ComposeOutcome::Carried);
     EXPECT_TRUE(result.sent);
     EXPECT_TRUE(result.done);
@@ -159,7 +155,7 @@ TEST_F(MessageComposeTest, SendOnlySendsRecordsTheNumberAndAddsNoRow) {
 
 TEST_F(MessageComposeTest, SendAndSaveStoresTheSentMessageWhereThePhoneWroteIt) {
     EnginePhoneLink phone;  // the demo SIM: 6 of 10, location 5 free
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSendAndSave));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSendAndSave));
     EXPECT_TRUE(result.sent);
     EXPECT_TRUE(result.saved);
     EXPECT_TRUE(result.done);
@@ -182,7 +178,7 @@ TEST_F(MessageComposeTest, FailedSendIsSavedAsNotSentAndNotRecorded) {
     faults.errorPattern = "+cmgs";
     phone.engine().setFaults(faults);
     prompter.then(PromptAnswer::Ok);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSendAndSave));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSendAndSave));
     EXPECT_FALSE(result.sent);
     EXPECT_TRUE(result.saved);
     EXPECT_TRUE(result.done);
@@ -202,17 +198,55 @@ TEST_F(MessageComposeTest, FailedSendOnlyLeavesTheDoneFlagClear) {
     faults.errorPattern = "+cmgs";
     phone.engine().setFaults(faults);
     prompter.then(PromptAnswer::Ok);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSendOnly));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSendOnly));
     EXPECT_EQ(result.outcome, ComposeOutcome::Carried);
     EXPECT_FALSE(result.sent);
     EXPECT_FALSE(result.done);
+    EXPECT_TRUE(result.keepsValues());  // nothing sent, nothing saved: the dialog stays
     EXPECT_EQ(prompter.prompts().size(), 1);
+}
+
+TEST_F(MessageComposeTest, SendFailureNamesTheReasonOrTheCode) {
+    const std::pair<int, QString> cases[] = {
+        {330, "Fail sending message: SMSC address unknown"},
+        {21, "Fail sending message: Invalid destination address"},
+        {40, "Fail sending message: Invalid destination address"},
+        {512, "Fail sending message: error 512"},
+        {-1, "Fail sending message"},
+    };
+    for (const auto& [code, text] : cases) {
+        EXPECT_EQ(sendFailureText(code), text) << code;
+    }
+}
+
+TEST_F(MessageComposeTest, TheDialogsLengthLimitsHoldInTheCore) {
+    using O = ComposeOutcome;
+    struct Case {
+        QString name, number, message;
+        std::optional<O> outcome;
+    };
+    const Case cases[] = {
+        {QString(14, 'n'), QString(20, '1'), QString(160, 'm'), std::nullopt},
+        {QString(15, 'n'), "0123", "x", O::TooLong},
+        {"", "+" + QString(20, '1'), "x", std::nullopt},
+        {"", QString(21, '1'), "x", O::TooLong},
+        {"", "0123", QString(79, 'm') + "\n" + QString(80, 'm'), O::TooLong},  // LF counts two
+        {"", "0123", QString(79, 'm') + "\r\n" + QString(79, 'm'), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        ComposeValues values = composed(kSendOnly, c.number, c.message, c.name);
+        const std::optional<ComposeProblem> problem = composeProblem(values);
+        EXPECT_EQ(problem ? std::optional<O>(problem->outcome) : std::nullopt, c.outcome)
+            << c.name.size() << " " << c.number.size() << " " << c.message.size();
+    }
+    EXPECT_EQ(composeProblem(composed(kSendOnly, "0123", QString(161, 'm')))->notice.text,
+              "The message is longer than 160 characters");
 }
 
 TEST_F(MessageComposeTest, FullSimWithSendAndSaveAsksThenSendsOnly) {
     EnginePhoneLink phone(phoneWith(10));
     prompter.then(PromptAnswer::Ok);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSendAndSave));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSendAndSave));
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].text, "SIM card out of SMS memory! \n Do you want send only?");
     EXPECT_EQ(prompter.prompts()[0].caption, "Warning");
@@ -229,7 +263,7 @@ TEST_F(MessageComposeTest, FullSimWithSendAndSaveAsksThenSendsOnly) {
 TEST_F(MessageComposeTest, FullSimCancelSendsNothing) {
     EnginePhoneLink phone(phoneWith(10));
     prompter.then(PromptAnswer::Cancel);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSendAndSave));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSendAndSave));
     EXPECT_EQ(result.outcome, ComposeOutcome::Cancelled);
     EXPECT_FALSE(result.done);
     EXPECT_TRUE(phone.engine().state().outbox.empty());
@@ -238,7 +272,7 @@ TEST_F(MessageComposeTest, FullSimCancelSendsNothing) {
 TEST_F(MessageComposeTest, FullSimRefusesSaveOnly) {
     EnginePhoneLink phone(phoneWith(10));
     prompter.then(PromptAnswer::Ok);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSaveOnly));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSaveOnly));
     EXPECT_EQ(result.outcome, ComposeOutcome::SimFull);
     EXPECT_TRUE(result.keepsValues());
     EXPECT_FALSE(result.done);
@@ -250,7 +284,7 @@ TEST_F(MessageComposeTest, FullSimRefusesSaveOnly) {
 
 TEST_F(MessageComposeTest, NineOfTenStillSaves) {
     EnginePhoneLink phone(phoneWith(9));
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSaveOnly));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSaveOnly));
     EXPECT_TRUE(result.saved);
     EXPECT_EQ(result.location, "10");
     EXPECT_EQ(phone.engine().state().smMessages.messages.at(10).status, "STO UNSENT");
@@ -273,7 +307,7 @@ TEST_F(MessageComposeTest, OfflineSaveOnlyAddsTheRowAtTheFirstFreeLocation) {
         store.AddMessage(values);
     }
     ComposeValues values = composed(kSaveOnly);
-    const ComposeResult result = SendAndSave(*offline.link, values);
+    const ComposeResult result = sendAndSave(*offline.link, values);
     EXPECT_TRUE(result.saved);
     EXPECT_TRUE(result.done);
     EXPECT_EQ(result.location, "3");
@@ -286,7 +320,7 @@ TEST_F(MessageComposeTest, OfflineSaveOnlyAddsTheRowAtTheFirstFreeLocation) {
 
     values.saveAsSent = true;
     values.validityChoice = 5;
-    EXPECT_EQ(SendAndSave(*offline.link, values).location, "5");
+    EXPECT_EQ(sendAndSave(*offline.link, values).location, "5");
     EXPECT_EQ(storedRows()[4].status, "Sent");
     EXPECT_EQ(storedRows()[4].date, "63 week");
 }
@@ -297,18 +331,18 @@ TEST_F(MessageComposeTest, MissingFieldsAndUnsafeTextDoNothing) {
     for (int i = 0; i < 5; ++i) {
         prompter.then(PromptAnswer::Ok);
     }
-    EXPECT_EQ(SendAndSave(phone.link(), composed(kSendOnly, "")).outcome,
+    EXPECT_EQ(sendAndSave(phone.link(), composed(kSendOnly, "")).outcome,
               ComposeOutcome::MissingNumber);
-    EXPECT_EQ(SendAndSave(phone.link(), composed(kSendOnly, "0123", "")).outcome,
+    EXPECT_EQ(sendAndSave(phone.link(), composed(kSendOnly, "0123", "")).outcome,
               ComposeOutcome::MissingMessage);
-    const ComposeResult ctrlZ = SendAndSave(phone.link(), composed(kSendAndSave, "0123",
+    const ComposeResult ctrlZ = sendAndSave(phone.link(), composed(kSendAndSave, "0123",
                                                                    QString("a\x1a"
                                                                            "b")));
     EXPECT_EQ(ctrlZ.outcome, ComposeOutcome::UnsafeText);
     EXPECT_TRUE(ctrlZ.keepsValues());
-    EXPECT_EQ(SendAndSave(phone.link(), composed(kSendOnly, "01\"23")).outcome,
+    EXPECT_EQ(sendAndSave(phone.link(), composed(kSendOnly, "01\"23")).outcome,
               ComposeOutcome::UnsafeText);
-    EXPECT_EQ(SendAndSave(phone.link(), composed(kSendOnly, "0123\r")).outcome,
+    EXPECT_EQ(sendAndSave(phone.link(), composed(kSendOnly, "0123\r")).outcome,
               ComposeOutcome::UnsafeText);
     EXPECT_EQ(phone.line().writes().size(), writesBefore);
     ASSERT_EQ(prompter.prompts().size(), 5);
@@ -319,7 +353,7 @@ TEST_F(MessageComposeTest, MissingFieldsAndUnsafeTextDoNothing) {
     EXPECT_TRUE(storedRows().isEmpty());
 
     // Line ends inside the text are fine.
-    EXPECT_TRUE(SendAndSave(phone.link(), composed(kSendOnly, "0123", "one\r\ntwo")).sent);
+    EXPECT_TRUE(sendAndSave(phone.link(), composed(kSendOnly, "0123", "one\r\ntwo")).sent);
 }
 
 TEST_F(MessageComposeTest, RefusedWriteAddsNoRowAndOffersNothing) {
@@ -331,7 +365,7 @@ TEST_F(MessageComposeTest, RefusedWriteAddsNoRowAndOffersNothing) {
     int asked = 0;
     setAddNumberAsker([&](const QString&, const QString&) { return ++asked, -1; });
     prompter.then(PromptAnswer::Ok);
-    const ComposeResult result = SendAndSave(phone.link(), composed(kSaveOnly, "+4499"));
+    const ComposeResult result = sendAndSave(phone.link(), composed(kSaveOnly, "+4499"));
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.done);
     ASSERT_EQ(prompter.prompts().size(), 1);
@@ -357,15 +391,15 @@ TEST_F(MessageComposeTest, OfferOnlyForANewPairWhileTheFlagIsSet) {
         entry.mainNumber = "0123";
         pc.AddRow(entry);
     }
-    OfferAddNumber(*offline.link, "Somebody", "0999");  // flag clear
+    offerAddNumber(*offline.link, "Somebody", "0999");  // flag clear
     offerAddNumberFlag = true;
-    OfferAddNumber(*offline.link, "", "0999");       // no name
-    OfferAddNumber(*offline.link, "Known", "0123");  // the PC phonebook holds it
+    offerAddNumber(*offline.link, "", "0999");       // no name
+    offerAddNumber(*offline.link, "Known", "0123");  // the PC phonebook holds it
     EXPECT_TRUE(asked.isEmpty());
 
-    OfferAddNumber(*offline.link, "Known", "0124");  // same name, other number
+    offerAddNumber(*offline.link, "Known", "0124");  // same name, other number
     answer = MemoryPc;
-    OfferAddNumber(*offline.link, "New", "0555");
+    offerAddNumber(*offline.link, "New", "0555");
     EXPECT_EQ(asked, (QStringList{"Known|0124", "New|0555"}));
     CPCListDB pc;
     QString name = "New";
@@ -386,14 +420,14 @@ TEST_F(MessageComposeTest, OfferToAFullSimPhonebookWarnsAndStoresNothing) {
         sim.AddRow(3, "+4413", "C");
     }
     prompter.then(PromptAnswer::Ok);
-    OfferAddNumber(phone.link(), "New", "0555");
+    offerAddNumber(phone.link(), "New", "0555");
     ASSERT_EQ(prompter.prompts().size(), 1);
     EXPECT_EQ(prompter.prompts()[0].text,
               "You can not enter more data to SIM PB due to the maximum capacity excess!");
     EXPECT_EQ(prompter.prompts()[0].caption, "Warning");
 
     phone.link().simPhonebookCapacity = 250;
-    OfferAddNumber(phone.link(), "New", "0555");
+    offerAddNumber(phone.link(), "New", "0555");
     EXPECT_EQ(phone.engine().state().sm.entries.at(4).name, "New");
     CSimViewDB sim;
     QString name = "New";

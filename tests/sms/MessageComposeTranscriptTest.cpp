@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db/DatabaseConnection.h"
+#include "platform/Notice.h"
 #include "platform/Profile.h"
 #include "sms/CSmsDB.h"
 #include "sms/MessageCompose.h"
@@ -34,18 +35,19 @@ ComposeValues values(int sendChoice) {
 TEST_F(MessageComposeTranscriptTest, SendAndSave) {
     TranscriptReplay replay("sms_send_and_save");
     PhoneLink& link = replay.connectThenReplay();
-    const ComposeResult result = SendAndSave(link, values(kSendAndSave));
+    const ComposeResult result = SendAndSave(link, values(kSendAndSave), prompterAsker());
     EXPECT_TRUE(replay.matched());
     EXPECT_TRUE(result.sent);
     EXPECT_TRUE(result.saved);
     EXPECT_EQ(result.location, "5");
+    EXPECT_TRUE(result.notices.isEmpty());
     EXPECT_TRUE(prompter.prompts().isEmpty());
 }
 
 TEST_F(MessageComposeTranscriptTest, SaveOnly) {
     TranscriptReplay replay("sms_save_only");
     PhoneLink& link = replay.connectThenReplay();
-    const ComposeResult result = SendAndSave(link, values(kSaveOnly));
+    const ComposeResult result = SendAndSave(link, values(kSaveOnly), prompterAsker());
     EXPECT_TRUE(replay.matched());
     EXPECT_FALSE(result.sendAsked);
     EXPECT_TRUE(result.saved);

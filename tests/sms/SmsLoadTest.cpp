@@ -20,12 +20,8 @@ class SmsLoadTest : public ::testing::Test {
         state = PhoneSimState::demo();
         state.smMessages.capacity = 10;
         state.smMessages.messages.clear();
-        messagesLoaded = 0;
     }
-    ~SmsLoadTest() override {
-        messagesLoaded = 0;
-        closeAllDatabases();
-    }
+    ~SmsLoadTest() override { closeAllDatabases(); }
 
     PhoneLink& connect() {
         phone = std::make_unique<EnginePhoneLink>(state);
@@ -50,6 +46,9 @@ class SmsLoadTest : public ::testing::Test {
         }
         return out;
     }
+    MirrorOutcome::Kind load(PhoneLink& link) {
+        return (outcome = store.LoadFromPhone(link, progress)).kind;
+    }
     void cacheOneRow() {
         SmsMessageValues cached;
         cached.index = "9";
@@ -58,12 +57,16 @@ class SmsLoadTest : public ::testing::Test {
         store.AddMessage(cached);
     }
 
+    AppStateOwner run;
     TempWorkDir dir;
     PhoneSimState state;
     std::unique_ptr<EnginePhoneLink> phone;
     CSmsDB store;
     RecordingProgress progress;
+    MirrorOutcome outcome;
 };
+
+using Kind = MirrorOutcome::Kind;
 
 }  // namespace
 
@@ -72,7 +75,7 @@ TEST_F(SmsLoadTest, LoadMirrorsTheOccupiedLocations) {
     state.smMessages.messages[7] = {"STO UNSENT", "0123", 129, {}, "draft", 145, 0, 167};
     PhoneLink& link = connect();
     cacheOneRow();
-    EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+    EXPECT_EQ(load(link), Kind::Loaded);
     EXPECT_EQ(numbers(), (QStringList{"2", "7"}));
 
     store.FillList(10);
@@ -96,7 +99,7 @@ TEST_F(SmsLoadTest, ModeThenEveryLocationWithItsPauses) {
     PhoneLink& link = connect();
     phone->clock().clearRecords();
     const qsizetype before = phone->line().writes().size();
-    ASSERT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+    ASSERT_EQ(load(link), Kind::Loaded);
     QStringList expected{"at+cpms=\"sm\"\r", "at+cmgf=1\r", "at+csdh=1\r"};
     for (int i = 1; i <= 10; ++i) {
         expected << QString("at+cmgr=%1\r").arg(i);
@@ -116,7 +119,7 @@ TEST_F(SmsLoadTest, TextKeepsCommasQuotesAndLineEnds) {
     state.smMessages.messages[1] = received("REC READ", "+491", "a, \"b\"\nc,\nd");
     state.smMessages.messages[3] = received("REC READ", "+491", "x\r\ny");
     PhoneLink& link = connect();
-    ASSERT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+    ASSERT_EQ(load(link), Kind::Loaded);
     store.FillList(10);
     ASSERT_TRUE(store.MoveFirst());
     EXPECT_EQ(store.textValue("Message"), "a, \"b\"\r\nc,\r\nd");
@@ -127,7 +130,7 @@ TEST_F(SmsLoadTest, TextKeepsCommasQuotesAndLineEnds) {
 TEST_F(SmsLoadTest, StoredMessageWithoutValidity) {
     state.smMessages.messages[4] = {"STO SENT", "0123", 129, {}, "no validity", 17, 0, -1};
     PhoneLink& link = connect();
-    ASSERT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+    ASSERT_EQ(load(link), Kind::Loaded);
     store.FillList(10);
     ASSERT_TRUE(store.MoveFirst());
     EXPECT_EQ(store.textValue("Status"), "Sent");
@@ -140,13 +143,11 @@ TEST_F(SmsLoadTest, OffLineShowsCommPortErrorAndKeepsTheTable) {
     PhoneLink& link = connect();
     link.phoneFound = false;
     cacheOneRow();
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
     const qsizetype before = phone->line().writes().size();
-    EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::NotLoaded);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Comm Port Error!");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::None);
+    EXPECT_EQ(load(link), Kind::Skipped);
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->text, "Comm Port Error!");
+    EXPECT_EQ(outcome.notice->icon, PromptIcon::None);
     EXPECT_EQ(phone->line().writes().size(), before);
     EXPECT_EQ(numbers(), QStringList{"9"});
 }
@@ -156,7 +157,8 @@ TEST_F(SmsLoadTest, RefusedModeKeepsTheTable) {
     PhoneLink& link = connect();
     cacheOneRow();
     refuse("cmgf");
-    EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::ModeRefused);
+    EXPECT_EQ(load(link), Kind::Skipped);
+    EXPECT_FALSE(outcome.notice);
     EXPECT_EQ(numbers(), QStringList{"9"});
     EXPECT_FALSE(commands().contains("at+cmgr=1\r"));
 }
@@ -177,13 +179,11 @@ TEST_F(SmsLoadTest, PhoneLostMidLoadKeepsThePreviousTable) {
         }
         return chunks;
     });
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
-    EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::PhoneLost);
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Now is OFF line");
-    EXPECT_EQ(prompter.prompts()[0].caption, "Load");
-    EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::Error);
+    EXPECT_EQ(load(link), Kind::PhoneLost);
+    ASSERT_TRUE(outcome.notice);
+    EXPECT_EQ(outcome.notice->text, "Now is OFF line");
+    EXPECT_EQ(outcome.notice->caption, "Load");
+    EXPECT_EQ(outcome.notice->icon, PromptIcon::Error);
     EXPECT_EQ(numbers(), QStringList{"9"});
     // The load ended at the first unanswered read.
     EXPECT_TRUE(commands().contains("at+cmgr=4\r"));
@@ -197,7 +197,7 @@ TEST_F(SmsLoadTest, RefusedLocationIsSkippedWhenThePhoneStillAnswers) {
     state.smMessages.messages[3] = received("REC READ", "+491", "three");
     PhoneLink& link = connect();
     refuse("cmgr=2");
-    EXPECT_EQ(store.LoadFromPhone(link), SmsLoadResult::Loaded);
+    EXPECT_EQ(load(link), Kind::Loaded);
     EXPECT_EQ(numbers(), (QStringList{"1", "3"}));
     // The probe's reset is followed by the message mode again.
     const QStringList sent = commands();
@@ -211,24 +211,22 @@ TEST_F(SmsLoadTest, RefusedLocationIsSkippedWhenThePhoneStillAnswers) {
 TEST_F(SmsLoadTest, LoadOnceLoadsOnlyWhileNothingWasLoaded) {
     state.smMessages.messages[5] = received("REC READ", "+491", "x");
     PhoneLink& link = connect();
-    EXPECT_FALSE(LoadMessagesOnce(&link, false, store));
-    EXPECT_FALSE(LoadMessagesOnce(nullptr, true, store));
-    EXPECT_EQ(messagesLoaded, 0);
-    EXPECT_TRUE(LoadMessagesOnce(&link, true, store));
-    EXPECT_EQ(messagesLoaded, 1);
+    EXPECT_FALSE(LoadMessagesOnce(&link, false, store, progress));
+    EXPECT_FALSE(LoadMessagesOnce(nullptr, true, store, progress));
+    EXPECT_EQ(appState().messagesLoaded, 0);
+    EXPECT_TRUE(LoadMessagesOnce(&link, true, store, progress));
+    EXPECT_EQ(appState().messagesLoaded, 1);
     EXPECT_EQ(numbers(), QStringList{"5"});
     const qsizetype before = phone->line().writes().size();
-    EXPECT_FALSE(LoadMessagesOnce(&link, true, store));
+    EXPECT_FALSE(LoadMessagesOnce(&link, true, store, progress));
     EXPECT_EQ(phone->line().writes().size(), before);
 }
 
 TEST_F(SmsLoadTest, LoadOnceWithAPhoneGoneCountsTheTry) {
     PhoneLink& link = connect();
     refuse("cgmi");
-    ScriptedPrompter prompter;
-    prompter.then(PromptAnswer::Ok);
-    EXPECT_TRUE(LoadMessagesOnce(&link, true, store));
-    ASSERT_EQ(prompter.prompts().size(), 1);
-    EXPECT_EQ(prompter.prompts()[0].text, "Now is Off line");
-    EXPECT_EQ(messagesLoaded, 1);
+    const std::optional<MirrorOutcome> tried = LoadMessagesOnce(&link, true, store, progress);
+    ASSERT_TRUE(tried && tried->notice);
+    EXPECT_EQ(tried->notice->text, "Now is Off line");
+    EXPECT_EQ(appState().messagesLoaded, 1);
 }

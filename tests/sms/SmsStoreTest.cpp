@@ -5,6 +5,7 @@
 #include "platform/Profile.h"
 #include "sms/CSmsDB.h"
 #include "support/EnginePhoneLink.h"
+#include "support/OfflineLink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
@@ -24,11 +25,7 @@ SmsMessageValues message(int index, const QString& statusWord, const QString& nu
 
 class SmsStoreTest : public ::testing::Test {
   protected:
-    SmsStoreTest() { reportFlag = false; }
-    ~SmsStoreTest() override {
-        reportFlag = false;
-        closeAllDatabases();
-    }
+    ~SmsStoreTest() override { closeAllDatabases(); }
 
     QStringList numbers(const SmsListContents& contents) {
         QStringList out;
@@ -43,26 +40,9 @@ class SmsStoreTest : public ::testing::Test {
         return numbers(all.FillList(10));
     }
 
+    AppStateOwner run;
     TempWorkDir dir;
     CSmsDB store;
-};
-
-// An off-line link: the table alone changes.
-class OfflineLink {
-  public:
-    OfflineLink() {
-        PhoneLinkOptions options;
-        options.devicePath = "/dev/fake";
-        options.clock = &clock;
-        options.deviceFactory = [this]() -> std::unique_ptr<SerialDevice> {
-            auto device = std::make_unique<FakeSerialDevice>(clock);
-            device->setOpenFails(true);
-            return device;
-        };
-        link = std::make_unique<PhoneLink>(std::move(options));
-    }
-    FakeClock clock;
-    std::unique_ptr<PhoneLink> link;
 };
 
 }  // namespace
@@ -118,7 +98,7 @@ TEST_F(SmsStoreTest, PendingReportHidesItsTimeUnlessAReportIsViewed) {
     EXPECT_EQ(contents.rows[0].time, "");
     EXPECT_EQ(contents.rows[1].time, "26/12/01,09:14:22+00");
     EXPECT_EQ(contents.rows[2].time, "24 hour");  // "Sent" does not hold "Read"
-    reportFlag = true;
+    appState().reportFlag = true;
     contents = store.FillList(10);
     EXPECT_EQ(contents.rows[0].time, "26/12/01,09:14:22+00");
 }

@@ -7,7 +7,9 @@
 #include "CliCommand.h"
 #include "SmsSendCommand.h"
 #include "StderrProgress.h"
+#include "db/TableColumns.h"
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "platform/Prompter.h"
 #include "sms/CSmsDB.h"
 
@@ -45,7 +47,7 @@ QString parse(const QStringList& arguments, Options& options) {
     const QStringList positional = parser.positionalArguments();
     static const QStringList actions{"load", "list", "show", "delete"};
     if (positional.size() != 1 || !actions.contains(positional[0])) {
-        return "expected one of load, list, show, delete";
+        return "expected one of load, list, show, delete, send, save";
     }
     options.action = positional[0];
     if (parser.isSet("status")) {
@@ -94,16 +96,19 @@ int load(PhoneLink& link) {
     }
     StderrProgress progress;
     CSmsDB store;
-    const SmsLoadResult result = store.LoadFromPhone(link);
-    if (result == SmsLoadResult::ModeRefused) {
+    const MirrorOutcome outcome = store.LoadFromPhone(link, progress);
+    if (outcome.notice) {
+        showNotice(*outcome.notice);
+    }
+    if (outcome.kind == MirrorOutcome::Kind::Skipped) {
         fail("the phone refused the message mode; the stored messages were kept", 1);
-    } else if (result != SmsLoadResult::Loaded) {
+    } else if (!outcome.loaded()) {
         fail("the load could not finish; the stored messages were kept", 1);
     }
     store.setFilter(QString());
     store.Requery();
     print(QString("sms: %1 messages").arg(store.FullRecordCount()));
-    return result == SmsLoadResult::Loaded ? 0 : 1;
+    return outcome.loaded() ? 0 : 1;
 }
 
 int list(CSmsDB& store, const Options& options, const LinkSource& link) {
@@ -141,24 +146,26 @@ int show(CSmsDB& store, int index) {
         return fail(QString("no message at location %1").arg(index), 1);
     }
     store.moveTo(position);
-    print("Number: " + store.textValue("Number"));
-    print("Name: " + store.textValue("Name"));
-    print("PhoneNumber: " + store.textValue("PhoneNumber"));
-    print("Date: " + store.textValue("Date"));
-    print("Status: " + store.textValue("Status"));
-    print(QString("Reply: ") + (store.boolValue("Reply") ? "yes" : "no"));
-    print("Pid: " + QString::number(store.intValue("Pid")));
-    print("Type: " + store.textValue("Type"));
+    print("Number: " + store.textValue(SmsColumns::Number));
+    print("Name: " + store.textValue(SmsColumns::Name));
+    print("PhoneNumber: " + store.textValue(SmsColumns::PhoneNumber));
+    print("Date: " + store.textValue(SmsColumns::Date));
+    print("Status: " + store.textValue(SmsColumns::Status));
+    print(QString("Reply: ") + (store.boolValue(SmsColumns::Reply) ? "yes" : "no"));
+    print("Pid: " + QString::number(store.intValue(SmsColumns::Pid)));
+    print("Type: " + store.textValue(SmsColumns::Type));
     print(QString());
-    const QByteArray text = store.textValue("Message").toLocal8Bit();
+    QByteArray text = store.textValue(SmsColumns::Message).toLocal8Bit();
+    if (!text.endsWith('\n')) {
+        text += '\n';
+    }
     std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
     return 0;
 }
 
 int remove(CSmsDB& store, const Options& options, const LinkSource& link) {
     if (options.all) {
-        if (askQuestion("Do you want to delete all SMS data ?", "Delete All") !=
-            PromptAnswer::Yes) {
+        if (currentPrompter().ask(deleteAllQuestion()) != PromptAnswer::Yes) {
             return fail("nothing deleted (answer with --yes)", 1);
         }
         store.DeleteAllMessages(link());

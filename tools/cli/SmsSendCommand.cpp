@@ -7,7 +7,7 @@
 
 #include "CliContext.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
+#include "platform/Notice.h"
 #include "sms/MessageCompose.h"
 
 namespace {
@@ -78,19 +78,6 @@ QString parse(const QStringList& arguments, SendOptions& options) {
     return {};
 }
 
-// The texts bound for the phone, checked before any connection is made.
-QString textProblem(const ComposeValues& values) {
-    for (const auto& [text, kind] : {std::pair{values.number, PhoneTextKind::Number},
-                                     std::pair{values.message, PhoneTextKind::MessageText},
-                                     std::pair{values.name, PhoneTextKind::Name}}) {
-        const QString problem = phoneSafeTextProblem(text, kind);
-        if (!problem.isEmpty()) {
-            return problem;
-        }
-    }
-    return {};
-}
-
 int fail(const QString& message, int exitCode) {
     return cli::failIn("sms", message, exitCode);
 }
@@ -107,19 +94,17 @@ int runSmsSendOrSave(CliContext& context, const QStringList& arguments) {
     if (!error.isEmpty()) {
         return context.usageError("sms: " + error);
     }
-    if (options.values.number.isEmpty() || options.values.message.isEmpty()) {
-        return context.usageError("sms: --number and --text must not be empty");
-    }
-    const QString problem = textProblem(options.values);
-    if (!problem.isEmpty()) {
-        return fail(problem, 2);
+    // The dialog's rules and messages, before any connection is made.
+    if (const std::optional<ComposeProblem> problem = composeProblem(options.values)) {
+        return fail(problem->notice.text, 2);
     }
     const std::unique_ptr<PhoneLink> link = context.connectPhone();
     if (options.values.sendChoice != kSaveOnly && !link->phoneFound) {
         return fail("no phone answers", 1);
     }
 
-    const ComposeResult result = SendAndSave(*link, options.values);
+    const ComposeResult result = SendAndSave(*link, options.values, prompterAsker());
+    showNotices(result.notices);
     if (result.sent) {
         print("sent");
     }

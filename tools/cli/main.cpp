@@ -10,6 +10,7 @@
 #include "DexmoroVersion.h"
 #include "PhonebookPrintCommand.h"
 #include "db/DatabaseConnection.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "platform/Prompter.h"
 #include "platform/StderrPrompter.h"
@@ -200,6 +201,7 @@ int main(int argc, char** argv) {
     setCurrentPrompter(&prompter);
     databaseNotices().setReporter(showNotice);
     PhoneLink::setDevicePathOverride(context.devicePath);
+    const AppStateOwner state;  // the run's flags, as the window's application object owns them
     const int code = command->run(context, commandArguments);
     databaseNotices().setReporter(nullptr);
     setCurrentPrompter(nullptr);

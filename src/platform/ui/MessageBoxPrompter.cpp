@@ -32,13 +32,26 @@ QMessageBox::StandardButtons buttonsOf(PromptButtons buttons) {
     }
     return QMessageBox::Ok;
 }
+QMessageBox::StandardButton buttonOf(PromptAnswer answer) {
+    switch (answer) {
+        case PromptAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case PromptAnswer::Yes:
+            return QMessageBox::Yes;
+        case PromptAnswer::No:
+            return QMessageBox::No;
+        case PromptAnswer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
 }  // namespace
 
 PromptAnswer MessageBoxPrompter::ask(const Prompt& prompt) {
     QMessageBox box(iconOf(prompt.icon), prompt.caption, prompt.text, buttonsOf(prompt.buttons),
                     owner_);
-    if (prompt.noByDefault) {
-        box.setDefaultButton(QMessageBox::No);
+    if (prompt.defaultAnswer) {
+        box.setDefaultButton(buttonOf(*prompt.defaultAnswer));
     }
     switch (box.exec()) {
         case QMessageBox::Yes:

@@ -12,23 +12,20 @@
 #include "sms/CSmsDB.h"
 #include "sms/MessageCompose.h"
 #include "sms/ui/CSaveToSimDlg.h"
+#include "sms/ui/ComposeReport.h"
 #include "sms/ui/SmsDialogRunner.h"
-
-namespace {
-constexpr int kMaxName = 14;
-constexpr int kMaxMessage = 160;
-}  // namespace
 
 CMessageViewDlg::CMessageViewDlg(PhoneLink& link, QWidget* parent) : QDialog(parent), link_(link) {
     setWindowTitle(QStringLiteral("Message View"));
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("nameEdit"));
-    name_->setMaxLength(kMaxName);
+    name_->setMaxLength(kMaxComposeName);
     number_ = new QLineEdit(this);
     number_->setObjectName(QStringLiteral("numberEdit"));
-    number_->setMaxLength(21);
-    connect(number_, &QLineEdit::textChanged, this,
-            [this](const QString& text) { number_->setMaxLength(text.contains(u'+') ? 21 : 20); });
+    number_->setMaxLength(kMaxComposeNumberWithPlus);
+    connect(number_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        number_->setMaxLength(text.contains(u'+') ? kMaxComposeNumberWithPlus : kMaxComposeNumber);
+    });
     type_ = new QLabel(this);
     type_->setObjectName(QStringLiteral("typeLabel"));
     validity_ = new QLabel(this);
@@ -40,9 +37,9 @@ CMessageViewDlg::CMessageViewDlg(PhoneLink& link, QWidget* parent) : QDialog(par
     message_->setTabChangesFocus(true);
     connect(message_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = message_->toPlainText();
-        if (text.size() + text.count(u'\n') > kMaxMessage) {
+        if (text.size() + text.count(u'\n') > kMaxComposeMessage) {
             QString cut = text;
-            while (cut.size() + cut.count(u'\n') > kMaxMessage) {
+            while (cut.size() + cut.count(u'\n') > kMaxComposeMessage) {
                 cut.chop(1);
             }
             const QSignalBlocker blocker(message_);
@@ -105,17 +102,17 @@ void CMessageViewDlg::showEvent(QShowEvent* event) {
 void CMessageViewDlg::initialise() {
     initialised_ = true;
     if (message_->toPlainText().contains(QLatin1String("Report: "))) {
-        reportFlag = true;
+        appState().reportFlag = true;
     }
     const QString type = type_->text();
     if (type.contains(QLatin1String("Read"))) {
-        if (!reportFlag) {
+        if (!appState().reportFlag) {
             second_->setText(QStringLiteral("FORWARD/REPLY"));
             number_->setReadOnly(true);
             second_->show();
         } else {
             second_->hide();
-            reportFlag = false;
+            appState().reportFlag = false;
         }
     } else if (type.contains(QLatin1String("Sent"))) {
         second_->setText(QStringLiteral("RESEND"));
@@ -136,7 +133,8 @@ void CMessageViewDlg::sendAgain() {
     values.replyPathChoice = 1;
     values.validityChoice = validityChoiceOfText(shown.validity);
     values.sendChoice = save ? kSendAndSave : kSendOnly;
-    const ComposeResult result = SendAndSave(link_, values);
+    const ComposeResult result = SendAndSave(link_, values, prompterAsker());
+    tellComposeResult(link_, values, result);
     if (result.keepsValues()) {
         return;
     }

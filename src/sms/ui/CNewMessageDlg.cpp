@@ -23,12 +23,10 @@
 #include "phonebook/ui/PhonebookPickerDialog.h"
 #include "sms/CSmsDB.h"
 #include "sms/MessageCompose.h"
+#include "sms/ui/ComposeReport.h"
 #include "sms/ui/SmsDialogRunner.h"
 
 namespace {
-constexpr int kMaxName = 14;
-constexpr int kMaxNumber = 20;
-constexpr int kMaxNumberWithPlus = 21;
 
 QRadioButton* radio(const QString& text, const QString& objectName, QWidget* parent) {
     auto* button = new QRadioButton(text, parent);
@@ -66,10 +64,10 @@ CNewMessageDlg::CNewMessageDlg(PhoneLink& link, QWidget* parent) : QDialog(paren
 
     name_ = new QLineEdit(this);
     name_->setObjectName(QStringLiteral("nameEdit"));
-    name_->setMaxLength(kMaxName);
+    name_->setMaxLength(kMaxComposeName);
     number_ = new QLineEdit(this);
     number_->setObjectName(QStringLiteral("numberEdit"));
-    number_->setMaxLength(kMaxNumber);
+    number_->setMaxLength(kMaxComposeNumber);
     connect(number_, &QLineEdit::textChanged, this, &CNewMessageDlg::numberChanged);
     picker_ = new QToolButton(this);
     picker_->setObjectName(QStringLiteral("pickerButton"));
@@ -172,7 +170,7 @@ void CNewMessageDlg::setName(const QString& name) {
 }
 
 void CNewMessageDlg::setNumber(const QString& number) {
-    number_->setMaxLength(kMaxNumberWithPlus);
+    number_->setMaxLength(kMaxComposeNumberWithPlus);
     number_->setText(number);
     numberChanged(number_->text());
 }
@@ -205,6 +203,10 @@ int CNewMessageDlg::replyPathChoice() const {
 
 int CNewMessageDlg::validityChoice() const {
     return validity_->currentIndex();
+}
+
+void CNewMessageDlg::setValidityChoice(int choice) {
+    validity_->setCurrentIndex(choice);
 }
 
 QRadioButton* CNewMessageDlg::sendChoiceButton(int choice) const {
@@ -246,12 +248,12 @@ void CNewMessageDlg::initialise() {
 // The edit takes no character beyond the limit: a change that would pass it is undone.
 void CNewMessageDlg::messageChanged() {
     const qsizetype length = message().size();
-    if (length > kMaxMessage) {
+    if (length > kMaxComposeMessage) {
         const int position = message_->textCursor().position();
         const QSignalBlocker blocker(message_);
         message_->setPlainText(lastMessage_);
         QTextCursor cursor = message_->textCursor();
-        cursor.setPosition(std::min<int>(std::max(0, position - int(length - kMaxMessage)),
+        cursor.setPosition(std::min<int>(std::max(0, position - int(length - kMaxComposeMessage)),
                                          int(lastMessage_.size())));
         message_->setTextCursor(cursor);
     } else {
@@ -261,7 +263,7 @@ void CNewMessageDlg::messageChanged() {
 }
 
 void CNewMessageDlg::numberChanged(const QString& text) {
-    number_->setMaxLength(text.contains(u'+') ? kMaxNumberWithPlus : kMaxNumber);
+    number_->setMaxLength(text.contains(u'+') ? kMaxComposeNumberWithPlus : kMaxComposeNumber);
 }
 
 void CNewMessageDlg::pickFromPhonebook() {
@@ -283,7 +285,8 @@ void CNewMessageDlg::accept() {
     values.replyPathChoice = replyPathChoice();
     values.validityChoice = validityChoice();
     values.sendChoice = sendChoice();
-    const ComposeResult result = SendAndSave(link_, values);
+    const ComposeResult result = SendAndSave(link_, values, prompterAsker());
+    tellComposeResult(link_, values, result);
     if (result.keepsValues()) {
         if (result.outcome == ComposeOutcome::MissingMessage) {
             message_->setFocus();

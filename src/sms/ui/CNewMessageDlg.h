@@ -17,7 +17,6 @@ class CNewMessageDlg : public QDialog {
     Q_OBJECT
   public:
     enum Mode { NewMode = 2, ReplyMode = 3, ForwardMode = 4, ResendMode = 5 };
-    static constexpr int kMaxMessage = 160;
 
     explicit CNewMessageDlg(PhoneLink& link, QWidget* parent = nullptr);
 
@@ -34,6 +33,7 @@ class CNewMessageDlg : public QDialog {
     int sendChoice() const;
     int replyPathChoice() const;
     int validityChoice() const;
+    void setValidityChoice(int choice);
     bool done() const { return done_; }
 
     // The opening rules (title, off-line and full-SIM choices, counter); runs when the dialog

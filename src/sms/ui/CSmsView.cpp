@@ -1,6 +1,7 @@
 #include "sms/ui/CSmsView.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <QCheckBox>
 #include <QContextMenuEvent>
@@ -17,31 +18,19 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "link/SplitFields.h"
+#include "db/TableColumns.h"
 #include "phone/ApplicationPhone.h"
 #include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
-#include "platform/Prompter.h"
+#include "platform/Notice.h"
+#include "platform/Progress.h"
 #include "sms/CSmsDB.h"
 #include "sms/ui/CAddNumberDlg.h"
-#include "sms/ui/CMessageViewDlg.h"
-#include "sms/ui/CNewMessageDlg.h"
-#include "sms/ui/SmsDialogRunner.h"
 
 namespace {
-// A port number beyond any serial port: the link stays closed without touching a device.
 const char* const kStatusTexts[] = {"Not Read", "Read", "Not Sent", "Sent"};
 const int kColumnWidths[] = {100, 120, 395, 135, 82};
 
-void warn(const QString& text, const QString& caption = QStringLiteral("Warning")) {
-    showMessage(text, caption, PromptIcon::Warning);
-}
-
-// The protocol name of a Pid; empty for one the dialog cannot show.
-QString protocolName(int pid) {
-    static const char* const names[] = {"text", "fax", "e-mail", "X400", "ERMES"};
-    return pid >= 0 && pid < 5 ? QString::fromLatin1(names[pid]) : QString();
-}
 }  // namespace
 
 CSmsView::CSmsView(QWidget* parent) : QWidget(parent) {
@@ -143,8 +132,12 @@ void CSmsView::setUp() {
 // The first showing in a run loads the messages; the indication check starts once a load has
 // been counted, and re-arms itself from then on.
 void CSmsView::initialUpdate() {
-    LoadMessagesOnce(link_, online_, *store_);
-    if (messagesLoaded != 0 && !indicationTimer_->isActive()) {
+    const std::optional<MirrorOutcome> outcome =
+        LoadMessagesOnce(link_, online_, *store_, currentProgress());
+    if (outcome && outcome->notice) {
+        showNotice(*outcome->notice);
+    }
+    if (appState().messagesLoaded != 0 && !indicationTimer_->isActive()) {
         indicationTimer_->start(kIndicationTimerMs);
     }
     if (!store_->IsOpen()) {
@@ -194,9 +187,9 @@ QList<int> CSmsView::selectedPositions() const {
 }
 
 void CSmsView::showCurrentRow() {
-    location_->setText(
-        QStringLiteral("%1 %2").arg(store_->textValue("Type"), store_->textValue("Number")));
-    preview_->setPlainText(store_->textValue("Message").remove(u'\r'));
+    location_->setText(QStringLiteral("%1 %2").arg(store_->textValue(SmsColumns::Type),
+                                                   store_->textValue(SmsColumns::Number)));
+    preview_->setPlainText(store_->textValue(SmsColumns::Message).remove(u'\r'));
 }
 
 void CSmsView::clickLine(int position) {
@@ -212,7 +205,7 @@ void CSmsView::clickLine(int position) {
     if (!store_->moveTo(selected)) {
         return;
     }
-    const QString status = store_->textValue("Status");
+    const QString status = store_->textValue(SmsColumns::Status);
     if (status.contains(QLatin1String("Read"))) {
         resendEnabled_ = false;
         replyEnabled_ = forwardEnabled_ = true;
@@ -265,7 +258,7 @@ std::unique_ptr<QMenu> CSmsView::contextMenu() {
     const int selected = selectedPosition();
     QString status;
     if (selected >= 0 && store_->moveTo(selected)) {
-        status = store_->textValue("Status");
+        status = store_->textValue(SmsColumns::Status);
     }
     auto add = [&](const char* text, void (CSmsView::*slot)(), bool enabled) {
         QAction* action = menu->addAction(QString::fromLatin1(text));
@@ -305,174 +298,4 @@ void CSmsView::allClicked() {
     }
     store_->setStatusMask(all ? kSmsAllStatuses : 0);
     fillList();
-}
-
-void CSmsView::compose(int mode, const QString& name, const QString& number,
-                       const QString& message) {
-    CNewMessageDlg dialog(*link_, this);
-    dialog.setComposeMode(mode);
-    dialog.setName(name);
-    dialog.setNumber(number);
-    dialog.setMessage(message);
-    runSmsDialog(dialog);
-    if (dialog.done()) {
-        fillList();
-    }
-}
-
-void CSmsView::composeFromSelection(int mode, bool enabled, const QString& refusal) {
-    if (!enabled) {
-        warn(refusal, QStringLiteral("Error"));
-        return;
-    }
-    const int selected = selectedPosition();
-    if (selected < 0 || !store_->moveTo(selected)) {
-        warn(QStringLiteral("Please Select Message."));
-        return;
-    }
-    const QTreeWidgetItem* line = list_->topLevelItem(selected);
-    const QString message = store_->textValue("Message");
-    switch (mode) {
-        case CNewMessageDlg::ReplyMode:
-            compose(mode, line->text(0), line->text(1), {});
-            break;
-        case CNewMessageDlg::ForwardMode:
-            compose(mode, {}, {}, message);
-            break;
-        default:
-            compose(mode, line->text(0), line->text(1), message);
-            break;
-    }
-}
-
-void CSmsView::newMessage() {
-    compose(CNewMessageDlg::NewMode, {}, {}, {});
-}
-
-void CSmsView::replyMessage() {
-    composeFromSelection(CNewMessageDlg::ReplyMode, replyEnabled_,
-                         QStringLiteral("Can't reply message!"));
-}
-
-void CSmsView::forwardMessage() {
-    composeFromSelection(CNewMessageDlg::ForwardMode, forwardEnabled_,
-                         QStringLiteral("Can't forward message!"));
-}
-
-void CSmsView::resendMessage() {
-    composeFromSelection(CNewMessageDlg::ResendMode, resendEnabled_,
-                         QStringLiteral("Can't resend message!"));
-}
-
-void CSmsView::viewMessage() {
-    const int selected = selectedPosition();
-    if (selected < 0) {
-        newMessage();
-        return;
-    }
-    if (!store_->moveTo(selected)) {
-        return;
-    }
-    const QString protocol = protocolName(store_->intValue("Pid"));
-    if (protocol.isEmpty()) {
-        return;
-    }
-    CMessageViewDlg dialog(*link_, this);
-    dialog.setValues({store_->textValue("Name"), store_->textValue("PhoneNumber"),
-                      store_->textValue("Status"), store_->textValue("Date"), protocol,
-                      store_->textValue("Message")});
-    runSmsDialog(dialog);
-    fillList();
-}
-
-void CSmsView::editEntry() {
-    if (selectedPosition() < 0) {
-        warn(QStringLiteral("You must select SMS item to view the data"));
-        return;
-    }
-    viewMessage();
-}
-
-void CSmsView::newEntry() {
-    newMessage();
-}
-
-void CSmsView::deleteEntry() {
-    deleteMessage();
-}
-
-void CSmsView::deleteAll() {
-    deleteAllMessages();
-}
-
-void CSmsView::reload() {
-    reloadMessages();
-}
-
-void CSmsView::deleteMessage() {
-    store_->DeleteSelected(*link_, selectedPositions());
-    fillList();
-    if (store_->GetRecordCount() > 0 && store_->moveTo(0)) {
-        showCurrentRow();
-    } else {
-        location_->setText(QStringLiteral("SIM"));
-        preview_->clear();
-    }
-}
-
-void CSmsView::deleteAllMessages() {
-    if (askQuestion(QStringLiteral("Do you want to delete all SMS data ?"),
-                    QStringLiteral("Delete All"), PromptButtons::YesNo,
-                    PromptIcon::Question) != PromptAnswer::Yes) {
-        return;
-    }
-    store_->DeleteAllMessages(*link_);
-    fillList();
-    if (store_->GetRecordCount() > 0 && store_->moveTo(0)) {
-        showCurrentRow();
-    } else {
-        location_->setText(QStringLiteral("SIM"));
-        preview_->clear();
-    }
-}
-
-void CSmsView::reloadMessages() {
-    ReloadMessages(*link_, *store_);
-    fillList();
-}
-
-void CSmsView::indicationTick() {
-    if (messagesLoaded != 0) {
-        indicationTimer_->start(kIndicationTimerMs);
-    }
-    if (online_) {
-        checkNewMessageIndication();
-    }
-}
-
-void CSmsView::checkNewMessageIndication() {
-    QString answer;
-    if (!link_->QueryNewMessageSettings(answer)) {
-        return;
-    }
-    QStringList fields;
-    SplitFields(answer, fields, 5);
-    if (fields.value(1) == QLatin1String("1")) {
-        showIndication(fields);
-    }
-    if (fields.value(2) == QLatin1String("1")) {
-        showIndication(fields);
-    }
-}
-
-void CSmsView::showIndication(const QStringList& fields) {
-    QString answer;
-    if (!link_->SetNewMessageIndication(fields, answer)) {
-        return;
-    }
-    QStringList parts;
-    SplitFields(answer, parts, 2);
-    messagesLoaded = 0;
-    showMessage(QStringLiteral("New Message Indication %1 From %2 ").arg(parts[1], parts[0]),
-                QStringLiteral("New Message Indication"), PromptIcon::None);
 }

@@ -76,9 +76,12 @@ class CSmsView : public QWidget {
     int selectedPosition() const;
     QList<int> selectedPositions() const;
     void showCurrentRow();
+    // After a deletion: the list again, with the first row in the preview (none: cleared).
+    void refillShowingFirstRow();
     void statusClicked();
     void allClicked();
-    void compose(int mode, const QString& name, const QString& number, const QString& message);
+    void compose(int mode, const QString& name, const QString& number, const QString& message,
+                 int validityChoice = 0);
     void composeFromSelection(int mode, bool enabled, const QString& refusal);
     void checkNewMessageIndication();
     void showIndication(const QStringList& fields);

@@ -159,7 +159,7 @@ void CTodolistView::deleteTodo() {
                         ? QStringLiteral("Do you want to delete the selected item?")
                         : QStringLiteral("Do you want to delete the %1 selected items?").arg(count),
                     QStringLiteral("Delete"), PromptIcon::Question, PromptButtons::YesNo};
-    question.noByDefault = true;
+    question.defaultAnswer = PromptAnswer::No;
     if (currentPrompter().ask(question) != PromptAnswer::Yes) {
         return;
     }

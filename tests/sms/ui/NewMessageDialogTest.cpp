@@ -21,27 +21,11 @@
 #include "sms/ui/CNewMessageDlg.h"
 #include "sms/ui/SmsDialogRunner.h"
 #include "support/EnginePhoneLink.h"
+#include "support/OfflineLink.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TempWorkDir.h"
 
 namespace {
-
-class OfflineLink {
-  public:
-    OfflineLink() {
-        PhoneLinkOptions options;
-        options.devicePath = "/dev/fake";
-        options.clock = &clock;
-        options.deviceFactory = [this]() -> std::unique_ptr<SerialDevice> {
-            auto device = std::make_unique<FakeSerialDevice>(clock);
-            device->setOpenFails(true);
-            return device;
-        };
-        link = std::make_unique<PhoneLink>(std::move(options));
-    }
-    FakeClock clock;
-    std::unique_ptr<PhoneLink> link;
-};
 
 PhoneSimState fullSim() {
     PhoneSimState state = PhoneSimState::demo();
@@ -171,6 +155,26 @@ TEST_F(NewMessageDialogTest, MissingFieldsAndUnsafeTextKeepTheDialogAndItsValues
     EXPECT_EQ(phone.engine().state().outbox[0].text, "fine");
 }
 
+TEST_F(NewMessageDialogTest, RefusedSendKeepsTheDialogAndNamesTheReason) {
+    EnginePhoneLink phone;
+    PhoneSimFaults faults;
+    faults.errorPattern = "+cmgs";
+    faults.cmsError = 330;
+    phone.engine().setFaults(faults);
+    CNewMessageDlg dialog(phone.link());
+    dialog.show();
+    QTest::keyClicks(dialog.numberEdit(), "0123");
+    QTest::keyClicks(dialog.messageEdit(), "Not lost");
+    prompter.then(PromptAnswer::Ok);
+    dialog.accept();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.number(), "0123");
+    EXPECT_EQ(dialog.message(), "Not lost");
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    EXPECT_EQ(prompter.prompts()[0].text, "Fail sending message: SMSC address unknown");
+    EXPECT_EQ(prompter.prompts()[0].caption, "Send Message");
+}
+
 TEST_F(NewMessageDialogTest, FullSimDisablesTheSaveChoices) {
     EnginePhoneLink phone(fullSim());
     CNewMessageDlg dialog(phone.link());
@@ -276,5 +280,10 @@ TEST_F(NewMessageDialogTest, NewCorrespondentIsOfferedAndSavedToTheChosenPhonebo
     EXPECT_EQ(shownNumber, "+4477");
     // The phone-memory table is empty here, so its first free index is 1.
     EXPECT_EQ(phone.engine().state().me.entries.at(1).name, "Zed");
+    bool storedWithModeZero = false;
+    for (const QByteArray& written : phone.line().writes()) {
+        storedWithModeZero |= written.startsWith("at+cpbw=1,0,");
+    }
+    EXPECT_TRUE(storedWithModeZero);
     EXPECT_EQ(phone.engine().state().smMessages.messages.at(5).status, "STO SENT");
 }

@@ -30,17 +30,11 @@ namespace {
 // 6 Sent, 7 Read (a delivery report).
 class SmsViewTest : public ::testing::Test {
   protected:
-    SmsViewTest() {
-        Profile::useFolder(dir.path());
-        messagesLoaded = 0;
-        reportFlag = false;
-    }
+    SmsViewTest() { Profile::useFolder(dir.path()); }
     ~SmsViewTest() override {
         view.reset();
         setSmsDialogRunner({});
         setAddNumberAsker({});
-        messagesLoaded = 0;
-        reportFlag = false;
         Profile::useFolder({});
         closeAllDatabases();
     }
@@ -70,6 +64,7 @@ class SmsViewTest : public ::testing::Test {
         });
     }
 
+    AppStateOwner run;
     TempWorkDir dir;
     ScriptedPrompter prompter;
     EnginePhoneLink phone;
@@ -81,7 +76,7 @@ class SmsViewTest : public ::testing::Test {
 
 TEST_F(SmsViewTest, OpensLoadedAndStartsTheIndicationTimer) {
     open();
-    EXPECT_EQ(messagesLoaded, 1);
+    EXPECT_EQ(appState().messagesLoaded, 1);
     EXPECT_EQ(statuses(), (QStringList{"Read", "UnRead", "Read", "Not Sent", "Sent", "Read"}));
     EXPECT_EQ(view->totalLabel()->text(), "TOTAL : 6 / 10 ");
     EXPECT_EQ(view->list()->headerItem()->text(1), "Phone Number");
@@ -195,7 +190,7 @@ TEST_F(SmsViewTest, ReceivedMessageOffersForwardReplyWithAFixedNumber) {
     select(5);  // the delivery report
     view->viewMessage();
     EXPECT_FALSE(visible);
-    EXPECT_FALSE(reportFlag);
+    EXPECT_FALSE(appState().reportFlag);
 }
 
 TEST_F(SmsViewTest, ResendWithNoSendsAgainWithTheShownValidity) {
@@ -252,6 +247,7 @@ TEST_F(SmsViewTest, DeleteAllAnsweredNoAndTheUpKeyOnTheFirstLineChangeNothing) {
     view->deleteAllMessages();
     EXPECT_EQ(prompter.prompts()[0].text, "Do you want to delete all SMS data ?");
     EXPECT_EQ(prompter.prompts()[0].caption, "Delete All");
+    EXPECT_EQ(prompter.prompts()[0].defaultAnswer, PromptAnswer::No);
     EXPECT_EQ(statuses().size(), 6);
     EXPECT_EQ(phone.engine().state().smMessages.messages.size(), 6u);
 
@@ -263,9 +259,41 @@ TEST_F(SmsViewTest, DeleteAllAnsweredNoAndTheUpKeyOnTheFirstLineChangeNothing) {
     EXPECT_EQ(view->locationLabel()->text(), "SIM 2");
 
     select(2);
+    prompter.then(PromptAnswer::Yes);
     QTest::keyClick(view->list(), Qt::Key_Delete);
+    EXPECT_EQ(prompter.prompts().last().text, "Do you want to delete the selected message?");
     EXPECT_EQ(statuses().size(), 5);
     EXPECT_EQ(phone.engine().state().smMessages.messages.count(3), 0u);
+}
+
+TEST_F(SmsViewTest, DeletingFourAnsweredNoKeepsThemOnThePhone) {
+    open();
+    for (int position = 0; position < 4; ++position) {
+        view->list()->topLevelItem(position)->setSelected(true);
+    }
+    prompter.then(PromptAnswer::No);
+    QTest::keyClick(view->list(), Qt::Key_Delete);
+    ASSERT_EQ(prompter.prompts().size(), 1);
+    const Prompt& asked = prompter.prompts()[0];
+    EXPECT_EQ(asked.text, "Do you want to delete the 4 selected messages?");
+    EXPECT_EQ(asked.caption, "Delete");
+    EXPECT_EQ(asked.buttons, PromptButtons::YesNo);
+    EXPECT_EQ(asked.defaultAnswer, PromptAnswer::No);
+    EXPECT_EQ(statuses().size(), 6);
+    EXPECT_EQ(phone.engine().state().smMessages.messages.size(), 6u);
+}
+
+TEST_F(SmsViewTest, ResendOffersTheStoredValidity) {
+    open();
+    int validity = -1;
+    runDialogsWith([&](QDialog& dialog) {
+        validity = qobject_cast<CNewMessageDlg*>(&dialog)->validityChoice();
+        return int(QDialog::Rejected);
+    });
+    select(3);  // Not Sent, "24 hour"
+    view->resendMessage();
+    EXPECT_EQ(dialogs.last(), "Resend Message");
+    EXPECT_EQ(validity, 3);
 }
 
 TEST_F(SmsViewTest, IndicationTickSetsAndReportsTwice) {
@@ -284,7 +312,7 @@ TEST_F(SmsViewTest, IndicationTickSetsAndReportsTwice) {
         << error.toStdString();
     TranscriptReplay replay(transcript);
     PhoneLink& link = replay.connectThenReplay();
-    messagesLoaded = 1;  // loaded already: the view does not load again
+    appState().messagesLoaded = 1;  // loaded already: the view does not load again
     CSmsView replayed(link, true);
     EXPECT_TRUE(replayed.indicationTimer()->isActive());
     replayed.indicationTimer()->stop();
@@ -295,7 +323,7 @@ TEST_F(SmsViewTest, IndicationTickSetsAndReportsTwice) {
     EXPECT_EQ(prompter.prompts()[0].caption, "New Message Indication");
     EXPECT_EQ(prompter.prompts()[0].icon, PromptIcon::None);
     EXPECT_EQ(prompter.prompts()[1].text, "New Message Indication Ben From 8 ");
-    EXPECT_EQ(messagesLoaded, 0);
+    EXPECT_EQ(appState().messagesLoaded, 0);
     // Re-armed because the tick began with a load counted.
     EXPECT_TRUE(replayed.indicationTimer()->isActive());
     replayed.indicationTimer()->stop();

@@ -394,7 +394,7 @@ TEST_F(TodoViewTest, DeleteKeyAsksFirstWithNoAsTheDefault) {
     EXPECT_EQ(prompter.prompts()[0].text, "Do you want to delete the 2 selected items?");
     EXPECT_EQ(prompter.prompts()[0].caption, "Delete");
     EXPECT_EQ(prompter.prompts()[0].buttons, PromptButtons::YesNo);
-    EXPECT_TRUE(prompter.prompts()[0].noByDefault);
+    EXPECT_EQ(prompter.prompts()[0].defaultAnswer, PromptAnswer::No);
 
     selectRows(v.list(), {0, 2});
     QTest::keyClick(v.list(), Qt::Key_Delete);

@@ -1,0 +1,33 @@
+#pragma once
+
+// The flags one run of the program shares between its parts, kept in one place with one owner:
+// the application object for the window's run, the command-line tool for its own.
+struct AppState {
+    // How often the messages were loaded since the last new-message indication: the message
+    // view loads on its first showing while this is 0.
+    int messagesLoaded = 0;
+    // Whether the message last viewed is a delivery report: the list then leaves the time of a
+    // pending report empty.
+    bool reportFlag = false;
+    // The phone's feature mask ("at+crfo"): 8 phonebook, 4 short messages, 2 scheduler, 1 to-do.
+    int featureMask = 0;
+};
+
+// The state of the running program: the one its owner installed, else (a piece run on its own,
+// as in a unit test) a state nobody owns.
+AppState& appState();
+
+// Owns the program's state and installs it for its lifetime; the previous one comes back after.
+class AppStateOwner {
+  public:
+    AppStateOwner();
+    ~AppStateOwner();
+    AppStateOwner(const AppStateOwner&) = delete;
+    AppStateOwner& operator=(const AppStateOwner&) = delete;
+
+    AppState& state() { return state_; }
+
+  private:
+    AppState state_;
+    AppState* previous_;
+};
