@@ -2,6 +2,7 @@
 
 #include "db/DatabaseConnection.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/Profile.h"
 #include "platform/Progress.h"
 #include "scheduler/ScheduleAlarms.h"

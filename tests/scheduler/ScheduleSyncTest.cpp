@@ -50,18 +50,6 @@ class ScheduleSyncTest : public ::testing::Test {
         faults.errorPattern = errorPattern;
         phoneSim->engine().setFaults(faults);
     }
-    // The phone answers the next `answered` commands, then falls silent.
-    void silenceAfter(int answered) {
-        auto left = std::make_shared<int>(answered);
-        PhoneSimEngine* engine = &phoneSim->engine();
-        phoneSim->line().setResponder([engine, left](const QByteArray& written) {
-            QList<FakeChunk> chunks;
-            if ((*left)-- > 0) {
-                chunks.append(FakeChunk{0, engine->feed(written), false});
-            }
-            return chunks;
-        });
-    }
     // Notes the virtual time of every command line from now on.
     void timeCommands() {
         PhoneSimEngine* engine = &phoneSim->engine();
@@ -155,7 +143,7 @@ TEST_F(ScheduleSyncTest, PhoneLostMidLoadKeepsBothTablesAndSaysSo) {
     phoneTable.AddScheduleRow(kMeeting);
     reminders.AddReminderRow(ScheduleCall, 2026, 3, 4, 5, 6, 0, 0, "PC only");
     const QList<ReminderRow> remindersBefore = reminders.rows();
-    silenceAfter(5);
+    phoneSim->silenceAfter(5);
 
     const MirrorOutcome outcome = RebuildRemindersFromPhone(link, progress, phoneTable, reminders);
     EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);
@@ -190,7 +178,7 @@ TEST_F(ScheduleSyncTest, FirstShowingRebuildsRemindersFromThePhone) {
 TEST_F(ScheduleSyncTest, ReloadSaysOffLineWhenTheProbeFails) {
     PhoneLink& link = connect({kMeeting});
     phoneTable.AddScheduleRow(kBirthday);
-    silenceAfter(0);
+    phoneSim->silenceAfter(0);
     const MirrorOutcome outcome = ReloadSchedule(link, progress, phoneTable);
     EXPECT_FALSE(outcome.loaded());
     EXPECT_EQ(outcome.notice, offLineNotice());

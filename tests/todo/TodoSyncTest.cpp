@@ -51,18 +51,6 @@ class TodoSyncTest : public ::testing::Test {
         mark = static_cast<int>(writes.size());
         return out;
     }
-    // The phone answers the next `answered` commands, then falls silent.
-    void silenceAfter(int answered) {
-        auto left = std::make_shared<int>(answered);
-        PhoneSimEngine* engine = &phoneSim->engine();
-        phoneSim->line().setResponder([engine, left](const QByteArray& written) {
-            QList<FakeChunk> chunks;
-            if ((*left)-- > 0) {
-                chunks.append(FakeChunk{0, engine->feed(written), false});
-            }
-            return chunks;
-        });
-    }
     QList<int> indexes() {
         QList<int> out;
         for (const TodoItem& i : table.items()) {
@@ -119,7 +107,7 @@ TEST_F(TodoSyncTest, PhoneLostMidLoadKeepsThePreviousTable) {
     PhoneLink& link = connect();
     table.AddRecord(item(3, "kept"));
     table.AddRecord(item(4, "kept too"));
-    silenceAfter(20);
+    phoneSim->silenceAfter(20);
 
     const MirrorOutcome outcome = table.LoadFromPhone(link, progress);
     EXPECT_EQ(outcome.kind, MirrorOutcome::Kind::PhoneLost);

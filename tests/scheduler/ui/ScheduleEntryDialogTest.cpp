@@ -10,6 +10,7 @@
 
 #include "db/DatabaseConnection.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/PresentTime.h"
 #include "platform/Profile.h"
 #include "platform/Progress.h"

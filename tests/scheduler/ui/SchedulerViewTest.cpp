@@ -17,6 +17,7 @@
 #include "app/ModalScript.h"
 #include "db/DatabaseConnection.h"
 #include "phone/PhoneLink.h"
+#include "phone/SlotMirror.h"
 #include "platform/PresentTime.h"
 #include "platform/Profile.h"
 #include "platform/Progress.h"
