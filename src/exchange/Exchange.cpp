@@ -1,7 +1,6 @@
 #include "exchange/Exchange.h"
 
 #include <QDir>
-#include <utility>
 
 #include "exchange/CalendarExchange.h"
 #include "exchange/PhonebookExchange.h"
@@ -9,7 +8,6 @@
 #include "phone/PhoneLink.h"
 #include "platform/PresentTime.h"
 #include "platform/Progress.h"
-#include "platform/Prompter.h"
 
 namespace {
 
@@ -17,27 +15,6 @@ constexpr ExchangeWhat kEveryWhat[] = {ExchangeWhat::Phonebook, ExchangeWhat::Sc
                                        ExchangeWhat::Todo, ExchangeWhat::Sms};
 constexpr ExchangeFormat kEveryFormat[] = {ExchangeFormat::VCard, ExchangeFormat::ICalendar,
                                            ExchangeFormat::Csv, ExchangeFormat::Xml};
-
-// The stores ask and show progress through the process-wide interfaces; an import hands them
-// the caller's for its length.
-class ScopedInterfaces {
-  public:
-    ScopedInterfaces(Prompter& prompter, Progress& progress)
-        : previousPrompter_(&currentPrompter()), previousProgress_(&currentProgress()) {
-        setCurrentPrompter(&prompter);
-        setCurrentProgress(&progress);
-    }
-    ~ScopedInterfaces() {
-        setCurrentPrompter(previousPrompter_);
-        setCurrentProgress(previousProgress_);
-    }
-    ScopedInterfaces(const ScopedInterfaces&) = delete;
-    ScopedInterfaces& operator=(const ScopedInterfaces&) = delete;
-
-  private:
-    Prompter* previousPrompter_;
-    Progress* previousProgress_;
-};
 
 std::optional<PhonebookMemory> memoryFromText(const QString& text) {
     const QString lower = text.trimmed().toLower();
@@ -68,11 +45,11 @@ QList<PhonebookMemory> memoriesOf(const QStringList& texts) {
 
 }  // namespace
 
-ExchangeResult exportList(const ExchangeOptions& options, Progress& progress) {
+ExchangeResult exportList(const ExchangeOptions& options,
+                          Progress& /*progress: an export reads only the cache*/) {
     if (const QString problem = exchangeOptionsProblem(options, false); !problem.isEmpty()) {
         return ExchangeResult::failed(problem);
     }
-    ScopedInterfaces interfaces(currentPrompter(), progress);
     const QDateTime stamp = presentTime();
     switch (options.what) {
         case ExchangeWhat::Phonebook:
@@ -91,11 +68,10 @@ ExchangeResult exportList(const ExchangeOptions& options, Progress& progress) {
 }
 
 ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull,
-                          Prompter& prompter, Progress& progress) {
+                          Progress& progress) {
     if (const QString problem = exchangeOptionsProblem(options, true); !problem.isEmpty()) {
         return ExchangeResult::failed(problem);
     }
-    ScopedInterfaces interfaces(prompter, progress);
     PhoneLink* phone = phoneOrNull && phoneOrNull->phoneFound ? phoneOrNull : nullptr;
     switch (options.what) {
         case ExchangeWhat::Phonebook: {
@@ -103,14 +79,9 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
             if (!options.memories.isEmpty()) {
                 target = memoryFromText(options.memories.first());
             }
-            ExchangeResult result =
-                options.format == ExchangeFormat::Csv
-                    ? importPhonebookCsv(options.file, target, phone, progress)
-                    : importPhonebookVCard(options.file, target, phone, progress);
-            for (const Notice& notice : std::exchange(result.notices, {})) {
-                prompter.ask(notice.prompt());
-            }
-            return result;
+            return options.format == ExchangeFormat::Csv
+                       ? importPhonebookCsv(options.file, target, phone, progress)
+                       : importPhonebookVCard(options.file, target, phone, progress);
         }
         case ExchangeWhat::Schedule:
             return importScheduleCalendar(options.file, phone, progress);

@@ -9,7 +9,6 @@
 
 class PhoneLink;
 class Progress;
-class Prompter;
 
 // The one entry point for exporting and importing lists in other programs' formats; the
 // command-line tool and the window both come through here.
@@ -30,10 +29,11 @@ struct ExchangeOptions {
 // Writes the list from the cache; needs no phone. The time stamp of an export is the present
 // time (platform/PresentTime).
 ExchangeResult exportList(const ExchangeOptions& options, Progress& progress);
-// Reads the file into the cache, through the phone first when phoneOrNull answers. prompter
-// answers the stores' questions (an import never overwrites: it asks nothing itself).
+// Reads the file into the cache, through the phone first when phoneOrNull answers. An import
+// never overwrites, so it asks nothing; what the stores had to say comes back in the result's
+// notices for the caller to show.
 ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull,
-                          Prompter& prompter, Progress& progress);
+                          Progress& progress);
 // Every list in its standard format, one file each, into folder (created when missing).
 ExchangeResult backupAll(const QString& folder, Progress& progress);
 

@@ -112,8 +112,7 @@ TEST(ExchangeFacade, BackupWritesEveryListAndImportsGoIntoThePcByDefault) {
     options.what = ExchangeWhat::Phonebook;
     options.format = ExchangeFormat::VCard;
     options.file = files.filePath("one.vcf");
-    ScriptedPrompter prompter;
-    const ExchangeResult imported = importList(options, nullptr, prompter, progress);
+    const ExchangeResult imported = importList(options, nullptr, progress);
     EXPECT_EQ(imported.imported, 1);
     const QList<PcPhonebookEntry> rows = CPCListDB().rows();
     ASSERT_EQ(rows.size(), 2);

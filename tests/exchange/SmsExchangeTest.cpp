@@ -195,12 +195,11 @@ TEST_F(SmsExchangeTest, MessagesAreNotImportedWhileAPhoneAnswers) {
     options.what = ExchangeWhat::Sms;
     options.format = ExchangeFormat::Csv;
     options.file = file("in.csv");
-    ScriptedPrompter prompter;
     const int sent = phone.line().writes().size();
-    const ExchangeResult result = importList(options, &phone.link(), prompter, progress);
+    const ExchangeResult result = importList(options, &phone.link(), progress);
     EXPECT_FALSE(result.ok());
     EXPECT_EQ(phone.line().writes().size(), sent);
     EXPECT_TRUE(rows().isEmpty());
-    const ExchangeResult offline = importList(options, nullptr, prompter, progress);
+    const ExchangeResult offline = importList(options, nullptr, progress);
     EXPECT_EQ(offline.imported, 1);
 }

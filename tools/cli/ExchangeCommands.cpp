@@ -8,7 +8,7 @@
 #include "StderrProgress.h"
 #include "exchange/Exchange.h"
 #include "phone/PhoneLink.h"
-#include "platform/Prompter.h"
+#include "platform/Notice.h"
 
 namespace {
 
@@ -120,8 +120,9 @@ int runImport(CliContext& context, const QStringList& arguments) {
         link = context.connectPhone();
     }
     StderrProgress progress;
-    const ExchangeResult result = importList(
-        options, link && link->phoneFound ? link.get() : nullptr, currentPrompter(), progress);
+    const ExchangeResult result =
+        importList(options, link && link->phoneFound ? link.get() : nullptr, progress);
+    showNotices(result.notices);
     if (!result.ok()) {
         return fail("import", result.error, 1);
     }

@@ -9,8 +9,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "phone/PhoneLink.h"
+#include "platform/Notice.h"
 #include "platform/Progress.h"
 #include "platform/Prompter.h"
 
@@ -231,8 +233,10 @@ ImportDialog::ImportDialog(PhoneLink* link, QWidget* parent, ExchangeFileChooser
     : ExchangeDialog(true, link && link->phoneFound, std::move(chooser), parent), link_(link) {}
 
 ExchangeResult ImportDialog::run(const ExchangeOptions& options) {
-    return importList(options, link_ && link_->phoneFound ? link_ : nullptr, currentPrompter(),
-                      currentProgress());
+    ExchangeResult result =
+        importList(options, link_ && link_->phoneFound ? link_ : nullptr, currentProgress());
+    showNotices(std::exchange(result.notices, {}));
+    return result;
 }
 
 QString ImportDialog::summaryText(const ExchangeResult& result) {
