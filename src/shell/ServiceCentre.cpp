@@ -3,8 +3,8 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/PhoneResult.h"
 #include "phone/ServiceCentreAnswers.h"
 
 namespace {
@@ -13,7 +13,7 @@ const QString kCaption = QStringLiteral("SCA");
 
 QString ReadServiceCentreAddress(PhoneLink& link) {
     QString text;
-    if (link.ReadServiceCentre(text) != kTransactComplete) {
+    if (link.ReadServiceCentre(text) != kPhoneDone) {
         return {};
     }
     return ServiceCentreAddressOf(text);

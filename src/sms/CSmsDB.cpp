@@ -7,7 +7,6 @@
 #include "db/JetQuote.h"
 #include "db/TableColumns.h"
 #include "link/LeadingInteger.h"
-#include "link/LinkClock.h"
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/PhonebookDialString.h"
@@ -321,7 +320,7 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     plan.first = 1;
     plan.last = capacity;
     plan.readSlot = [&](int index) {
-        link.clock().sleepMs(kPauseMs);
+        link.sleepMs(kPauseMs);
         QString body;
         const int code = link.ReadMessage(index, body);
         empty = body.isEmpty();
@@ -333,7 +332,7 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     plan.resumeAfterProbe = [&] { return link.SetMessageMode(1, 1, 1) == 0; };
     plan.afterSlot = [&](int, int code) {
         if (code != 0 || empty) {
-            link.clock().sleepMs(kPauseMs);
+            link.sleepMs(kPauseMs);
         }
     };
     plan.progressValue = [capacity](int index) { return 100 * index / capacity + 8; };

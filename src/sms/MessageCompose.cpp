@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "link/Transact.h"
 #include "phone/PhoneLink.h"
+#include "phone/PhoneResult.h"
 #include "phone/PhoneSafeText.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
@@ -91,7 +91,7 @@ int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validit
         QString newIndex;
         const int code = link.WriteMessage(1, replyPathChoice, validityChoice, protocolChoice,
                                            dialString, numberType, statusWord, text, newIndex);
-        if (code != kTransactComplete) {
+        if (code != kPhoneDone) {
             notices.append(Notice{QStringLiteral("Fail saving message"), QStringLiteral("Save SMS"),
                                   PromptIcon::Error});
             return code;
@@ -105,7 +105,7 @@ int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validit
     if (location) {
         *location = values.index;
     }
-    return kTransactComplete;
+    return kPhoneDone;
 }
 
 Notices OfferAddNumber(PhoneLink& link, const QString& name, const QString& number,
@@ -247,7 +247,7 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const As
         int errorCode = -1;
         const int code = link.SendMessage(1, values.replyPathChoice, values.validityChoice, 0,
                                           dialString, numberType, values.message, &errorCode);
-        if (code == kTransactFailed) {
+        if (code == kPhoneRefused) {
             result.notices.append(Notice{sendFailureText(errorCode), QStringLiteral("Send Message"),
                                          PromptIcon::Error});
         } else {
@@ -263,7 +263,7 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const As
             asSent ? QStringLiteral("STO SENT") : QStringLiteral("STO UNSENT");
         result.saved = SaveMessage(store, link, values.replyPathChoice, values.validityChoice, 0,
                                    values.number, statusWord, values.name, values.message,
-                                   result.notices, &result.location) == kTransactComplete;
+                                   result.notices, &result.location) == kPhoneDone;
         result.done = true;
     }
     if (!send || result.sent) {
