@@ -72,6 +72,7 @@ class CalendarPage : public QWidget {
     // Writes the chosen cell's date and hour into the shared selection; false outside the
     // entry cells.
     bool selectCell(int row, int column);
+    QString selectedEntryText(int row, int column);
     bool isEntryCell(int row, int column) const;
     QString cellText(int row, int column) const;      // as shown
     QString cellFullText(int row, int column) const;  // uncut, one entry per line

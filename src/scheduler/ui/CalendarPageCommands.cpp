@@ -61,13 +61,23 @@ void CalendarPage::editEntry() {
     }
 }
 
-void CalendarPage::copyOrMove(bool move) {
-    const int row = grid_->currentRow();
-    const int column = grid_->currentColumn();
+// The shown text of the cell an entry command acts on, with the cell selected; empty (and the
+// user told) when the cell holds no entry.
+QString CalendarPage::selectedEntryText(int row, int column) {
     const QString text = cellText(row, column);
     if (!selectCell(row, column) || text.isEmpty()) {
         showMessage(QStringLiteral("Please select Schedule"), QStringLiteral("Warning"),
                     PromptIcon::Warning);
+        return {};
+    }
+    return text;
+}
+
+void CalendarPage::copyOrMove(bool move) {
+    const int row = grid_->currentRow();
+    const int column = grid_->currentColumn();
+    const QString text = selectedEntryText(row, column);
+    if (text.isEmpty()) {
         return;
     }
     if (holdsSeveral(text)) {
@@ -98,10 +108,8 @@ void CalendarPage::moveEntry() {
 void CalendarPage::deleteEntry() {
     const int row = grid_->currentRow();
     const int column = grid_->currentColumn();
-    const QString text = cellText(row, column);
-    if (!selectCell(row, column) || text.isEmpty()) {
-        showMessage(QStringLiteral("Please select Schedule"), QStringLiteral("Warning"),
-                    PromptIcon::Warning);
+    const QString text = selectedEntryText(row, column);
+    if (text.isEmpty()) {
         return;
     }
     if (holdsSeveral(text)) {
