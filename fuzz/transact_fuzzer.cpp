@@ -140,7 +140,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         chunks.append({due, bytes});
     }
     const bool hangUp = pacing & 4;
-    g_slowPoll = pacing & 8;
+    const PollRate rate = (pacing & 8) ? PollRate::Slow : PollRate::Normal;
 
     VirtualClock clock;
     auto device = std::make_unique<ChunkedLine>(clock, chunks, hangUp);
@@ -149,11 +149,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     port.setDevicePath(QStringLiteral("/dev/fuzz"));
     FUZZ_CHECK(port.Open() == 1);
     QByteArray answer;
-    const int code = port.Transact(command, answer);
+    const int code = port.Transact(command, answer, rate);
 
     FUZZ_CHECK(code == kTransactComplete || code == kTransactFailed ||
                code == kTransactPhonebookMarker);
-    FUZZ_CHECK(!g_slowPoll);
     // Bounded: the last chunk, then at most the silence bound (the network's after Ctrl-Z)
     // and one poll.
     const qint64 silence = command.contains('\x1a') ? kNetworkSilenceBoundMs : kSilenceBoundMs;
