@@ -7,6 +7,7 @@
 
 #include "link/SerialPort.h"
 #include "phone/PhoneResult.h"
+#include "phone/PhoneSettings.h"
 
 class LinkClock;
 class SerialDevice;
@@ -22,6 +23,8 @@ struct PhoneLinkOptions {
     // Makes the device of every Connect; empty: a real serial line.
     std::function<std::unique_ptr<SerialDevice>()> deviceFactory;
     LinkClock* clock = nullptr;
+    // The choices this link follows; unset: the profile's.
+    std::optional<PhoneSettings> settings;
 };
 
 // The phone as the rest of the program sees it. Constructing one is the connection attempt:
@@ -129,6 +132,8 @@ class PhoneLink {
     bool phoneFound = false;
     std::unique_ptr<SerialPort> port;
     quint8 portNumber = 3;
+    // The user's choices for this connection (the profile's unless the options gave others).
+    PhoneSettings settings;
     // The link's and its port's notices; the owner sets where they are shown.
     NoticeOutlet notices;
 

@@ -12,6 +12,7 @@ std::unique_ptr<PhoneLink> CliContext::connectPhone() const {
     PhoneLinkOptions options;
     options.devicePath = devicePath;
     options.portNumber = portNumber;
+    options.settings = withOverride(profilePhoneSettings(), settings);
     auto link = std::make_unique<PhoneLink>(std::move(options));
     link->notices.setReporter(showNotice);
     return link;

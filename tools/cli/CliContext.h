@@ -4,6 +4,8 @@
 #include <QTextStream>
 #include <memory>
 
+#include "phone/PhoneSettings.h"
+
 class PhoneLink;
 
 // What every sub-command group gets from the global options.
@@ -14,7 +16,8 @@ class CliContext {
     QString devicePath;   // --device PATH; empty: the port number decides
     int portNumber = -1;  // --port N; negative: the profile's "CONFIG"/"PORT"
     QString workDir;      // --workdir DIR, else the window's data folder; the process works there
-    bool answerYes = false;  // --yes / --no: the answer to every question
+    bool answerYes = false;          // --yes / --no: the answer to every question
+    PhoneSettingsOverride settings;  // --charset and the like: this run's choices
 
     QTextStream& out() { return out_; }
     QTextStream& err() { return err_; }

@@ -46,7 +46,10 @@ void printHelp(QTextStream& out) {
            "  --workdir DIR  the folder holding the database files; relative --file, --dir\n"
            "                 and --pdf paths stay relative to the current folder\n"
         << wrapped("(default: the folder dexmoro uses, " + defaultDataFolder() + ")", 17)
-        << "  --yes, --no    the answer to every question (default: --no)\n"
+        << "  --charset SET  latin1, ucs2 or gsm: the text encoding for this run (default:\n"
+           "                 the profile's CONFIG/CHARSET, else latin1)\n"
+           "  --fast         read whole lists at once (default: the profile's CONFIG/FASTLOAD)\n"
+           "  --yes, --no    the answer to every question (default: --no)\n"
            "  --help         this text\n"
            "  --version      the program's version\n\n"
            "Commands:\n";
@@ -110,6 +113,15 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
                 return context.usageError("--port needs a port number from 0 to 255");
             }
             context.portNumber = port;
+        } else if (arg == "--charset" || arg.startsWith("--charset=")) {
+            const std::optional<PhoneCharset> set =
+                valueOf("--charset", &value) ? phoneCharsetFromValue(value) : std::nullopt;
+            if (!set) {
+                return context.usageError("--charset needs latin1, ucs2 or gsm");
+            }
+            context.settings.charset = set;
+        } else if (arg == "--fast") {
+            context.settings.fastLoad = true;
         } else if (arg == "--workdir" || arg.startsWith("--workdir=")) {
             if (!valueOf("--workdir", &value) || value.isEmpty()) {
                 return context.usageError("--workdir needs a folder");
