@@ -12,7 +12,7 @@ corpus = root / "corpus"
 
 # The commands of the transaction target, in its order.
 COMMANDS = ["at\r", "at+cpbr=", "at+cpbw=", "at+cmgr=", "at+cmgs=", "at+cmgw=", "\x1a",
-            "at+schr=", "at+ctdr=", "at+cnmi=?"]
+            "at+schr=", "at+ctdr=", "at+cnmi=?", "at+cmgl="]
 
 
 def unescape(text):
@@ -71,6 +71,8 @@ for command, answer in exchanges():
         longest = by_shape.get(shape)
         if longest is None or len(answer) > len(longest):
             by_shape[shape] = answer
+    if b"+CMGL: " in answer:
+        add("phone_answers", answer)
     if b"+CMGR: " in answer:
         add("message_answers", bytes([len(seeds["message_answers"])]) + answer)
         body = answer[answer.index(b"+CMGR: ") + 7:]
@@ -89,6 +91,12 @@ for answer in [b'at+cmgr=5\r\r\n+CMGR: "REC READ","+44"\r\nhi\r\n\r\nOK\r\n',
                b'at+cmgr=6\r\r\n+CMGR: "STO SENT","1",,129,17,0,0,167,"+44",145,99\r\nOK\nERROR\r\nOK\r\n']:
     add("message_answers", bytes([len(seeds["message_answers"])]) + answer)
     add("transact", bytes([3, 0x21, 1]) + answer)
+
+# Listings the transcripts do not hold: a text line "OK", a length announced too long, a gap.
+for answer in [b'at+cmgl="ALL"\r\r\n+CMGL: 1,"REC READ","+44",,"t",145,8\r\nOK\nERROR\r\n'
+               b'+CMGL: 4,"STO SENT","1",,,129,99\r\nhi\r\n\r\nOK\r\n']:
+    add("phone_answers", answer)
+    add("transact", bytes([10, 0x21, 1]) + answer)
 
 for text in ["Status='Unread' OR Status='Read' OR Status='Not Sent' OR Status='Sent'",
              "MainNumber='+4477''1'", "Name like '*[*]a[!b-d]?#*' OR MainNumber like '*0[#]*'",

@@ -8,6 +8,7 @@
 #include "FuzzSupport.h"
 #include "link/SplitFields.h"
 #include "phone/IdentityAnswers.h"
+#include "phone/ListAnswers.h"
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneSafeText.h"
 #include "phone/PhonebookAnswers.h"
@@ -79,6 +80,18 @@ void checkAnyAnswer(const QString& answer) {
     }
     FUZZ_CHECK(command.size() == 17);
 
+    // Whole-list answers: every entry a real index, every message twelve fields and a text that
+    // is part of the answer.
+    for (const PhonebookEntryAnswer& listed : phonebookRangeOf(answer)) {
+        FUZZ_CHECK(listed.index > 0 && !listed.name.contains(u'"'));
+    }
+    for (const ListedMessage& message : listedMessagesOf(answer)) {
+        FUZZ_CHECK(message.fields.size() == kMessageBodyFields);
+        FUZZ_CHECK(answer.contains(message.fields[kMessageText]));
+        FUZZ_CHECK(message.complete == isReceivedMessage(message.fields));
+    }
+    endsInOk(answer);
+
     FUZZ_CHECK(usedMessageCountOf(answer) >= -1);
     QString index;
     if (writtenMessageIndexOf(answer, index)) {
@@ -130,6 +143,14 @@ void checkReadBack(const Written& w) {
     FUZZ_CHECK(entry.dialString == w.number);
     FUZZ_CHECK(entry.numberType == (w.values[1] % 2 ? 145 : 129));
     FUZZ_CHECK(entry.name == w.name);
+
+    // A listing of a written message gives its text back whole, whatever lines it holds.
+    const QString listing =
+        QStringLiteral("at+cmgl=\"ALL\"\r\r\n+CMGL: 1,\"STO UNSENT\",\"") + w.number +
+        QStringLiteral("\",,,129,%1\r\n").arg(w.contents.size()) + w.contents +
+        QStringLiteral("\r\n+CMGL: 2,\"REC READ\",\"1\",,\"t\",129,1\r\nx") + kFinal;
+    const QList<ListedMessage> listed = listedMessagesOf(listing);
+    FUZZ_CHECK(listed.size() == 2 && listed[0].fields[kMessageText] == w.contents);
 
     ScheduleEntry schedule;
     const bool alarm = w.values[2] % 2;

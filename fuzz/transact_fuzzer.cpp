@@ -105,6 +105,7 @@ const QByteArray kCommands[] = {
     "at+schr=3\r",
     "at+ctdr=3\r",
     "at+cnmi=?\r",
+    "at+cmgl=\"ALL\"\r",
 };
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -15,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "link/PortNaming.h"
+#include "phone/PhoneSettings.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -77,6 +79,10 @@ OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
         addDeviceList(portsBox, (registry ? *registry : systemRegistry).serialPortEntries());
         layout->addWidget(deviceList_->parentWidget());
     }
+    fastLoad_ = new QCheckBox("Fast loading (whole lists at once)", this);
+    fastLoad_->setObjectName("fastLoad");
+    fastLoad_->setChecked(profilePhoneSettings().fastLoad);
+    layout->addWidget(fastLoad_);
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
@@ -188,5 +194,9 @@ void OptionDialog::accept() {
             Profile::setValue("CONFIG", deviceKey(it.key()), it.value());
         }
     }
+    // Read again rather than kept from the start: the other choices stay as the profile has them.
+    PhoneSettings settings = profilePhoneSettings();
+    settings.fastLoad = fastLoad_->isChecked();
+    saveProfilePhoneSettings(settings);
     QDialog::accept();
 }

@@ -7,6 +7,7 @@
 #include "phone/Registry.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 
@@ -16,7 +17,7 @@ class QLabel;
 //
 // Where ports are device paths rather than COM names, each port shows the device it stands
 // for, and a list of the system's serial devices lets the user pick the device of the chosen
-// port, stored as "CONFIG"/"DEVICE<n>".
+// port, stored as "CONFIG"/"DEVICE<n>". "Fast loading" is stored as "CONFIG"/"FASTLOAD".
 class OptionDialog : public QDialog {
     Q_OBJECT
 
@@ -37,6 +38,7 @@ class OptionDialog : public QDialog {
     // The device list offered for the chosen port; null where ports have COM names.
     QComboBox* deviceList() const { return deviceList_; }
     QLabel* deviceLabel(int port) const { return deviceLabels_.value(port); }
+    QCheckBox* fastLoadBox() const { return fastLoad_; }
 
     void accept() override;
 
@@ -48,6 +50,7 @@ class OptionDialog : public QDialog {
     QButtonGroup* ports_;
     QButtonGroup* speeds_;
     QComboBox* deviceList_ = nullptr;
+    QCheckBox* fastLoad_ = nullptr;
     QMap<int, QLabel*> deviceLabels_;
     QMap<int, QString> chosenDevices_;
 };

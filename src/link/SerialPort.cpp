@@ -121,7 +121,7 @@ int SerialPort::Transact(const QByteArray& command, QByteArray& answer, PollRate
     if (device_->write(command) < 0) {
         return kTransactComplete;
     }
-    if (command.contains("cmgr")) {
+    if (command.contains("cmgr") && rate != PollRate::Eager) {
         clock_->sleepMs(kMessageReadDelayMs);
     }
     return poll(command, answer, rate);

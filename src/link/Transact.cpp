@@ -1,6 +1,7 @@
 #include "link/Transact.h"
 
 #include <QList>
+#include <algorithm>
 
 namespace {
 
@@ -52,16 +53,13 @@ bool opensMessageEntry(const QByteArray& command) {
     return word == "cmgs" || word == "cmgw";
 }
 
-// A message read's answer: nothing of the header yet, the header line still arriving, or the
-// header line complete, with where the text begins and (when the header announces a length)
-// where the announced text ends.
+// A message read's or listing's answer: nothing of a header yet, the last header still
+// arriving, or the last header line complete, with where its text begins and (when the header
+// announces a length) where the announced text ends.
 enum class ReadHeader { None, Arriving, Complete };
 
-ReadHeader readHeaderOf(const QByteArray& answer, qsizetype* textStart, qsizetype* textEnd) {
-    const qsizetype at = answer.indexOf("+CMGR: ");
-    if (at < 0) {
-        return ReadHeader::None;
-    }
+ReadHeader headerAt(const QByteArray& answer, qsizetype at, qsizetype* textStart,
+                    qsizetype* textEnd) {
     const qsizetype lineEnd = answer.indexOf('\n', at);
     if (lineEnd < 0) {
         return ReadHeader::Arriving;
@@ -82,6 +80,40 @@ ReadHeader readHeaderOf(const QByteArray& answer, qsizetype* textStart, qsizetyp
     const bool announced = lastField > 0 && length.size() <= 6 && isDigits(length);
     *textEnd = announced ? *textStart + length.toInt() : -1;
     return ReadHeader::Complete;
+}
+
+// The next listing header that begins a line, at or after `from`.
+qsizetype nextListHeader(const QByteArray& answer, qsizetype from) {
+    for (qsizetype at = answer.indexOf("+CMGL: ", from); at >= 0;
+         at = answer.indexOf("+CMGL: ", at + 1)) {
+        if (at == 0 || answer[at - 1] == '\n') {
+            return at;
+        }
+    }
+    return -1;
+}
+
+// The header whose text the answer ends in: a read's one header, or a listing's last one. A
+// listing is walked header by header, each time over the text the header announces, so that a
+// text line looking like a header or a final result is passed over as the read's would be.
+ReadHeader lastHeaderOf(const QByteArray& command, const QByteArray& answer, qsizetype* textStart,
+                        qsizetype* textEnd) {
+    if (command.contains("cmgr")) {
+        const qsizetype at = answer.indexOf("+CMGR: ");
+        return at < 0 ? ReadHeader::None : headerAt(answer, at, textStart, textEnd);
+    }
+    if (!command.contains("cmgl")) {
+        return ReadHeader::None;
+    }
+    ReadHeader last = ReadHeader::None;
+    for (qsizetype at = nextListHeader(answer, 0); at >= 0;) {
+        last = headerAt(answer, at, textStart, textEnd);
+        if (last == ReadHeader::Arriving) {
+            break;
+        }
+        at = nextListHeader(answer, std::max(*textStart, *textEnd));
+    }
+    return last;
 }
 
 bool isCodedErrorLine(const QByteArray& line, const char* marker) {
@@ -119,23 +151,22 @@ int endCodeOf(const QByteArray& command, const QByteArray& answer);
 }  // namespace
 
 // A message text may hold lines such as "OK" or "ERROR", and phones do not always announce the
-// text's length truly. A final result line ends a read at once only behind the announced text;
-// one that comes earlier, or after a header without a length, waits for the quiet time.
+// text's length truly. A final result line ends a read (or a listing) at once only behind the
+// announced text of its last message; one that comes earlier, or after a header without a
+// length, waits for the quiet time.
 int transactEndCode(const QByteArray& command, const QByteArray& answer) {
-    if (command.contains("cmgr")) {
-        qsizetype textStart = 0;
-        qsizetype textEnd = -1;
-        switch (readHeaderOf(answer, &textStart, &textEnd)) {
-            case ReadHeader::Arriving:
-                return -1;
-            case ReadHeader::Complete: {
-                qsizetype lineStart = 0;
-                const int code = finalLineCode(answer, textStart, &lineStart);
-                return code >= 0 && textEnd >= 0 && lineStart >= textEnd ? code : -1;
-            }
-            case ReadHeader::None:
-                break;
+    qsizetype textStart = 0;
+    qsizetype textEnd = -1;
+    switch (lastHeaderOf(command, answer, &textStart, &textEnd)) {
+        case ReadHeader::Arriving:
+            return -1;
+        case ReadHeader::Complete: {
+            qsizetype lineStart = 0;
+            const int code = finalLineCode(answer, textStart, &lineStart);
+            return code >= 0 && textEnd >= 0 && lineStart >= textEnd ? code : -1;
         }
+        case ReadHeader::None:
+            break;
     }
     return endCodeOf(command, answer);
 }
@@ -143,8 +174,7 @@ int transactEndCode(const QByteArray& command, const QByteArray& answer) {
 int transactQuietEndCode(const QByteArray& command, const QByteArray& answer) {
     qsizetype textStart = 0;
     qsizetype textEnd = -1;
-    if (!command.contains("cmgr") ||
-        readHeaderOf(answer, &textStart, &textEnd) != ReadHeader::Complete) {
+    if (lastHeaderOf(command, answer, &textStart, &textEnd) != ReadHeader::Complete) {
         return -1;
     }
     qsizetype lineStart = 0;

@@ -15,8 +15,10 @@ enum TransactCode {
 };
 
 // How often a transaction looks for the answer: Slow (every 200 ms instead of 100 ms) for
-// commands a phone takes its time over, such as a scheduler write.
-enum class PollRate { Normal, Slow };
+// commands a phone takes its time over, such as a scheduler write; Eager as Normal, but a
+// message read does not wait kMessageReadDelayMs first (fast loading: the quiet time still
+// covers a phone that is slow to put a message together).
+enum class PollRate { Normal, Slow, Eager };
 
 // Poll periods and silence bounds, in milliseconds.
 inline constexpr int kPollPeriodMs = 100;
@@ -38,7 +40,8 @@ int transactEndCode(const QByteArray& command, const QByteArray& answer);
 // message instead of the silence bound, and stays under the half second a user notices.
 inline constexpr int kMessageQuietMs = 400;
 
-// For a message read: the code that ends it once the phone has been quiet for kMessageQuietMs
+// For a message read or listing ("at+cmgl", whose every message follows the read's rules): the
+// code that ends it once the phone has been quiet for kMessageQuietMs
 // after the answer so far, or -1 when quiet alone does not end it.
 int transactQuietEndCode(const QByteArray& command, const QByteArray& answer);
 

@@ -32,11 +32,8 @@ QString messageBodyOf(const QString& answer) {
     return at < 0 ? QString() : answer.mid(at + marker.size());
 }
 
-namespace {
-
-// The text of a read lies between the header line and the final result framing: the final
-// line, the line end before it and the empty line many phones put there. The length the header
-// announces is not trusted for it; some phones announce less or more than they send.
+// The length the header announces is not trusted for the text; some phones announce less or
+// more than they send.
 QString messageTextOf(const QString& afterHeader) {
     QString text = afterHeader;
     if (!text.endsWith(u'\n')) {
@@ -66,8 +63,6 @@ QString messageTextOf(const QString& afterHeader) {
     }
     return text;
 }
-
-}  // namespace
 
 QStringList cutMessageBody(const QString& body) {
     const qsizetype lineEnd = body.indexOf(u'\n');

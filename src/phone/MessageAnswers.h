@@ -26,6 +26,11 @@ QString messageBodyOf(const QString& answer);
 // header line and the final result framing, whatever length field 10 announces.
 QStringList cutMessageBody(const QString& body);
 
+// The text of a read (or of a listing's last message): everything behind the header line up to
+// the final result framing, that is the final line, the line end before it and the empty line
+// many phones put there.
+QString messageTextOf(const QString& afterHeader);
+
 // A body whose status holds "READ" is a received message; any other is a stored one.
 bool isReceivedMessage(const QStringList& fields);
 

@@ -73,9 +73,9 @@ int PhoneLink::SetSendParameters(int format, int replyPathChoice, int validityCh
                             .arg(kProtocolIds[protocolChoice]));
 }
 
-int PhoneLink::ReadMessage(int index, QString& body) {
+int PhoneLink::ReadMessage(int index, QString& body, PollRate rate) {
     QString answer;
-    const int code = Transact(QString("at+cmgr=%1\r").arg(index), answer);
+    const int code = Transact(QString("at+cmgr=%1\r").arg(index), answer, rate);
     body.clear();
     if (code != kTransactComplete) {
         return code;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -11,6 +12,8 @@
 
 class LinkClock;
 class SerialDevice;
+struct ListedMessage;
+struct PhonebookEntryAnswer;
 struct ScheduleEntry;
 
 // How a PhoneLink reaches its phone when the defaults do not fit: tests hand in a fake device
@@ -60,6 +63,9 @@ class PhoneLink {
     int WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
                             const QString& name);
     int DeletePhonebookEntry(int index);
+    // Entries first..last in one answer ("at+cpbr=<first>,<last>"), in the phone's order; an
+    // answer that stops before its final "OK" fails (code 1).
+    int ReadPhonebookRange(int first, int last, QList<PhonebookEntryAnswer>& entries);
     // The SMS service centre ("at+csca"). On success text is the answer after "+CSCA: "
     // (address, type and the rest of the answer); empty when the marker is missing.
     int ReadServiceCentre(QString& text);
@@ -73,7 +79,10 @@ class PhoneLink {
     int SetSendParameters(int format, int replyPathChoice, int validityChoice, int protocolChoice);
     // On success body is everything after "+CMGR: " (empty for an empty location); it is
     // emptied on failure.
-    int ReadMessage(int index, QString& body);
+    int ReadMessage(int index, QString& body, PollRate rate = PollRate::Normal);
+    // Every message of the selected storage in one answer (text mode, "at+cmgl=\"ALL\""); an
+    // answer that stops before its final "OK" fails (code 1).
+    int ListMessages(QList<ListedMessage>& messages);
     int DeleteMessage(int storage, int index);
     // status is "STO SENT" or "STO UNSENT". newIndex gets the "+CMGW: " index as decimal text
     // and is left alone when the phone gave none. Text that would not survive the command

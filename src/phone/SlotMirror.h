@@ -23,6 +23,11 @@ struct MirrorOutcome {
     int slotsRead = 0;             // slots whose read completed
     int rowsStaged = 0;            // rows the pass collected (the table's rows when Loaded)
     std::optional<Notice> notice;  // what the user must be told, if anything
+    // The phone refused reading a range at once, and the pass went on one slot a command.
+    bool readOneByOne = false;
+
+    // What the load's log line adds to its count; empty when there is nothing to add.
+    QString logNote() const;
 
     bool loaded() const { return kind == Kind::Loaded; }
 };
@@ -36,6 +41,11 @@ struct SlotMirrorPlan {
     int last = -1;
     // Reads one slot and stages what it held; returns the read's transaction code (0 read).
     std::function<int(int slot)> readSlot;
+    // Fast loading: reads slots first..last in one command and stages what they held; returns
+    // the transaction code. A range that fails while the phone is still there (refused, or cut
+    // short) is read again one slot a command with readSlot, from its first slot to the end.
+    std::function<int(int first, int last)> readRange;
+    int rangeSlots = 0;  // the most slots one range asks for; 0: first..last in one
     // Whether the presence probe follows this read; by default only a read that failed.
     std::function<bool(int slot, int code)> probeAfter;
     // After a probe that found the phone: what must be set again before reading on (a reset

@@ -1,3 +1,4 @@
+#include "phone/ListAnswers.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhonebookAnswers.h"
 #include "phone/SlotMirror.h"
@@ -5,6 +6,9 @@
 #include "phonebook/PhoneMemoryTable.h"
 
 namespace {
+// Entries a range asks for: a line lost on the way costs no more than one range.
+constexpr int kRangeEntries = 50;
+
 Notice lostDuringLoadNotice() {
     return Notice{QStringLiteral("Detected off-line during the PhoneBook Loading!\nTry again "
                                  "after confirming the PC connection"),
@@ -49,6 +53,21 @@ MirrorOutcome PhoneMemoryTable::LoadFromPhone(PhoneLink& link, Progress& progres
         }
         return code;
     };
+    if (link.settings.fastLoad) {
+        plan.rangeSlots = kRangeEntries;
+        plan.readRange = [&](int first, int last) {
+            QList<PhonebookEntryAnswer> entries;
+            const int code = link.ReadPhonebookRange(first, last, entries);
+            for (const PhonebookEntryAnswer& answer : entries) {
+                // A line from outside the range is a late echo of an earlier answer.
+                if (answer.index >= first && answer.index <= last) {
+                    staging.add(answer.index,
+                                PhonebookEntry{answer.index, answer.name, answer.dialString});
+                }
+            }
+            return code;
+        };
+    }
     plan.probeAfter = [&](int slot, int code) {
         return code != phonebook_answer::kDone || (held && slot % 5 == 0);
     };

@@ -7,6 +7,7 @@
 #include "db/JetQuote.h"
 #include "db/TableColumns.h"
 #include "link/LeadingInteger.h"
+#include "phone/ListAnswers.h"
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/PhonebookDialString.h"
@@ -329,6 +330,11 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         }
         return code;
     };
+    if (link.settings.fastLoad) {
+        plan.readRange = [&](int first, int last) {
+            return readListing(link, first, last, staging);
+        };
+    }
     plan.resumeAfterProbe = [&] { return link.SetMessageMode(1, 1, 1) == 0; };
     plan.afterSlot = [&](int, int code) {
         if (code != 0 || empty) {
@@ -347,6 +353,42 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         return replaced;
     };
     return mirrorSlots(link, progress, plan);
+}
+
+// The listing gives a received message whole, read or not: the phone marks it read as a read
+// would, and the row shows it as the read would have. A stored message's sending parameters are
+// not listed, so it is read once more at its location, without the read's first wait. Nothing is
+// staged unless every read went through, so that a pass that falls back to one location at a time
+// starts clean.
+int CSmsDB::readListing(PhoneLink& link, int first, int last, SlotStaging<QVariantList>& staging) {
+    QList<ListedMessage> listed;
+    int code = link.ListMessages(listed);
+    QList<std::pair<int, QVariantList>> rows;
+    for (const ListedMessage& message : listed) {
+        if (code != 0) {
+            break;
+        }
+        if (message.index < first || message.index > last) {
+            continue;
+        }
+        QStringList fields = message.fields;
+        if (!message.complete) {
+            QString body;
+            code = link.ReadMessage(message.index, body, PollRate::Eager);
+            if (body.isEmpty()) {
+                continue;
+            }
+            fields = cutMessageBody(body);
+        }
+        rows.append({message.index, rowOf(ValuesOfBody(message.index, fields))});
+    }
+    if (code != 0) {
+        return code;
+    }
+    for (auto& [index, row] : rows) {
+        staging.add(index, std::move(row));
+    }
+    return 0;
 }
 
 Prompt deleteAllQuestion() {

@@ -101,6 +101,9 @@ class CSmsDB : public Recordset {
     // The stored row of the values: Number, Name, PhoneNumber, Date, Status, Message, Type,
     // Reply, Pid.
     QVariantList rowOf(const SmsMessageValues& values);
+    // Fast loading: every location first..last from one listing into staging; the code of the
+    // first command that failed, else 0.
+    int readListing(PhoneLink& link, int first, int last, SlotStaging<QVariantList>& staging);
     // Deletes the row at a list position (on the phone first while on-line); false when it
     // stays.
     bool deleteRowAt(PhoneLink& link, int position);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include "app/OptionDialog.h"
 #include "app/SplashWindow.h"
 #include "link/PortNaming.h"
+#include "phone/PhoneSettings.h"
 #include "phone/Registry.h"
 #include "platform/Profile.h"
 #include "platform/ui/LoadProgressWindow.h"
@@ -79,6 +81,19 @@ TEST_F(OptionDialogTest, APortBeyondTheButtonsSurvivesOk) {
     EXPECT_EQ(checkedRadios(&dialog), QStringList{"9600 bps"});
     clickButton(&dialog, "OK");
     EXPECT_EQ(Profile::intValue("CONFIG", "PORT", 0), 5);
+}
+
+// The box opens on the profile's choice; OK stores it and leaves the character set as it was.
+TEST_F(OptionDialogTest, FastLoadingBoxFollowsTheProfile) {
+    for (const bool fast : {false, true}) {
+        saveProfilePhoneSettings(PhoneSettings{PhoneCharset::Ucs2, !fast});
+        OptionDialog dialog;
+        EXPECT_EQ(dialog.fastLoadBox()->isChecked(), !fast);
+        dialog.fastLoadBox()->setChecked(fast);
+        clickButton(&dialog, "OK");
+        EXPECT_EQ(profilePhoneSettings().fastLoad, fast);
+        EXPECT_EQ(profilePhoneSettings().charset, PhoneCharset::Ucs2);
+    }
 }
 
 namespace {

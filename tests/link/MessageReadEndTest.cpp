@@ -200,3 +200,42 @@ TEST_F(MessageReadEndTest, HeaderWithoutLengthArrivesWhole) {
     EXPECT_EQ(port->Transact(kRead, got), 0);
     EXPECT_EQ(got, bareAnswer("next"));
 }
+
+// Every message of a listing follows the read's rules: a text line that is a final result does
+// not end it, and a wrong length costs at most one quiet time.
+TEST(MessageListEndCode, EachMessageOfAListingIsFramedLikeARead) {
+    const QByteArray list = "at+cmgl=\"ALL\"\r";
+    const auto listing = [&](const QList<std::pair<QByteArray, int>>& messages) {
+        QByteArray answer = list + "\r\n";
+        for (const auto& [text, length] : messages) {
+            answer += "+CMGL: 1,\"REC READ\",\"+491\",,\"01/05/14,12:30:00+36\"" +
+                      (length < 0 ? "" : ",145," + QByteArray::number(length)) + "\r\n" + text +
+                      "\r\n";
+        }
+        return answer + "\r\nOK\r\n";
+    };
+    const QByteArray okText = "Is that\r\nOK\r\nyes";
+    const QByteArray errorText = "ERROR\r\n+CMS ERROR: 500";
+    const QByteArray okList = listing({{okText, okText.size()}, {"b", 1}});
+    const QByteArray errorList = listing({{errorText, errorText.size()}});
+    const struct {
+        QByteArray answer;
+        int endCode;
+        int quietCode;
+    } cases[] = {
+        {okList, 0, 0},
+        {okList.left(okList.indexOf("OK\r\n") + 4), -1, 0},
+        {errorList.left(errorList.indexOf("500") + 5), -1, -1},
+        {errorList, 0, 0},
+        {listing({{"a", 200}, {"b", 1}}), -1, 0},
+        {listing({{"a", 1}, {"bcdef", 2}}), 0, 0},
+        {listing({{"a", -1}}), -1, 0},
+        {list + "\r\n+CMGL: 1,\"REC READ\",\"+4", -1, -1},
+        {list + "\r\nOK\r\n", 0, -1},
+        {list + "\r\n+CMS ERROR: 302\r\n", 1, -1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(transactEndCode(list, c.answer), c.endCode) << c.answer.constData();
+        EXPECT_EQ(transactQuietEndCode(list, c.answer), c.quietCode) << c.answer.constData();
+    }
+}

@@ -102,3 +102,21 @@ TEST(MessageTranscripts, Load) {
     closeAllDatabases();
     EXPECT_TRUE(replay.matched());
 }
+
+// Fast loading: one listing, then a read of the stored message for its sending parameters.
+TEST(MessageTranscripts, FastLoad) {
+    TempWorkDir dir;
+    RecordingProgress progress;
+    TranscriptReplay replay("sms_load_fast", transcriptPhone());
+    PhoneLink& link = replay.connectThenReplay();
+    link.settings.fastLoad = true;
+    {
+        CSmsDB store;
+        EXPECT_TRUE(store.LoadFromPhone(link, progress).loaded());
+        const QList<SmsListRow> rows = store.FillList(4).rows;
+        ASSERT_EQ(rows.size(), 2);
+        EXPECT_EQ(rows[0].status + rows[1].time, "UnRead24 hour");
+    }
+    closeAllDatabases();
+    EXPECT_TRUE(replay.matched());
+}

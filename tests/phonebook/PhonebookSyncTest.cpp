@@ -489,3 +489,27 @@ TEST_F(PhonebookSyncTest, ARefusedRowStaysInTheDeletionTableOnRestore) {
     EXPECT_EQ(sim.FullRecordCount(), 0);
     EXPECT_TRUE(phone().sm.entries.empty());
 }
+
+// A range answer that stops half-way, the phone gone: the cache stays as it was.
+TEST_F(PhonebookSyncTest, RangeCutShortWithThePhoneGoneKeepsTheCache) {
+    for (int i = 1; i <= 10; ++i) {
+        state.sm.entries[i] = simEntry(QString::number(i), "N" + QString::number(i));
+    }
+    PhoneLink& phoneLink = connect();
+    phoneLink.settings.fastLoad = true;
+    CSimViewDB sim;
+    sim.AddRow(2, "222", "Cached");
+    PhoneSimEngine* engine = &phoneSim->engine();
+    auto gone = std::make_shared<bool>(false);
+    phoneSim->line().setResponder([engine, gone](const QByteArray& written) {
+        if (*gone) {
+            return QList<FakeChunk>{};
+        }
+        *gone = written.contains(',');
+        const QByteArray answer = engine->feed(written);
+        return QList<FakeChunk>{
+            FakeChunk{0, *gone ? answer.left(answer.size() / 2) : answer, false}};
+    });
+    EXPECT_EQ(sim.LoadFromPhone(phoneLink, progress).kind, MirrorOutcome::Kind::PhoneLost);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{2, "Cached", "222"}}));
+}

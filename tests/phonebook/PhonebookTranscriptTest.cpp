@@ -84,6 +84,23 @@ TEST_F(PhonebookTranscriptTest, PhoneMemoryStorePaths) {
     EXPECT_TRUE(replay.matched());
 }
 
+// Fast loading: ranges of fifty; the second range of the SIM holds nothing and answers "OK".
+TEST_F(PhonebookTranscriptTest, FastLoadReadsRanges) {
+    state.sm.capacity = 60;
+    TranscriptReplay replay("phonebook-load-fast", state);
+    PhoneLink& link = replay.connectThenReplay();
+    link.settings.fastLoad = true;
+    CSimViewDB sim;
+    CMsListDB ms;
+    EXPECT_TRUE(sim.LoadFromPhone(link, progress).loaded());
+    EXPECT_TRUE(ms.LoadFromPhone(link, progress).loaded());
+    EXPECT_EQ(sim.rows(),
+              (QList<PhonebookEntry>{
+                  {1, "Anna", "+4411"}, {3, "Unreadable", "999"}, {5, "Fifth", "0163P12"}}));
+    EXPECT_EQ(ms.rows(), (QList<PhonebookEntry>{{2, "Hidden", "+*31#77"}}));
+    EXPECT_TRUE(replay.matched());
+}
+
 TEST_F(PhonebookTranscriptTest, PhoneLostDuringTheLoadKeepsTheCache) {
     TranscriptReplay replay("phonebook-load-phone-lost", state);
     PhoneLink& link = replay.connectThenReplay();

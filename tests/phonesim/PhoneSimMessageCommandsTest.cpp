@@ -95,3 +95,13 @@ TEST(PhoneSimMessages, SettingsAndServiceCentre) {
     phone.feed("at+cmgf=0\r");
     EXPECT_EQ(phone.feed("at+cmgr=1\r"), QByteArray("\r\n+CMS ERROR: 302\r\n"));
 }
+
+TEST(PhoneSimMessages, ListsByStatusAndMarksTheListedUnreadOnesRead) {
+    PhoneSimEngine phone(messagePhone());
+    EXPECT_EQ(phone.feed("at+cmgl=\"STO UNSENT\"\r"),
+              QByteArray("\r\n+CMGL: 2,\"STO UNSENT\",\"0123\",,,129,6\r\nHi \"x\"\r\n\r\nOK\r\n"));
+    EXPECT_EQ(phone.state().smMessages.messages.at(1).status, "REC UNREAD");
+    EXPECT_EQ(phone.feed("at+cmgl=\"READ\"\r"), QByteArray("\r\nERROR\r\n"));
+    EXPECT_TRUE(phone.feed("at+cmgl=\"ALL\"\r").contains("\r\n+CMGL: 1,\"REC UNREAD\""));
+    EXPECT_EQ(phone.state().smMessages.messages.at(1).status, "REC READ");
+}

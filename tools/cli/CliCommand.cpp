@@ -35,6 +35,11 @@ void cli::print(const QString& line) {
     std::fputc('\n', stdout);
 }
 
+QString cli::withNote(const QString& line, const MirrorOutcome& outcome) {
+    const QString note = outcome.logNote();
+    return note.isEmpty() ? line : line + QStringLiteral("; ") + note;
+}
+
 int cli::failIn(const char* group, const QString& message, int exitCode) {
     std::fprintf(stderr, "dexmoro-cli %s: %s\n", group, message.toLocal8Bit().constData());
     return exitCode;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "CliContext.h"
+#include "phone/SlotMirror.h"
 
 // One sub-command group of dexmoro-cli ("identify", "at", "phonebook", ...). Each group lives
 // in a file of its own and registers itself with a static CliCommandRegistrar:
@@ -37,6 +38,8 @@ struct CliCommandRegistrar {
 namespace cli {
 // One line on standard output.
 void print(const QString& line);
+// A load's count line with what the load has to add ("sms: 6 messages; read one by one: ...").
+QString withNote(const QString& line, const MirrorOutcome& outcome);
 // "dexmoro-cli <group>: <message>" on standard error; returns exitCode (2: usage error).
 int failIn(const char* group, const QString& message, int exitCode = 2);
 }  // namespace cli

@@ -19,6 +19,7 @@
 namespace {
 
 using cli::print;
+using cli::withNote;
 
 int fail(const QString& message, int exitCode = 2) {
     return cli::failIn("phonebook", message, exitCode);
@@ -179,8 +180,8 @@ int load(PhoneLink& link) {
     if (msResult.kind == MirrorOutcome::Kind::PhoneLost) {
         return 1;
     }
-    print(QString("sim: %1 entries").arg(sim.FullRecordCount()));
-    print(QString("ms: %1 entries").arg(ms.FullRecordCount()));
+    print(withNote(QString("sim: %1 entries").arg(sim.FullRecordCount()), simResult));
+    print(withNote(QString("ms: %1 entries").arg(ms.FullRecordCount()), msResult));
     return simResult.loaded() && msResult.loaded() ? 0 : 1;
 }
 

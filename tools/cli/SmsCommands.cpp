@@ -16,6 +16,7 @@
 namespace {
 
 using cli::print;
+using cli::withNote;
 
 int fail(const QString& message, int exitCode) {
     return cli::failIn("sms", message, exitCode);
@@ -107,7 +108,7 @@ int load(PhoneLink& link) {
     }
     store.setFilter(QString());
     store.Requery();
-    print(QString("sms: %1 messages").arg(store.FullRecordCount()));
+    print(withNote(QString("sms: %1 messages").arg(store.FullRecordCount()), outcome));
     return outcome.loaded() ? 0 : 1;
 }
 

@@ -89,6 +89,17 @@ PhoneSimExchange PhoneSimEngine::processNext() {
     return exchange;
 }
 
+namespace {
+
+// A read of a whole list: a message listing, or a phonebook read of more than one index.
+bool isListRead(const PhoneSimCommand& command) {
+    return command.name == "+CMGL" ||
+           (command.name == "+CPBR" && command.kind == PhoneSimCommand::Kind::Set &&
+            command.args.contains(','));
+}
+
+}  // namespace
+
 QByteArray PhoneSimEngine::handleLine(const QByteArray& line) {
     if (!faults_.errorPattern.isEmpty() &&
         line.toLower().contains(faults_.errorPattern.toLower())) {
@@ -101,7 +112,7 @@ QByteArray PhoneSimEngine::handleLine(const QByteArray& line) {
     if (!PhoneSimCommand::parse(line, &command))
         return PhoneSimReply::error();
     const PhoneSimHandler* handler = table_.find(command.name);
-    if (!handler)
+    if (!handler || (faults_.noList && isListRead(command)))
         return PhoneSimReply::error();
     PhoneSimAnswer answer = (*handler)(state_, command);
     if (answer.textEntry)

@@ -14,6 +14,7 @@ struct PhoneSimFaults {
     int cmeError = -1;        // >= 0: failing commands answer "+CME ERROR: <n>" instead of ERROR
     bool garbage = false;     // a few noise bytes before every answer
     int cmsError = -1;        // >= 0 (and no cmeError): failing commands answer "+CMS ERROR: <n>"
+    bool noList = false;      // refuses the whole-list reads: "+CMGL" and a ranged "+CPBR"
 };
 
 // One command line the phone took in and everything it sent back for it.

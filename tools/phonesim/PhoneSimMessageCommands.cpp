@@ -1,4 +1,4 @@
-// Reading, deleting, storing and sending short messages in text mode.
+// Reading, listing, deleting, storing and sending short messages in text mode.
 #include "phonesim/PhoneSimCommandTable.h"
 #include "phonesim/PhoneSimState.h"
 
@@ -84,6 +84,46 @@ PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command)
     if (it->second.status == QLatin1String("REC UNREAD"))
         it->second.status = QStringLiteral("REC READ");
     return {PhoneSimReply::linesThenOk({answer, text}), {}};
+}
+
+// The "+CMGL: " header line in text mode: location, status, address, name, time stamp (left
+// empty for a stored message) and, with the header details, the address type and the length.
+QByteArray listHeader(const PhoneSimState& state, int index, const PhoneSimMessage& message) {
+    const int textLength = static_cast<int>(message.text.size());
+    QByteArray header = "+CMGL: " + number(index) + ',' + quoted(message.status) + ',' +
+                        quoted(message.address) + ",," +
+                        (isReceived(message.status) ? quoted(message.timestamp) : QByteArray());
+    if (state.showHeader && !message.omitHeaderDetails)
+        header += ',' + number(message.addressType) + ',' +
+                  number(message.announcedLength >= 0 ? message.announcedLength : textLength);
+    return header;
+}
+
+// "ALL" or one status word; the listed unread messages count as read from then on.
+PhoneSimAnswer listMessages(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test)
+        return {PhoneSimReply::linesThenOk(
+                    {"+CMGL: (\"REC UNREAD\",\"REC READ\",\"STO UNSENT\",\"STO SENT\",\"ALL\")"}),
+                {}};
+    if (state.messageFormat != 1)
+        return cmsError(kOperationNotAllowed);
+    const QList<QByteArray> fields = command.fields();
+    const QString wanted = command.kind == Kind::Action
+                               ? QStringLiteral("REC UNREAD")
+                               : QString::fromLatin1(fields.value(0)).trimmed().toUpper();
+    const bool all = wanted == QLatin1String("ALL");
+    if (command.kind == Kind::Query || fields.size() > 1 || (!all && !isStatusWord(wanted)))
+        return error();
+    QList<QByteArray> lines;
+    for (auto& [index, message] : selectedStorage(state).messages) {
+        if (!all && message.status != wanted)
+            continue;
+        lines.append(listHeader(state, index, message));
+        lines.append(message.text.toLatin1());
+        if (message.status == QLatin1String("REC UNREAD"))
+            message.status = QStringLiteral("REC READ");
+    }
+    return {PhoneSimReply::linesThenOk(lines), {}};
 }
 
 PhoneSimAnswer deleteMessage(PhoneSimState& state, const PhoneSimCommand& command) {
@@ -181,6 +221,7 @@ PhoneSimAnswer sendMessage(PhoneSimState& state, const PhoneSimCommand& command)
 
 void registerMessageCommands(PhoneSimCommandTable& table) {
     table.add("+CMGR", readMessage);
+    table.add("+CMGL", listMessages);
     table.add("+CMGD", deleteMessage);
     table.add("+CMGW", writeMessage);
     table.add("+CMGS", sendMessage);

@@ -21,8 +21,8 @@ using Clock = std::chrono::steady_clock;
 
 struct PhoneSimServer::Impl {
     Impl(PhoneSimState state, PhoneSimOptions opts) : engine(std::move(state)), options(opts) {
-        engine.setFaults(
-            {options.errorPattern.toLatin1(), options.cmeError, options.garbage, options.cmsError});
+        engine.setFaults({options.errorPattern.toLatin1(), options.cmeError, options.garbage,
+                          options.cmsError, options.noList});
     }
 
     // Waits until the deadline; false when asked to stop meanwhile.

@@ -19,6 +19,7 @@ struct PhoneSimOptions {
     int cmsError = -1;           // >= 0: they answer "+CMS ERROR: <n>" instead of ERROR
     int dropAfterCommands = -1;  // >= 0: hangs up when the command after this many arrives
     bool garbage = false;        // noise bytes before every answer
+    bool noList = false;         // refuses "+CMGL" and ranged "+CPBR" reads
 };
 
 // The phone on a pseudo-terminal, served from a thread of its own so that a host in the same

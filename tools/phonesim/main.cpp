@@ -61,6 +61,7 @@ int main(int argc, char** argv) {
         {"cms-error", "With --error-on, answer +CMS ERROR: N instead.", "N"},
         {"drop-after", "Hang up when the command after the first N arrives.", "N"},
         {"garbage", "Send a few garbage bytes before every answer."},
+        {"no-list", "Refuse whole-list reads (at+cmgl, at+cpbr=<first>,<last>) with ERROR."},
         {"link", "Make a symbolic link PATH to the pseudo-terminal.", "PATH"},
         {"transcript", "Log every byte both ways to FILE.", "FILE"},
     });
@@ -90,6 +91,7 @@ int main(int argc, char** argv) {
         return 2;
     options.silent = parser.isSet(QStringLiteral("silent"));
     options.garbage = parser.isSet(QStringLiteral("garbage"));
+    options.noList = parser.isSet(QStringLiteral("no-list"));
     options.errorPattern = parser.value(QStringLiteral("error-on"));
     options.linkPath = parser.value(QStringLiteral("link"));
     options.transcriptPath = parser.value(QStringLiteral("transcript"));
