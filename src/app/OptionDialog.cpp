@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "link/PortNaming.h"
+#include "phone/PhoneSettings.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -29,6 +30,19 @@ QGroupBox* radioGroup(const QString& title, const QStringList& texts, QButtonGro
         group->addButton(radio, i + 1);
         layout->addWidget(radio, i, 0);
     }
+    return box;
+}
+
+QGroupBox* charsetBox(QComboBox* list, QWidget* parent) {
+    auto* box = new QGroupBox("Text encoding", parent);
+    list->setParent(box);
+    list->setObjectName("charsetList");
+    for (const PhoneCharset set : {PhoneCharset::Latin1, PhoneCharset::Ucs2, PhoneCharset::Gsm}) {
+        list->addItem(phoneCharsetLabel(set), phoneCharsetValue(set));
+    }
+    list->setCurrentIndex(list->findData(phoneCharsetValue(profilePhoneSettings().charset)));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(list);
     return box;
 }
 
@@ -77,6 +91,8 @@ OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
         addDeviceList(portsBox, (registry ? *registry : systemRegistry).serialPortEntries());
         layout->addWidget(deviceList_->parentWidget());
     }
+    charsetList_ = new QComboBox(this);
+    layout->addWidget(charsetBox(charsetList_, this));
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
@@ -187,6 +203,13 @@ void OptionDialog::accept() {
         if (it.value() != devicePathForPort(it.key())) {
             Profile::setValue("CONFIG", deviceKey(it.key()), it.value());
         }
+    }
+    // Written only when changed, so a profile that never chose keeps no value of its own.
+    PhoneSettings settings = profilePhoneSettings();
+    const auto chosen = phoneCharsetFromValue(charsetList_->currentData().toString());
+    if (chosen && *chosen != settings.charset) {
+        settings.charset = *chosen;
+        saveProfilePhoneSettings(settings);
     }
     QDialog::accept();
 }

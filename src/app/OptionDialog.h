@@ -17,6 +17,8 @@ class QLabel;
 // Where ports are device paths rather than COM names, each port shows the device it stands
 // for, and a list of the system's serial devices lets the user pick the device of the chosen
 // port, stored as "CONFIG"/"DEVICE<n>".
+//
+// "Text encoding" picks the character set names and texts travel in ("CONFIG"/"CHARSET").
 class OptionDialog : public QDialog {
     Q_OBJECT
 
@@ -37,6 +39,8 @@ class OptionDialog : public QDialog {
     // The device list offered for the chosen port; null where ports have COM names.
     QComboBox* deviceList() const { return deviceList_; }
     QLabel* deviceLabel(int port) const { return deviceLabels_.value(port); }
+    // The "Text encoding" choice; its items' data are the profile's values.
+    QComboBox* charsetList() const { return charsetList_; }
 
     void accept() override;
 
@@ -48,6 +52,7 @@ class OptionDialog : public QDialog {
     QButtonGroup* ports_;
     QButtonGroup* speeds_;
     QComboBox* deviceList_ = nullptr;
+    QComboBox* charsetList_ = nullptr;
     QMap<int, QLabel*> deviceLabels_;
     QMap<int, QString> chosenDevices_;
 };

@@ -69,7 +69,7 @@ QString messageTextOf(const QString& afterHeader) {
 
 }  // namespace
 
-QStringList cutMessageBody(const QString& body) {
+QStringList cutMessageBody(const QString& body, PhoneCharset set) {
     const qsizetype lineEnd = body.indexOf(u'\n');
     QString header = lineEnd < 0 ? body : body.left(lineEnd);
     if (header.endsWith(u'\r')) {
@@ -78,6 +78,14 @@ QStringList cutMessageBody(const QString& body) {
     QStringList fields;
     SplitFields(header, fields, kMessageText);
     fields.append(lineEnd < 0 ? QString() : messageTextOf(body.mid(lineEnd + 1)));
+    if (set != PhoneCharset::Latin1) {
+        for (const int number : {kMessageAddress, kMessageCentre}) {
+            fields[number] = phoneFieldText(fields[number], set, PhoneTextKind::Number);
+        }
+        fields[kMessageName] = phoneFieldText(fields[kMessageName], set, PhoneTextKind::Name);
+        fields[kMessageText] =
+            phoneFieldText(fields[kMessageText], set, PhoneTextKind::MessageText);
+    }
     return fields;
 }
 

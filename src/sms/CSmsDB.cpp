@@ -325,7 +325,8 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         const int code = link.ReadMessage(index, body);
         empty = body.isEmpty();
         if (code == 0 && !empty) {
-            staging.add(index, rowOf(ValuesOfBody(index, cutMessageBody(body))));
+            staging.add(index,
+                        rowOf(ValuesOfBody(index, cutMessageBody(body, link.charsetInUse()))));
         }
         return code;
     };
