@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QList>
+
 #include "phone/IdentityAnswers.h"
 #include "phone/PhonebookAnswers.h"
 #include "phone/ServiceCentreAnswers.h"
