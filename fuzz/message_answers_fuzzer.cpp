@@ -60,6 +60,7 @@ void checkStored(CSmsDB& store, const SmsMessageValues& values) {
 void checkBody(CSmsDB& store, const QString& body, int index) {
     const QStringList fields = cutMessageBody(body);
     FUZZ_CHECK(fields.size() == kMessageBodyFields);
+    FUZZ_CHECK(cutMessageBody(body, PhoneCharset::Ucs2).size() == kMessageBodyFields);
     for (int i = 0; i < kMessageText; ++i) {
         FUZZ_CHECK(!fields[i].contains(u'"'));
     }

@@ -44,9 +44,20 @@ void checkAnyAnswer(const QString& answer) {
     for (const QString& field : {entry.dialString, entry.name}) {
         FUZZ_CHECK(!field.contains(u'"') && field.size() <= answer.size());
     }
+    // Read in another set the fields decode or stay as sent; the cut is the same.
+    for (const PhoneCharset set : {PhoneCharset::Ucs2, PhoneCharset::Gsm}) {
+        PhonebookEntryAnswer coded;
+        FUZZ_CHECK(ParsePhonebookEntry(PhonebookEntryText(answer), coded, set) == parsed);
+        FUZZ_CHECK(coded.index == entry.index && coded.numberType == entry.numberType);
+        FUZZ_CHECK(coded.name.size() <= entry.name.size());
+        ServiceCentreAddressOf(ServiceCentreText(answer), set);
+    }
     ParsePhonebookEntry(answer, entry);
 
     AnswerNamesMaker(answer);
+    AnswerOffersCharset(answer, QStringLiteral("UCS2"));
+    const std::optional<int> nameLength = ParsePhonebookTextLength(answer);
+    FUZZ_CHECK(!nameLength || *nameLength >= 0);
     for (const std::optional<int> value :
          {ParsePhonebookCapacity(answer), ParseMessageCapacity(answer), ParseFeatureMask(answer),
           LeadingDecimal(answer)}) {

@@ -99,6 +99,7 @@ bool CDexmoroApp::InitInstance() {
     state_.state().featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
 
     setApplicationPhone(link.get(), online != 0);
+    state_.state().textLink = link.get();
 
     // A lost phone ends the program through the window's own closing, so that what closing
     // cleans up is cleaned up then too. The first view may already ask while the window is

@@ -41,7 +41,7 @@ bool DemoPhone::start(QString* error, QString* notice) {
     }
     Profile::useFolder(workDir_);
 
-    PhoneSimState state = PhoneSimState::demo();
+    PhoneSimState state = PhoneSimState::showcase();
     if (QFile::exists(statePath())) {
         QString reason;
         if (!loadPhoneSimState(statePath(), &state, &reason)) {
@@ -50,7 +50,7 @@ bool DemoPhone::start(QString* error, QString* notice) {
             const QString aside = statePath() + kUnreadableSuffix;
             QFile::remove(aside);
             QFile::rename(statePath(), aside);
-            state = PhoneSimState::demo();
+            state = PhoneSimState::showcase();
             if (notice) {
                 *notice = reason + "; it was moved to " + aside +
                           " and the demo phone starts from its demo data";

@@ -34,6 +34,19 @@ QGroupBox* radioGroup(const QString& title, const QStringList& texts, QButtonGro
     return box;
 }
 
+QGroupBox* charsetBox(QComboBox* list, QWidget* parent) {
+    auto* box = new QGroupBox("Text encoding", parent);
+    list->setParent(box);
+    list->setObjectName("charsetList");
+    for (const PhoneCharset set : {PhoneCharset::Latin1, PhoneCharset::Ucs2, PhoneCharset::Gsm}) {
+        list->addItem(phoneCharsetLabel(set), phoneCharsetValue(set));
+    }
+    list->setCurrentIndex(list->findData(phoneCharsetValue(profilePhoneSettings().charset)));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(list);
+    return box;
+}
+
 QString deviceKey(int port) {
     return QString("DEVICE%1").arg(port);
 }
@@ -83,6 +96,8 @@ OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
     fastLoad_->setObjectName("fastLoad");
     fastLoad_->setChecked(profilePhoneSettings().fastLoad);
     layout->addWidget(fastLoad_);
+    charsetList_ = new QComboBox(this);
+    layout->addWidget(charsetBox(charsetList_, this));
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
@@ -197,6 +212,9 @@ void OptionDialog::accept() {
     // Read again rather than kept from the start: the other choices stay as the profile has them.
     PhoneSettings settings = profilePhoneSettings();
     settings.fastLoad = fastLoad_->isChecked();
+    if (const auto chosen = phoneCharsetFromValue(charsetList_->currentData().toString())) {
+        settings.charset = *chosen;
+    }
     saveProfilePhoneSettings(settings);
     QDialog::accept();
 }

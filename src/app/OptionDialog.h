@@ -18,6 +18,8 @@ class QLabel;
 // Where ports are device paths rather than COM names, each port shows the device it stands
 // for, and a list of the system's serial devices lets the user pick the device of the chosen
 // port, stored as "CONFIG"/"DEVICE<n>". "Fast loading" is stored as "CONFIG"/"FASTLOAD".
+//
+// "Text encoding" picks the character set names and texts travel in ("CONFIG"/"CHARSET").
 class OptionDialog : public QDialog {
     Q_OBJECT
 
@@ -39,6 +41,8 @@ class OptionDialog : public QDialog {
     QComboBox* deviceList() const { return deviceList_; }
     QLabel* deviceLabel(int port) const { return deviceLabels_.value(port); }
     QCheckBox* fastLoadBox() const { return fastLoad_; }
+    // The "Text encoding" choice; its items' data are the profile's values.
+    QComboBox* charsetList() const { return charsetList_; }
 
     void accept() override;
 
@@ -51,6 +55,7 @@ class OptionDialog : public QDialog {
     QButtonGroup* speeds_;
     QComboBox* deviceList_ = nullptr;
     QCheckBox* fastLoad_ = nullptr;
+    QComboBox* charsetList_ = nullptr;
     QMap<int, QLabel*> deviceLabels_;
     QMap<int, QString> chosenDevices_;
 };

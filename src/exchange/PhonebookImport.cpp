@@ -95,6 +95,16 @@ class EntryImporter {
             skip(problem->text);
             return;
         }
+        // Only where the phone said how long a name may be (a set was chosen): the default
+        // exchange has always left names to the phone.
+        if (const int reported =
+                memory == MemoryPc ? 0 : link_->phonebookNameLength(memory == MemorySim ? 0 : 1);
+            reported > 0) {
+            if (const auto problem = nameFitProblem(name, reported, link_->charsetInUse())) {
+                skip(problem->text);
+                return;
+            }
+        }
         if (memory == MemoryPc) {
             PcPhonebookEntry entry = incoming.entry;
             entry.number = index;

@@ -1,5 +1,7 @@
 #include "phone/AppState.h"
 
+#include "phone/PhoneLink.h"
+
 namespace {
 AppState unowned;
 AppState* installed = nullptr;
@@ -15,4 +17,12 @@ AppStateOwner::AppStateOwner() : previous_(installed) {
 
 AppStateOwner::~AppStateOwner() {
     installed = previous_;
+}
+
+PhoneCharset phoneTextCharset() {
+    const AppState& state = appState();
+    if (state.textLink) {
+        return state.textLink->charsetInUse();
+    }
+    return state.chosenCharset.value_or(profilePhoneSettings().charset);
 }

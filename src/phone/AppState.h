@@ -1,5 +1,11 @@
 #pragma once
 
+#include <optional>
+
+#include "phone/PhoneCharset.h"
+
+class PhoneLink;
+
 // The flags one run of the program shares between its parts, kept in one place with one owner:
 // the application object for the window's run, the command-line tool for its own.
 struct AppState {
@@ -11,7 +17,15 @@ struct AppState {
     bool reportFlag = false;
     // The phone's feature mask ("at+crfo"): 8 phonebook, 4 short messages, 2 scheduler, 1 to-do.
     int featureMask = 0;
+    // The connection whose set in use user text is judged against (phoneTextCharset).
+    const PhoneLink* textLink = nullptr;
+    // Without a connection: this run's choice of set; unset, the profile's.
+    std::optional<PhoneCharset> chosenCharset;
 };
+
+// The set user text bound for the phone is judged against now: the connection's set in use,
+// else the set chosen for the run (off-line, the profile's).
+PhoneCharset phoneTextCharset();
 
 // The state of the running program: the one its owner installed, else (a piece run on its own,
 // as in a unit test) a state nobody owns.

@@ -49,3 +49,19 @@ std::optional<int> ParseMessageCapacity(const QString& answer) {
 std::optional<int> ParseFeatureMask(const QString& answer) {
     return numberAfter(answer, answer.indexOf(':'));
 }
+
+bool AnswerOffersCharset(const QString& answer, const QString& name) {
+    const qsizetype marker = answer.indexOf(QLatin1String("+CSCS:"));
+    return marker >= 0 && !name.isEmpty() &&
+           answer.indexOf(u'"' + name + u'"', marker, Qt::CaseInsensitive) >= 0;
+}
+
+std::optional<int> ParsePhonebookTextLength(const QString& answer) {
+    const qsizetype marker = answer.indexOf(QLatin1String("+CPBR:"));
+    const qsizetype range = marker < 0 ? -1 : answer.indexOf(u')', marker);
+    if (range < 0) {
+        return std::nullopt;
+    }
+    const qsizetype number = answer.indexOf(u',', range);
+    return numberAfter(answer, number < 0 ? -1 : answer.indexOf(u',', number + 1));
+}

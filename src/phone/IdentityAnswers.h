@@ -21,5 +21,13 @@ std::optional<int> ParseMessageCapacity(const QString& answer);
 // "at+crfo": the number after the first colon.
 std::optional<int> ParseFeatureMask(const QString& answer);
 
+// "at+cscs=?": whether the offered list names the set, quoted, in any case ("UCS2" in
+// +CSCS: ("IRA","GSM","UCS2")).
+bool AnswerOffersCharset(const QString& answer, const QString& name);
+
+// "at+cpbr=?": the longest name the memory takes, the second number after the index range
+// (+CPBR: (1-250),40,18 gives 18).
+std::optional<int> ParsePhonebookTextLength(const QString& answer);
+
 // C-style decimal: leading blanks and tabs skipped, then digits up to the first non-digit.
 std::optional<int> LeadingDecimal(const QString& text);

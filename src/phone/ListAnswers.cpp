@@ -97,7 +97,7 @@ QStringList readFieldsOf(const QStringList& header, const QString& text) {
 
 }  // namespace
 
-QList<ListedMessage> listedMessagesOf(const QString& answer) {
+QList<ListedMessage> listedMessagesOf(const QString& answer, PhoneCharset set) {
     QList<ListedMessage> messages;
     for (qsizetype at = nextListHeader(answer, 0); at >= 0;) {
         const qsizetype lineEnd = answer.indexOf(u'\n', at);
@@ -118,13 +118,14 @@ QList<ListedMessage> listedMessagesOf(const QString& answer) {
         message.index = header.value(kListIndex).trimmed().toInt();
         message.fields = readFieldsOf(header, text);
         message.complete = isReceivedMessage(message.fields);
+        decodeMessageFields(message.fields, set);
         messages.append(message);
         at = next;
     }
     return messages;
 }
 
-QList<PhonebookEntryAnswer> phonebookRangeOf(const QString& answer) {
+QList<PhonebookEntryAnswer> phonebookRangeOf(const QString& answer, PhoneCharset set) {
     QList<PhonebookEntryAnswer> entries;
     for (qsizetype at = answer.indexOf(kRangeMarker); at >= 0;
          at = answer.indexOf(kRangeMarker, at + 1)) {
@@ -134,7 +135,8 @@ QList<PhonebookEntryAnswer> phonebookRangeOf(const QString& answer) {
         const qsizetype start = at + kRangeMarker.size();
         const qsizetype lineEnd = answer.indexOf(u'\n', start);
         PhonebookEntryAnswer entry;
-        if (ParsePhonebookEntry(answer.mid(start, lineEnd < 0 ? -1 : lineEnd + 1 - start), entry)) {
+        if (ParsePhonebookEntry(answer.mid(start, lineEnd < 0 ? -1 : lineEnd + 1 - start), entry,
+                                set)) {
             entries.append(entry);
         }
     }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "phone/PhoneCharset.h"
 #include "phone/PhonebookAnswers.h"
 
 // Answers of the commands that read a whole list at once: the message listing ("+CMGL: ")
@@ -21,12 +22,15 @@ struct ListedMessage {
 
 // Cuts a text-mode listing into its messages. A message's text runs to the next header; the
 // length a header announces only decides which header is next when a text line looks like one.
-// The last text ends at the final result framing, as a read's does.
-QList<ListedMessage> listedMessagesOf(const QString& answer);
+// The last text ends at the final result framing, as a read's does. Addresses, names and texts
+// are decoded from the set the link uses.
+QList<ListedMessage> listedMessagesOf(const QString& answer,
+                                      PhoneCharset set = PhoneCharset::Latin1);
 
 // The entries of a phonebook range answer, one per "+CPBR: " line, in the phone's order;
-// lines that hold no entry are left out.
-QList<PhonebookEntryAnswer> phonebookRangeOf(const QString& answer);
+// lines that hold no entry are left out. Names and numbers are decoded from the link's set.
+QList<PhonebookEntryAnswer> phonebookRangeOf(const QString& answer,
+                                             PhoneCharset set = PhoneCharset::Latin1);
 
 // A listing or range answer ends in its final "OK" line: one that stopped half-way (a phone
 // gone quiet) says nothing about the slots it did not reach.

@@ -15,7 +15,8 @@ int listCode(int code, const QString& answer) {
 int PhoneLink::ListMessages(QList<ListedMessage>& messages) {
     QString answer;
     const int code = listCode(Transact(QStringLiteral("at+cmgl=\"ALL\"\r"), answer), answer);
-    messages = code == kTransactComplete ? listedMessagesOf(answer) : QList<ListedMessage>();
+    messages = code == kTransactComplete ? listedMessagesOf(answer, charsetInUse())
+                                         : QList<ListedMessage>();
     return code;
 }
 
@@ -23,6 +24,7 @@ int PhoneLink::ReadPhonebookRange(int first, int last, QList<PhonebookEntryAnswe
     QString answer;
     const int code =
         listCode(Transact(QString("at+cpbr=%1,%2\r").arg(first).arg(last), answer), answer);
-    entries = code == kTransactComplete ? phonebookRangeOf(answer) : QList<PhonebookEntryAnswer>();
+    entries = code == kTransactComplete ? phonebookRangeOf(answer, charsetInUse())
+                                        : QList<PhonebookEntryAnswer>();
     return code;
 }

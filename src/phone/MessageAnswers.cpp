@@ -64,7 +64,7 @@ QString messageTextOf(const QString& afterHeader) {
     return text;
 }
 
-QStringList cutMessageBody(const QString& body) {
+QStringList cutMessageBody(const QString& body, PhoneCharset set) {
     const qsizetype lineEnd = body.indexOf(u'\n');
     QString header = lineEnd < 0 ? body : body.left(lineEnd);
     if (header.endsWith(u'\r')) {
@@ -73,7 +73,19 @@ QStringList cutMessageBody(const QString& body) {
     QStringList fields;
     SplitFields(header, fields, kMessageText);
     fields.append(lineEnd < 0 ? QString() : messageTextOf(body.mid(lineEnd + 1)));
+    decodeMessageFields(fields, set);
     return fields;
+}
+
+void decodeMessageFields(QStringList& fields, PhoneCharset set) {
+    if (set == PhoneCharset::Latin1 || fields.size() < kMessageBodyFields) {
+        return;
+    }
+    for (const int number : {kMessageAddress, kMessageCentre}) {
+        fields[number] = phoneFieldText(fields[number], set, PhoneTextKind::Number);
+    }
+    fields[kMessageName] = phoneFieldText(fields[kMessageName], set, PhoneTextKind::Name);
+    fields[kMessageText] = phoneFieldText(fields[kMessageText], set, PhoneTextKind::MessageText);
 }
 
 bool isReceivedMessage(const QStringList& fields) {

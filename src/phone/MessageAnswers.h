@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "phone/PhoneCharset.h"
+
 // Answers of the short-message commands (text mode, header details shown).
 
 // The twelve fields of a read message body. Received ("REC UNREAD", "REC READ") and stored
@@ -12,6 +14,7 @@ enum MessageBodyField {
     kMessageStatus = 0,
     kMessageAddress = 1,
     kMessageName = 2,
+    kMessageCentre = 8,
     kMessageLength = 10,
     kMessageText = 11,
 };
@@ -24,7 +27,12 @@ QString messageBodyOf(const QString& answer);
 // Cuts a body into its twelve fields: the header line's fields without their quotes (fields a
 // header without details leaves out stay empty), then the text, which is everything between the
 // header line and the final result framing, whatever length field 10 announces.
-QStringList cutMessageBody(const QString& body);
+// The addresses, the name and the text are read in the set the link uses.
+QStringList cutMessageBody(const QString& body, PhoneCharset set = PhoneCharset::Latin1);
+
+// Decodes the addresses, the name and the text of a body's twelve fields from the set the link
+// uses (a read's or a listing's); Latin-1 leaves them as they are.
+void decodeMessageFields(QStringList& fields, PhoneCharset set);
 
 // The text of a read (or of a listing's last message): everything behind the header line up to
 // the final result framing, that is the final line, the line end before it and the empty line

@@ -1,8 +1,9 @@
 #include <array>
 
+#include "pdu/GsmAlphabet.h"
 #include "phone/MessageAnswers.h"
+#include "phone/PhoneCharset.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
 
 namespace {
 
@@ -31,9 +32,17 @@ bool choicesKnown(int validityChoice, int protocolChoice) {
 
 // The destination goes between double quotes and the text after the prompt: both are checked
 // before the first command, so a refused text leaves the phone as it was.
-bool messageIsSafe(const QString& destination, const QString& text) {
-    return isPhoneSafeText(destination, PhoneTextKind::Number) &&
-           isPhoneSafeText(text, PhoneTextKind::MessageText);
+bool messageIsSafe(const QString& destination, const QString& text, PhoneCharset set) {
+    return phoneCharsetProblem(destination, PhoneTextKind::Number, set).isEmpty() &&
+           phoneCharsetProblem(text, PhoneTextKind::MessageText, set).isEmpty();
+}
+
+// The data coding scheme of a text: the GSM alphabet unless the text needs UCS2 on the air
+// (27.005 has the phone take hex text under a UCS2 scheme as the characters themselves).
+int codingOf(const QString& text, PhoneCharset set) {
+    constexpr int kGsmCoding = 0;
+    constexpr int kUcs2Coding = 8;
+    return set == PhoneCharset::Ucs2 && !gsmFits(text) ? kUcs2Coding : kGsmCoding;
 }
 
 }  // namespace
@@ -58,7 +67,7 @@ int PhoneLink::SetMessageMode(int storage, int format, int showHeader) {
 }
 
 int PhoneLink::SetSendParameters(int format, int replyPathChoice, int validityChoice,
-                                 int protocolChoice) {
+                                 int protocolChoice, int coding) {
     if (!choicesKnown(validityChoice, protocolChoice)) {
         return kTransactFailed;
     }
@@ -67,10 +76,11 @@ int PhoneLink::SetSendParameters(int format, int replyPathChoice, int validityCh
         return code;
     }
     const int firstOctet = replyPathChoice == 1 ? 17 : 145;
-    return SendExpectOk(QString("at+csmp=%1,%2,%3,0\r")
+    return SendExpectOk(QString("at+csmp=%1,%2,%3,%4\r")
                             .arg(firstOctet)
                             .arg(kValidityCodes[validityChoice])
-                            .arg(kProtocolIds[protocolChoice]));
+                            .arg(kProtocolIds[protocolChoice])
+                            .arg(coding));
 }
 
 int PhoneLink::ReadMessage(int index, QString& body, PollRate rate) {
@@ -95,23 +105,25 @@ int PhoneLink::DeleteMessage(int storage, int index) {
 int PhoneLink::WriteMessage(int format, int replyPathChoice, int validityChoice, int protocolChoice,
                             const QString& destination, int numberType, const QString& status,
                             const QString& text, QString& newIndex) {
-    if (!messageIsSafe(destination, text) || !choicesKnown(validityChoice, protocolChoice)) {
+    const PhoneCharset set = charsetInUse();
+    if (!messageIsSafe(destination, text, set) || !choicesKnown(validityChoice, protocolChoice)) {
         return kTransactFailed;
     }
     int code = SendExpectOk(QStringLiteral("at+cpms=\"sm\"\r"));
     if (code != kTransactComplete) {
         return code;
     }
-    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice);
+    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice,
+                             codingOf(text, set));
     if (code != kTransactComplete) {
         return code;
     }
     QString answer;
     // The prompt ends the header line's transaction; the text line gives the result.
-    Transact(
-        QString("at+cmgw=\"%1\",%2,\"%3\"\r").arg(destination, QString::number(numberType), status),
-        answer);
-    code = Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+    Transact(QString("at+cmgw=\"%1\",%2,\"%3\"\r")
+                 .arg(encodeForPhone(destination, set), QString::number(numberType), status),
+             answer);
+    code = Transact(encodeForPhone(text, set) + QChar(kCtrlZ) + QChar('\r'), answer);
     if (code == kTransactComplete) {
         writtenMessageIndexOf(answer, newIndex);
     }
@@ -124,22 +136,26 @@ int PhoneLink::SendMessage(int format, int replyPathChoice, int validityChoice, 
     if (errorCode) {
         *errorCode = -1;
     }
-    if (!messageIsSafe(destination, text) || !choicesKnown(validityChoice, protocolChoice)) {
+    const PhoneCharset set = charsetInUse();
+    if (!messageIsSafe(destination, text, set) || !choicesKnown(validityChoice, protocolChoice)) {
         return kTransactFailed;
     }
     int code = SetMessageMode(1, 1, 1);
     if (code != kTransactComplete) {
         return code;
     }
-    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice);
+    code = SetSendParameters(format, replyPathChoice, validityChoice, protocolChoice,
+                             codingOf(text, set));
     if (code != kTransactComplete) {
         return code;
     }
     QString header;
-    const int headerCode = Transact(
-        QString("at+cmgs=\"%1\",%2\r").arg(destination, QString::number(numberType)), header);
+    const int headerCode =
+        Transact(QString("at+cmgs=\"%1\",%2\r")
+                     .arg(encodeForPhone(destination, set), QString::number(numberType)),
+                 header);
     QString answer;
-    code = Transact(text + QChar(kCtrlZ) + QChar('\r'), answer);
+    code = Transact(encodeForPhone(text, set) + QChar(kCtrlZ) + QChar('\r'), answer);
     if (code == kTransactFailed && errorCode) {
         // A phone may refuse at the header already; the text line then fails on its own.
         *errorCode = messageErrorCodeOf(answer);

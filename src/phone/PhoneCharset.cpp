@@ -1,6 +1,8 @@
 #include "phone/PhoneCharset.h"
 
 #include <QList>
+#include <QSet>
+#include <QtDebug>
 #include <algorithm>
 
 #include "pdu/GsmAlphabet.h"
@@ -204,7 +206,33 @@ PhoneFieldText decodeFromPhone(const QString& field, PhoneCharset set, PhoneText
 
 QString phoneCharsetProblem(const QString& text, PhoneTextKind kind, PhoneCharset set) {
     if (set == PhoneCharset::Latin1 || kind == PhoneTextKind::Number) {
-        return phoneSafeTextProblem(text, kind);
+        return defaultSetTextProblem(text, kind);
     }
     return set == PhoneCharset::Ucs2 ? ucs2Problem(text, kind) : gsmProblem(text, kind);
+}
+
+QString phoneFieldText(const QString& field, PhoneCharset set, PhoneTextKind kind) {
+    const PhoneFieldText decoded = decodeFromPhone(field, set, kind);
+    if (decoded.malformed) {
+        // Bounded: a phone sending garbage all day must not grow the set without end.
+        static QSet<QString> logged;
+        if (logged.size() < 256 && !logged.contains(field)) {
+            logged.insert(field);
+            qWarning("The phone sent a field that is not valid %s; kept as sent: %s",
+                     qPrintable(phoneCharsetCommandName(set)), qPrintable(field.left(80)));
+        }
+    }
+    return decoded.text;
+}
+
+int phoneTextLength(const QString& text, PhoneCharset set) {
+    switch (set) {
+        case PhoneCharset::Ucs2:
+            return static_cast<int>(text.size());
+        case PhoneCharset::Gsm:
+            return gsmSeptetCount(text);
+        case PhoneCharset::Latin1:
+            break;
+    }
+    return static_cast<int>(text.size());
 }

@@ -37,6 +37,15 @@ struct PhoneFieldText {
 // without complaint.
 PhoneFieldText decodeFromPhone(const QString& field, PhoneCharset set, PhoneTextKind kind);
 
+// A field of an answer as the program keeps it: decodeFromPhone, with a malformed field taken as
+// the phone sent it and logged (each such field once).
+QString phoneFieldText(const QString& field, PhoneCharset set, PhoneTextKind kind);
+
+// How long the text is on the phone, as phones count name lengths: UTF-16 units under UCS2
+// (a character beyond the basic plane is two), septets under GSM (an extension character is
+// two), characters under Latin-1 (which holds none beyond the basic plane).
+int phoneTextLength(const QString& text, PhoneCharset set);
+
 // What the phone-safe check says about the text in the set in use: empty when it may be sent,
 // else the one message for the user, naming the character. Latin-1 is today's check; under UCS2
 // the hex is harmless, so only control characters are refused (and line ends only where the

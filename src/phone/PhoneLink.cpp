@@ -3,6 +3,7 @@
 #include "link/LinkClock.h"
 #include "link/PortNaming.h"
 #include "link/SerialDevice.h"
+#include "phone/AppState.h"
 #include "phone/IdentityAnswers.h"
 #include "platform/Profile.h"
 
@@ -43,6 +44,9 @@ PhoneLink::PhoneLink(PhoneLinkOptions options) : options_(std::move(options)) {
 }
 
 PhoneLink::~PhoneLink() {
+    if (appState().textLink == this) {
+        appState().textLink = nullptr;
+    }
     Disconnect();
 }
 
@@ -106,6 +110,7 @@ bool PhoneLink::Identify() {
     for (int attempt = 0; attempt < kIdentifyAttempts; ++attempt) {
         const int code = Transact("at+cgmi\r", answer);
         if (code == kTransactComplete && AnswerNamesMaker(answer)) {
+            selectCharset();
             return true;
         }
     }
@@ -122,6 +127,7 @@ int PhoneLink::QueryCapacities() {
         return code;
     }
     keepIfRead(ParsePhonebookCapacity(answer), &simPhonebookCapacity);
+    readNameLength(0);
     if ((code = Transact("at+cpbs=\"me\"\r", answer)) != 0) {
         return code;
     }
@@ -129,6 +135,7 @@ int PhoneLink::QueryCapacities() {
         return code;
     }
     keepIfRead(ParsePhonebookCapacity(answer), &mePhonebookCapacity);
+    readNameLength(1);
     if ((code = Transact("at+cpms=\"sm\"\r", answer)) != 0) {
         return code;
     }
@@ -138,6 +145,48 @@ int PhoneLink::QueryCapacities() {
     }
     keepIfRead(ParseMessageCapacity(answer), &broadcastMessageCapacity);
     return 0;
+}
+
+PhoneCharset PhoneLink::charsetInUse() const {
+    return charsetInUse_.value_or(settings.charset);
+}
+
+int PhoneLink::phonebookNameLength(int which) const {
+    return which == 0 || which == 1 ? nameLengths_[which] : 0;
+}
+
+void PhoneLink::selectCharset() {
+    const PhoneCharset wanted = settings.charset;
+    if (wanted == PhoneCharset::Latin1) {
+        charsetInUse_ = wanted;  // the phone's default: nothing to select
+        return;
+    }
+    const QString name = phoneCharsetCommandName(wanted);
+    QString answer;
+    if (!charsetOffered_) {
+        charsetOffered_ = Transact("at+cscs=?\r", answer) == kTransactComplete &&
+                          AnswerOffersCharset(answer, name);
+    }
+    const bool taken = *charsetOffered_ &&
+                       Transact(QString("at+cscs=\"%1\"\r").arg(name), answer) == kTransactComplete;
+    charsetInUse_ = taken ? wanted : PhoneCharset::Latin1;
+    if (!taken && charsetTold_ != charsetInUse_) {
+        charsetTold_ = charsetInUse_;
+        notices.reportWhenShown(
+            Notice{QStringLiteral("The phone does not take the character set %1. Names and texts "
+                                  "are exchanged in %2.")
+                       .arg(phoneCharsetLabel(wanted), phoneCharsetLabel(PhoneCharset::Latin1)),
+                   QStringLiteral("Text encoding"), PromptIcon::Warning});
+    }
+}
+
+// Only asked when a set was chosen: the default exchange stays as the maker's phones know it.
+void PhoneLink::readNameLength(int which) {
+    QString answer;
+    if (settings.charset != PhoneCharset::Latin1 &&
+        Transact("at+cpbr=?\r", answer) == kTransactComplete) {
+        keepIfRead(ParsePhonebookTextLength(answer), &nameLengths_[which]);
+    }
 }
 
 int PhoneLink::SelectPhonebookMemory(int which) {

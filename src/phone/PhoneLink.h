@@ -50,11 +50,19 @@ class PhoneLink {
     bool Identify();
     int QueryCapacities();
     int SelectPhonebookMemory(int which);
+
+    // The set names and texts travel in: the chosen one once the phone took it, Latin-1 when
+    // it refused or did not offer it; before any identification, the chosen one.
+    PhoneCharset charsetInUse() const;
+    // The longest name the phone reported for a phonebook memory (0 "sm", 1 "me"), counted in
+    // the set in use; 0 when it was not asked (Latin-1 chosen) or did not say.
+    int phonebookNameLength(int which) const;
     // The mask, or 0 when none could be read.
     int QueryFeatureMask();
 
     // Transactions on the link's port; without a port they behave as on a closed port
-    // (the "Serial Port Init Failed!" notice, code 0, empty answer). Text is Latin-1.
+    // (the "Serial Port Init Failed!" notice, code 0, empty answer). Text is Latin-1 bytes:
+    // the commands below encode user text in the set in use first.
     int Transact(const QString& command, QString& answer, PollRate rate = PollRate::Normal);
     int SendExpectOk(const QString& command, PollRate rate = PollRate::Normal);
 
@@ -76,7 +84,9 @@ class PhoneLink {
     int SetMessageMode(int storage, int format, int showHeader);
     // Reply path choice 1 gives first octet 17, any other 145; validity choice 0 to 5,
     // protocol choice 0 to 4. A choice outside its table returns 1 without sending.
-    int SetSendParameters(int format, int replyPathChoice, int validityChoice, int protocolChoice);
+    // coding: the data coding scheme (0 the GSM alphabet, 8 UCS2).
+    int SetSendParameters(int format, int replyPathChoice, int validityChoice, int protocolChoice,
+                          int coding = 0);
     // On success body is everything after "+CMGR: " (empty for an empty location); it is
     // emptied on failure.
     int ReadMessage(int index, QString& body, PollRate rate = PollRate::Normal);
@@ -147,5 +157,13 @@ class PhoneLink {
     NoticeOutlet notices;
 
   private:
+    // After every identification (a reset restores the phone's default set).
+    void selectCharset();
+    void readNameLength(int which);
+
     PhoneLinkOptions options_;
+    std::optional<PhoneCharset> charsetInUse_;
+    std::optional<bool> charsetOffered_;
+    std::optional<PhoneCharset> charsetTold_;
+    int nameLengths_[2] = {0, 0};
 };

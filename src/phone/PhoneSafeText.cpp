@@ -2,6 +2,9 @@
 
 #include <QStringList>
 
+#include "phone/AppState.h"
+#include "phone/PhoneCharset.h"
+
 namespace {
 
 QString describe(char32_t c) {
@@ -68,6 +71,12 @@ bool isDiallingCharacter(char32_t c) {
 }  // namespace
 
 QString phoneSafeTextProblem(const QString& text, PhoneTextKind kind) {
+    const PhoneCharset set =
+        kind == PhoneTextKind::Contents ? PhoneCharset::Latin1 : phoneTextCharset();
+    return phoneCharsetProblem(text, kind, set);
+}
+
+QString defaultSetTextProblem(const QString& text, PhoneTextKind kind) {
     const QList<uint> codePoints = text.toUcs4();
     for (const uint point : codePoints) {
         const auto c = static_cast<char32_t>(point);

@@ -10,12 +10,17 @@ enum class PhoneTextKind {
     MessageText,  // a short message's text, sent after the prompt: line ends are allowed
 };
 
-// Every command builder checks user text with this before anything is sent or stored: a double
-// quote would end the quoted field early, CR ends the command line (and could start a second one
-// of the user's choosing), Ctrl-Z and ESC end or cancel a message, NUL cuts the line, and
-// characters outside Latin-1 cannot be written as one byte. Returns an empty string when the
-// text is safe, else the one message to show the user (naming the character).
+// Every command builder checks user text with this before anything is sent or stored, against the
+// set in use (phoneTextCharset); schedule and to-do contents always against the phone's default
+// set, since the maker's commands for them know no other. Returns an empty string when the text
+// is safe, else the one message to show the user (naming the character).
 QString phoneSafeTextProblem(const QString& text, PhoneTextKind kind);
+
+// The check in the phone's default set (Latin-1 bytes between double quotes): a double quote
+// would end the quoted field early, CR ends the command line (and could start a second one of
+// the user's choosing), Ctrl-Z and ESC end or cancel a message, NUL cuts the line, and
+// characters outside Latin-1 cannot be written as one byte.
+QString defaultSetTextProblem(const QString& text, PhoneTextKind kind);
 
 inline bool isPhoneSafeText(const QString& text, PhoneTextKind kind) {
     return phoneSafeTextProblem(text, kind).isEmpty();

@@ -39,7 +39,7 @@ QString PhonebookEntryText(const QString& answer) {
     return at >= 0 ? answer.mid(at + kReadMarker.size()) : QString();
 }
 
-bool ParsePhonebookEntry(const QString& entryText, PhonebookEntryAnswer& entry) {
+bool ParsePhonebookEntry(const QString& entryText, PhonebookEntryAnswer& entry, PhoneCharset set) {
     entry = PhonebookEntryAnswer{};
     if (entryText.isEmpty()) {
         return false;
@@ -47,8 +47,8 @@ bool ParsePhonebookEntry(const QString& entryText, PhonebookEntryAnswer& entry) 
     QStringList fields;
     SplitFields(entryText, fields, kEntryFields);
     entry.index = decimalValue(fields.value(kIndex));
-    entry.dialString = fields.value(kDialString);
+    entry.dialString = phoneFieldText(fields.value(kDialString), set, PhoneTextKind::Number);
     entry.numberType = decimalValue(fields.value(kNumberType));
-    entry.name = fields.value(kName);
+    entry.name = phoneFieldText(fields.value(kName), set, PhoneTextKind::Name);
     return entry.index > 0;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "phone/PhoneCharset.h"
+
 // One phonebook entry as the phone's read answer gives it, behind "+CPBR: ":
 //   index,"dial string",number type,"name"
 struct PhonebookEntryAnswer {
@@ -18,5 +20,7 @@ QString PhonebookEntryText(const QString& answer);
 
 // Cuts an entry text into its four fields. The cut stops at the carriage return behind the
 // name, so the trailing "OK" never reaches a field. False for an empty text and for an index
-// that is not a positive number: there is no entry to keep.
-bool ParsePhonebookEntry(const QString& entryText, PhonebookEntryAnswer& entry);
+// that is not a positive number: there is no entry to keep. The dial string and name are read in
+// the set the link uses.
+bool ParsePhonebookEntry(const QString& entryText, PhonebookEntryAnswer& entry,
+                         PhoneCharset set = PhoneCharset::Latin1);

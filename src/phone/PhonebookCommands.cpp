@@ -1,6 +1,6 @@
 #include "link/Transact.h"
+#include "phone/PhoneCharset.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
 #include "phone/PhonebookAnswers.h"
 
 namespace {
@@ -17,6 +17,7 @@ bool hasDisplayFormPrefix(const QString& dialString) {
 int PhoneLink::ReadPhonebookEntry(int index, QString& entry) {
     QString answer;
     const int code = Transact(QString("at+cpbr=%1\r").arg(index), answer);
+    // Decoded where the fields are cut (ParsePhonebookEntry with charsetInUse()).
     entry = code == kTransactComplete ? PhonebookEntryText(answer) : QString();
     return code;
 }
@@ -24,8 +25,9 @@ int PhoneLink::ReadPhonebookEntry(int index, QString& entry) {
 int PhoneLink::WritePhonebookEntry(int index, int mode, const QString& dialString, int numberType,
                                    const QString& name) {
     // Last line of defence: a quote or line end would end the command early on the wire.
-    if (!isPhoneSafeText(dialString, PhoneTextKind::Number) ||
-        !isPhoneSafeText(name, PhoneTextKind::Name)) {
+    const PhoneCharset set = charsetInUse();
+    if (!phoneCharsetProblem(dialString, PhoneTextKind::Number, set).isEmpty() ||
+        !phoneCharsetProblem(name, PhoneTextKind::Name, set).isEmpty()) {
         return kTransactFailed;
     }
     QString dial = dialString;
@@ -36,7 +38,8 @@ int PhoneLink::WritePhonebookEntry(int index, int mode, const QString& dialStrin
     }
     const QString command =
         QString("at+cpbw=%1,%2,\"%3\",%4,\"%5\"\r")
-            .arg(QString::number(index), QString::number(mode), dial, QString::number(type), name);
+            .arg(QString::number(index), QString::number(mode), encodeForPhone(dial, set),
+                 QString::number(type), encodeForPhone(name, set));
     return SendExpectOk(command);
 }
 

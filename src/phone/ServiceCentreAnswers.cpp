@@ -14,8 +14,8 @@ QString ServiceCentreText(const QString& answer) {
     return at >= 0 ? answer.mid(at + kReadMarker.size()) : QString();
 }
 
-QString ServiceCentreAddressOf(const QString& text) {
+QString ServiceCentreAddressOf(const QString& text, PhoneCharset set) {
     QStringList fields;
     SplitFields(text, fields, kFields);
-    return fields.value(0);
+    return phoneFieldText(fields.value(0), set, PhoneTextKind::Number);
 }

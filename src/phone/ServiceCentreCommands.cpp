@@ -1,6 +1,6 @@
 #include "link/Transact.h"
+#include "phone/PhoneCharset.h"
 #include "phone/PhoneLink.h"
-#include "phone/PhoneSafeText.h"
 #include "phone/ServiceCentreAnswers.h"
 
 int PhoneLink::ReadServiceCentre(QString& text) {
@@ -14,9 +14,10 @@ int PhoneLink::ReadServiceCentre(QString& text) {
 }
 
 int PhoneLink::WriteServiceCentre(const QString& address) {
-    if (!isPhoneSafeText(address, PhoneTextKind::Number)) {
+    const PhoneCharset set = charsetInUse();
+    if (!phoneCharsetProblem(address, PhoneTextKind::Number, set).isEmpty()) {
         return kTransactFailed;  // never sent: it would not survive the command line
     }
     QString answer;
-    return Transact(QString("at+csca=\"%1\"\r").arg(address), answer);
+    return Transact(QString("at+csca=\"%1\"\r").arg(encodeForPhone(address, set)), answer);
 }

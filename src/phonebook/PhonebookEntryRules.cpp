@@ -45,6 +45,25 @@ std::optional<Notice> dialStringProblem(const QString& dial) {
 }
 }  // namespace
 
+int entryNameLimit(int reportedLength) {
+    return reportedLength > 0 ? reportedLength : kEntryNameLimit;
+}
+
+std::optional<Notice> nameFitProblem(const QString& name, int limit, PhoneCharset set) {
+    const int length = phoneTextLength(name, set);
+    if (length <= limit) {
+        return std::nullopt;
+    }
+    if (set == PhoneCharset::Latin1) {
+        return inputError(QStringLiteral("You must input name within %1 characters").arg(limit));
+    }
+    return inputError(QStringLiteral("The name does not fit on the phone: in %1 it takes %2 "
+                                     "places and the phone keeps %3.")
+                          .arg(phoneCharsetLabel(set))
+                          .arg(length)
+                          .arg(limit));
+}
+
 std::optional<Notice> entryInputProblem(const QString& name, const QString& dialString,
                                         qint64 index, qint64 capacity) {
     if (name.isEmpty()) {
@@ -63,11 +82,11 @@ std::optional<Notice> entryInputProblem(const QString& name, const QString& dial
 // A number longer than the edit takes always breaks one of the dial-string rules, so only the
 // name's limit needs a message of its own.
 std::optional<Notice> typedEntryProblem(const QString& name, const QString& dialString,
-                                        qint64 index, qint64 capacity) {
+                                        qint64 index, qint64 capacity, int nameLimit,
+                                        PhoneCharset set) {
     if (!name.isEmpty()) {
-        if (name.size() > kEntryNameLimit) {
-            return inputError(
-                QStringLiteral("You must input name within %1 characters").arg(kEntryNameLimit));
+        if (auto problem = nameFitProblem(name, nameLimit, set)) {
+            return problem;
         }
         if (dialString.isEmpty()) {
             return inputError(QStringLiteral("You must input number field"));

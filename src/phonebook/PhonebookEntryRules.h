@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include "phone/PhoneCharset.h"
 #include "platform/Notice.h"
 
 // The PC phonebook has no phone behind it; its numbers only have to stay below this.
@@ -13,6 +14,15 @@ constexpr qint64 kPcPhonebookCapacity = 1000000000;
 constexpr int kEntryNameLimit = 14;
 constexpr int kEntryDialStringLimit = 42;
 
+// The longest name a memory takes: the text length the phone reported for it (asked once a set
+// other than Latin-1 is chosen), else the edits' limit.
+int entryNameLimit(int reportedLength);
+
+// Whether the name fits a name field of `limit` on the phone, counted as the phone counts in the
+// set (UCS2 units, GSM septets with each extension character two): a longer name is refused,
+// never cut. In Latin-1 the edits' own message.
+std::optional<Notice> nameFitProblem(const QString& name, int limit, PhoneCharset set);
+
 // Checks what the entry dialogs take on OK, in the order the user is told about problems:
 // name, dial string (main number, whole string, extension), then the index against the chosen
 // memory's capacity. Returns the message to show, or nothing when the input may be stored.
@@ -20,6 +30,8 @@ std::optional<Notice> entryInputProblem(const QString& name, const QString& dial
                                         qint64 index, qint64 capacity);
 
 // The same check for text that no edit limited while it was typed (the command line): a name
-// longer than the edit takes, or no number at all, is refused after the empty name.
+// that does not fit (nameFitProblem), or no number at all, is refused after the empty name.
 std::optional<Notice> typedEntryProblem(const QString& name, const QString& dialString,
-                                        qint64 index, qint64 capacity);
+                                        qint64 index, qint64 capacity,
+                                        int nameLimit = kEntryNameLimit,
+                                        PhoneCharset set = PhoneCharset::Latin1);

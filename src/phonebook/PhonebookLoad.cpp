@@ -15,9 +15,9 @@ Notice lostDuringLoadNotice() {
                   QStringLiteral("Error"), PromptIcon::Error};
 }
 
-bool parseEntry(const QString& entryText, PhonebookEntry& entry) {
+bool parseEntry(const QString& entryText, PhonebookEntry& entry, PhoneCharset set) {
     PhonebookEntryAnswer answer;
-    if (!ParsePhonebookEntry(entryText, answer)) {
+    if (!ParsePhonebookEntry(entryText, answer, set)) {
         return false;
     }
     entry.index = answer.index;
@@ -46,8 +46,8 @@ MirrorOutcome PhoneMemoryTable::LoadFromPhone(PhoneLink& link, Progress& progres
         QString entryText;
         const int code = link.ReadPhonebookEntry(slot, entryText);
         PhonebookEntry entry;
-        held =
-            code == phonebook_answer::kDone && !entryText.isEmpty() && parseEntry(entryText, entry);
+        held = code == phonebook_answer::kDone && !entryText.isEmpty() &&
+               parseEntry(entryText, entry, link.charsetInUse());
         if (held) {
             staging.add(entry.index, entry);
         }

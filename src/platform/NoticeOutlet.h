@@ -12,7 +12,14 @@ class NoticeOutlet {
   public:
     using Reporter = std::function<void(const Notice&)>;
 
-    void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void setReporter(Reporter reporter) {
+        reporter_ = std::move(reporter);
+        if (reporter_) {
+            for (const Notice& notice : std::exchange(pending_, {})) {
+                reporter_(notice);
+            }
+        }
+    }
     void report(const Notice& notice) {
         if (reporter_) {
             reporter_(notice);
@@ -21,8 +28,18 @@ class NoticeOutlet {
         }
     }
     Notices take() { return std::exchange(kept_, {}); }
+    // For what the user must see even when it arose before the owner set a reporter (during a
+    // link's construction, say): shown now, else as soon as a reporter is set.
+    void reportWhenShown(const Notice& notice) {
+        if (reporter_) {
+            reporter_(notice);
+        } else {
+            pending_.append(notice);
+        }
+    }
 
   private:
     Reporter reporter_;
     Notices kept_;
+    Notices pending_;
 };

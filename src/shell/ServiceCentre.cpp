@@ -16,7 +16,7 @@ QString ReadServiceCentreAddress(PhoneLink& link) {
     if (link.ReadServiceCentre(text) != kPhoneDone) {
         return {};
     }
-    return ServiceCentreAddressOf(text);
+    return ServiceCentreAddressOf(text, link.charsetInUse());
 }
 
 bool IsServiceCentreAddress(const QString& address) {

@@ -326,7 +326,8 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         const int code = link.ReadMessage(index, body);
         empty = body.isEmpty();
         if (code == 0 && !empty) {
-            staging.add(index, rowOf(ValuesOfBody(index, cutMessageBody(body))));
+            staging.add(index,
+                        rowOf(ValuesOfBody(index, cutMessageBody(body, link.charsetInUse()))));
         }
         return code;
     };
@@ -378,7 +379,7 @@ int CSmsDB::readListing(PhoneLink& link, int first, int last, SlotStaging<QVaria
             if (body.isEmpty()) {
                 continue;
             }
-            fields = cutMessageBody(body);
+            fields = cutMessageBody(body, link.charsetInUse());
         }
         rows.append({message.index, rowOf(ValuesOfBody(message.index, fields))});
     }

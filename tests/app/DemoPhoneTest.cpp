@@ -100,7 +100,7 @@ TEST_F(DemoPhoneTest, ANewSimEntryIsStillOnThePhoneAtTheNextRun) {
     EXPECT_FALSE(QFile::exists(workDir.filePath("DemoPhone.json")));
     EXPECT_FALSE(QFile::exists(workDir.filePath(kPhonebookDbFile)));
     ASSERT_TRUE(fresh.start(&error));
-    EXPECT_EQ(fresh.phoneState().sm, PhoneSimState::demo().sm);
+    EXPECT_EQ(fresh.phoneState().sm, PhoneSimState::showcase().sm);
 }
 
 TEST_F(DemoPhoneTest, AnUnreadableSavedStateIsSetAsideAndTheDemoDataUsed) {
@@ -114,7 +114,7 @@ TEST_F(DemoPhoneTest, AnUnreadableSavedStateIsSetAsideAndTheDemoDataUsed) {
     QString notice;
     ASSERT_TRUE(demo.start(&error, &notice)) << error.toStdString();
     EXPECT_TRUE(notice.contains("DemoPhone.json.unreadable")) << notice.toStdString();
-    EXPECT_EQ(demo.phoneState().sm, PhoneSimState::demo().sm);
+    EXPECT_EQ(demo.phoneState().sm, PhoneSimState::showcase().sm);
     ASSERT_TRUE(demo.stop(&error));
     QFile aside(workDir.filePath("DemoPhone.json.unreadable"));
     ASSERT_TRUE(aside.open(QIODevice::ReadOnly));

@@ -96,6 +96,23 @@ TEST_F(OptionDialogTest, FastLoadingBoxFollowsTheProfile) {
     }
 }
 
+// The text encoding opens on the profile's choice and OK keeps the other phone setting as read.
+TEST_F(OptionDialogTest, TextEncodingIsSavedWithThePhoneSettings) {
+    Profile::setValue("CONFIG", "FASTLOAD", 1);
+    OptionDialog dialog;
+    QComboBox* list = dialog.charsetList();
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentText(), "Phone default (Latin-1)");
+    EXPECT_EQ(list->itemText(1), "Unicode (UCS2)");
+    EXPECT_EQ(list->itemText(2), "GSM alphabet");
+    list->setCurrentIndex(1);
+    clickButton(&dialog, "OK");
+    EXPECT_EQ(profilePhoneSettings().charset, PhoneCharset::Ucs2);
+    EXPECT_TRUE(profilePhoneSettings().fastLoad);
+    EXPECT_EQ(OptionDialog().charsetList()->currentText(), "Unicode (UCS2)");
+}
+
 namespace {
 ListedRegistry threeDevices() {
     return ListedRegistry(

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "db/DatabaseConnection.h"
+#include "phone/AppState.h"
 #include "phonebook/PhoneMemoryTable.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
@@ -111,5 +112,28 @@ TEST_F(PhonebookTranscriptTest, PhoneLostDuringTheLoadKeepsTheCache) {
     EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{4, "Cached", "old"}}));
     ASSERT_TRUE(outcome.notice);
     EXPECT_EQ(outcome.notice->caption, "Error");
+    EXPECT_TRUE(replay.matched());
+}
+
+// Under UCS2 names and numbers travel as hex both ways; the probe after the failed read resets
+// the phone, so the set is selected again before the load reads on.
+TEST_F(PhonebookTranscriptTest, Ucs2LoadSelectsTheSetAgainAfterTheProbeThenWrites) {
+    state.sm.entries[1] = entry("+4411", QStringLiteral("Ελένη 😀"));
+    state.sm.entries[5] = entry("0163P12", QStringLiteral("王小明"));
+    TranscriptReplay replay("phonebook-ucs2-load-write", state);
+    replay.setSettings(PhoneSettings{PhoneCharset::Ucs2, false});
+    PhoneLink& link = replay.connectThenReplay();
+    AppStateOwner owner;
+    owner.state().textLink = &link;
+    PhoneSimFaults faults;
+    faults.errorPattern = "cpbr=3";
+    replay.engine().setFaults(faults);
+
+    CSimViewDB sim;
+    EXPECT_EQ(sim.LoadFromPhone(link, progress).kind, MirrorOutcome::Kind::Loaded);
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, QStringLiteral("Ελένη 😀"), "+4411"},
+                                                 {5, QStringLiteral("王小明"), "0163P12"}}));
+    EXPECT_EQ(shown(sim.StoreNewEntry(link, 2, "Tom \"Q\" Ray €", "+7495", 0, ask)),
+              StoreOutcome::Stored);
     EXPECT_TRUE(replay.matched());
 }

@@ -1,7 +1,9 @@
 #include "support/EnginePhoneLink.h"
 
-EnginePhoneLink::EnginePhoneLink(PhoneSimState state) : engine_(std::move(state)) {
+EnginePhoneLink::EnginePhoneLink(PhoneSimState state, std::optional<PhoneSettings> settings)
+    : engine_(std::move(state)) {
     PhoneLinkOptions options;
+    options.settings = settings;
     options.devicePath = "/dev/simulated-phone";
     options.clock = &clock_;
     options.deviceFactory = [this]() -> std::unique_ptr<SerialDevice> {

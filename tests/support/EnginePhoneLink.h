@@ -17,7 +17,9 @@
 //   phone.line().writes()                        // every command line sent, in order
 class EnginePhoneLink {
   public:
-    explicit EnginePhoneLink(PhoneSimState state = PhoneSimState::demo());
+    // settings: the link's choices (the character set); unset, the profile's.
+    explicit EnginePhoneLink(PhoneSimState state = PhoneSimState::demo(),
+                             std::optional<PhoneSettings> settings = std::nullopt);
 
     PhoneLink& link() { return *link_; }
     PhoneSimEngine& engine() { return engine_; }

@@ -37,6 +37,7 @@ PhoneLinkOptions TranscriptReplay::options() {
     PhoneLinkOptions options;
     options.devicePath = QStringLiteral("/dev/transcript");
     options.clock = &clock_;
+    options.settings = settings_;
     options.deviceFactory = [this]() { return makeDevice(); };
     return options;
 }

@@ -51,6 +51,9 @@ class TranscriptReplay {
 
     static bool recording();
 
+    // The choices of the links made from here on (the character set); unset, the profile's.
+    void setSettings(const PhoneSettings& settings) { settings_ = settings; }
+
     PhoneSimEngine& engine() { return engine_; }
     FakeClock& clock() { return clock_; }
     // Every write of the program since the transcript took over, in order.
@@ -65,6 +68,7 @@ class TranscriptReplay {
     void fail(const QString& message);
 
     QString name_;
+    std::optional<PhoneSettings> settings_;
     Transcript transcript_;
     QString loadError_;
     bool recording_ = false;

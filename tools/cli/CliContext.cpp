@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "platform/Notice.h"
 #include "platform/Profile.h"
@@ -15,6 +16,8 @@ std::unique_ptr<PhoneLink> CliContext::connectPhone() const {
     options.settings = withOverride(profilePhoneSettings(), settings);
     auto link = std::make_unique<PhoneLink>(std::move(options));
     link->notices.setReporter(showNotice);
+    // User text of this run is judged against what the phone took.
+    appState().textLink = link.get();
     return link;
 }
 

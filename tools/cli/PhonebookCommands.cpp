@@ -7,6 +7,7 @@
 #include "CliCommand.h"
 #include "PhonebookPrintCommand.h"
 #include "StderrProgress.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/PhoneMemoryTable.h"
@@ -309,6 +310,15 @@ int copy(const Options& options, const std::function<PhoneLink&()>& link) {
 
 }  // namespace
 
+// The room a name has on the phone. With a set chosen the phone is asked first, so that the name
+// is judged by what the phone took and reported.
+int nameLimitOf(const Options& options, const std::function<PhoneLink&()>& link) {
+    if (options.memory == MemoryPc || phoneTextCharset() == PhoneCharset::Latin1) {
+        return kEntryNameLimit;
+    }
+    return entryNameLimit(link().phonebookNameLength(options.memory == MemorySim ? 0 : 1));
+}
+
 int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneLink&()>& link) {
     Options options;
     const QString error = parse(arguments, options);
@@ -324,19 +334,22 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
     if (options.action == "add" || options.action == "edit") {
         // Nothing is sent or stored when the text cannot go on the command line; then the entry
         // dialog's rules, checked against the capacity once a phone memory's index is known.
+        const int nameLimit = nameLimitOf(options, link);
+        const PhoneCharset set = phoneTextCharset();
         if (const QString problem = phonebookEntryTextProblem(options.name, options.number);
             !problem.isEmpty()) {
             return fail(problem);
         }
-        if (const auto problem = typedEntryProblem(options.name, options.number, 0, 0)) {
+        if (const auto problem =
+                typedEntryProblem(options.name, options.number, 0, 0, nameLimit, set)) {
             return fail(problem->text);
         }
         if (options.hasIndex) {
             const qint64 capacity = options.memory == MemoryPc    ? kPcPhonebookCapacity
                                     : options.memory == MemorySim ? link().simPhonebookCapacity
                                                                   : link().mePhonebookCapacity;
-            if (const auto problem =
-                    typedEntryProblem(options.name, options.number, options.index, capacity)) {
+            if (const auto problem = typedEntryProblem(options.name, options.number, options.index,
+                                                       capacity, nameLimit, set)) {
                 return fail(problem->text);
             }
         }

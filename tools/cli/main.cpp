@@ -214,6 +214,7 @@ int main(int argc, char** argv) {
     databaseNotices().setReporter(showNotice);
     PhoneLink::setDevicePathOverride(context.devicePath);
     const AppStateOwner state;  // the run's flags, as the window's application object owns them
+    appState().chosenCharset = context.settings.charset;
     const int code = command->run(context, commandArguments);
     databaseNotices().setReporter(nullptr);
     setCurrentPrompter(nullptr);

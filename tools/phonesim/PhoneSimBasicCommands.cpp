@@ -10,9 +10,12 @@ PhoneSimAnswer bareAt(PhoneSimState&, const PhoneSimCommand&) {
     return {PhoneSimReply::ok(), {}};
 }
 
-// The stored profile is the state itself, so a reset changes nothing.
-PhoneSimAnswer reset(PhoneSimState&, const PhoneSimCommand& command) {
-    return {command.kind == Kind::Action ? PhoneSimReply::ok() : PhoneSimReply::error(), {}};
+// The stored profile is the state itself, so a reset changes nothing but the character set.
+PhoneSimAnswer reset(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind != Kind::Action)
+        return {PhoneSimReply::error(), {}};
+    state.charset = PhoneSimState{}.charset;
+    return {PhoneSimReply::ok(), {}};
 }
 
 PhoneSimAnswer echo(PhoneSimState& state, const PhoneSimCommand& command) {

@@ -131,5 +131,6 @@ PhoneSimCommandTable PhoneSimCommandTable::standard() {
     registerServiceCentreCommands(table);
     registerScheduleCommands(table);
     registerTodoCommands(table);
+    registerCharsetCommands(table);
     return table;
 }

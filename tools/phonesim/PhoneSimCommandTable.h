@@ -74,3 +74,4 @@ void registerMessageCommands(PhoneSimCommandTable& table);
 void registerServiceCentreCommands(PhoneSimCommandTable& table);
 void registerScheduleCommands(PhoneSimCommandTable& table);
 void registerTodoCommands(PhoneSimCommandTable& table);
+void registerCharsetCommands(PhoneSimCommandTable& table);

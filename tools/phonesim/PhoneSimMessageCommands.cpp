@@ -35,11 +35,17 @@ QByteArray number(int value) {
     return QByteArray::number(value);
 }
 
+QByteArray quotedText(const PhoneSimState& state, const QString& text) {
+    return '"' + state.encodeText(text) + '"';
+}
+
 // The "+CMGR: " header line in text mode, with or without the header details. A message can
 // be set up to get the header wrong as some phones do (a wrong length, no details).
 QByteArray readHeader(const PhoneSimState& state, const PhoneSimMessage& message) {
-    QByteArray header = "+CMGR: " + quoted(message.status) + ',' + quoted(message.address);
-    const QByteArray centre = quoted(state.serviceCentre) + ',' + number(state.serviceCentreType);
+    QByteArray header =
+        "+CMGR: " + quoted(message.status) + ',' + quotedText(state, message.address);
+    const QByteArray centre =
+        quotedText(state, state.serviceCentre) + ',' + number(state.serviceCentreType);
     const int textLength = static_cast<int>(message.text.size());
     const QByteArray length =
         number(message.announcedLength >= 0 ? message.announcedLength : textLength);
@@ -80,7 +86,7 @@ PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command)
     if (it == storage.messages.end())
         return ok();
     const QByteArray answer = readHeader(state, it->second);
-    const QByteArray text = it->second.text.toLatin1();
+    const QByteArray text = state.encodeText(it->second.text);
     if (it->second.status == QLatin1String("REC UNREAD"))
         it->second.status = QStringLiteral("REC READ");
     return {PhoneSimReply::linesThenOk({answer, text}), {}};
@@ -91,7 +97,7 @@ PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command)
 QByteArray listHeader(const PhoneSimState& state, int index, const PhoneSimMessage& message) {
     const int textLength = static_cast<int>(message.text.size());
     QByteArray header = "+CMGL: " + number(index) + ',' + quoted(message.status) + ',' +
-                        quoted(message.address) + ",," +
+                        quotedText(state, message.address) + ",," +
                         (isReceived(message.status) ? quoted(message.timestamp) : QByteArray());
     if (state.showHeader && !message.omitHeaderDetails)
         header += ',' + number(message.addressType) + ',' +
@@ -119,7 +125,7 @@ PhoneSimAnswer listMessages(PhoneSimState& state, const PhoneSimCommand& command
         if (!all && message.status != wanted)
             continue;
         lines.append(listHeader(state, index, message));
-        lines.append(message.text.toLatin1());
+        lines.append(state.encodeText(message.text));
         if (message.status == QLatin1String("REC UNREAD"))
             message.status = QStringLiteral("REC READ");
     }
@@ -138,12 +144,12 @@ PhoneSimAnswer deleteMessage(PhoneSimState& state, const PhoneSimCommand& comman
 }
 
 // The destination fields of "+CMGW" and "+CMGS": "address"[,type[,"status"]].
-bool readDestination(const PhoneSimCommand& command, qsizetype maxFields,
-                     PhoneSimMessage* message) {
+bool readDestination(const PhoneSimState& state, const PhoneSimCommand& command,
+                     qsizetype maxFields, PhoneSimMessage* message) {
     const QList<QByteArray> fields = command.fields();
     if (command.kind != Kind::Set || fields.isEmpty() || fields.size() > maxFields)
         return false;
-    message->address = QString::fromLatin1(fields.at(0));
+    message->address = state.decodeNumber(fields.at(0));
     message->addressType = typeOf(message->address);
     if (fields.size() > 1 && !fields.at(1).trimmed().isEmpty() &&
         !phoneSimNumber(fields.at(1), &message->addressType))
@@ -172,7 +178,7 @@ PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command
         return cmsError(kOperationNotAllowed);
     PhoneSimMessage message;
     message.status = QStringLiteral("STO UNSENT");
-    if (!readDestination(command, 3, &message))
+    if (!readDestination(state, command, 3, &message))
         return error();
     PhoneSimMessageStorage& storage = selectedStorage(state);
     if (storage.used() >= storage.capacity)
@@ -188,7 +194,7 @@ PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command
                 if (index > storage.capacity)
                     return PhoneSimReply::cmsError(kMemoryFull);
                 PhoneSimMessage stored = message;
-                stored.text = QString::fromLatin1(text);
+                stored.text = state.decodeText(text);
                 storage.messages[index] = stored;
                 return PhoneSimReply::linesThenOk({"+CMGW: " + number(index)});
             }};
@@ -201,14 +207,14 @@ PhoneSimAnswer sendMessage(PhoneSimState& state, const PhoneSimCommand& command)
         return cmsError(kOperationNotAllowed);
     PhoneSimMessage message;
     message.status = QStringLiteral("STO SENT");
-    if (!readDestination(command, 2, &message))
+    if (!readDestination(state, command, 2, &message))
         return error();
     message = withSendParameters(state, message);
     return {kPrompt, [message](PhoneSimState& state, const QByteArray& text, bool cancelled) {
                 if (cancelled)
                     return PhoneSimReply::ok();
                 PhoneSimMessage sent = message;
-                sent.text = QString::fromLatin1(text);
+                sent.text = state.decodeText(text);
                 sent.timestamp = state.now().toString(QStringLiteral("yy/MM/dd,hh:mm:ss+00"));
                 state.outbox.push_back(sent);
                 const int reference = state.nextMessageReference;

@@ -23,9 +23,13 @@ QString withoutExtension(const QString& dial) {
     return dial;
 }
 
-QByteArray entryLine(int index, const PhoneSimPhonebookEntry& entry) {
-    return "+CPBR: " + QByteArray::number(index) + ',' + PhoneSimReply::quoted(entry.dial) + ',' +
-           QByteArray::number(entry.type) + ',' + PhoneSimReply::quoted(entry.name);
+QByteArray quotedText(const PhoneSimState& state, const QString& text) {
+    return '"' + state.encodeText(text) + '"';
+}
+
+QByteArray entryLine(const PhoneSimState& state, int index, const PhoneSimPhonebookEntry& entry) {
+    return "+CPBR: " + QByteArray::number(index) + ',' + quotedText(state, entry.dial) + ',' +
+           QByteArray::number(entry.type) + ',' + quotedText(state, entry.name);
 }
 
 PhoneSimAnswer selectStorage(PhoneSimState& state, const PhoneSimCommand& command) {
@@ -76,7 +80,7 @@ PhoneSimAnswer readEntries(PhoneSimState& state, const PhoneSimCommand& command)
     QList<QByteArray> lines;
     for (auto it = book.entries.lower_bound(first); it != book.entries.end() && it->first <= last;
          ++it)
-        lines.append(entryLine(it->first, it->second));
+        lines.append(entryLine(state, it->first, it->second));
     return {PhoneSimReply::linesThenOk(lines), {}};
 }
 
@@ -128,8 +132,8 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     if (!inRange(book, index))
         return error();
 
-    PhoneSimPhonebookEntry entry{QString::fromLatin1(fields.at(first)), type,
-                                 QString::fromLatin1(fields.at(first + 2))};
+    PhoneSimPhonebookEntry entry{state.decodeNumber(fields.at(first)), type,
+                                 state.decodeText(fields.at(first + 2))};
     releaseExtension(state, book, index);
     bool extensionDropped = false;
     if (PhoneSimState::hasExtension(entry.dial)) {

@@ -12,12 +12,12 @@ PhoneSimAnswer serviceCentre(PhoneSimState& state, const PhoneSimCommand& comman
             return {PhoneSimReply::ok(), {}};
         case Kind::Query:
             return {
-                PhoneSimReply::linesThenOk({"+CSCA: " + PhoneSimReply::quoted(state.serviceCentre) +
-                                            ',' + QByteArray::number(state.serviceCentreType)}),
+                PhoneSimReply::linesThenOk({"+CSCA: \"" + state.encodeText(state.serviceCentre) +
+                                            "\"," + QByteArray::number(state.serviceCentreType)}),
                 {}};
         case Kind::Set: {
             const QList<QByteArray> fields = command.fields();
-            const QString address = QString::fromLatin1(fields.value(0)).trimmed();
+            const QString address = state.decodeNumber(fields.value(0).trimmed());
             int type = address.startsWith(u'+') ? 145 : 129;
             if (fields.isEmpty() || fields.size() > 2 || address.isEmpty() ||
                 (fields.size() == 2 && !phoneSimNumber(fields.at(1), &type)))

@@ -83,6 +83,22 @@ QDateTime PhoneSimState::now() const {
     return fixedClock.isValid() ? fixedClock : QDateTime::currentDateTime();
 }
 
+PhoneSimState PhoneSimState::showcase() {
+    PhoneSimState state = demo();
+    state.sm.entries[20] = {"+302101234567", 145, QStringLiteral("Ελένη Παππά")};
+    state.sm.entries[21] = {"+74951234567", 145, QStringLiteral("Иван Петров")};
+    state.sm.entries[22] = {"+861012345678", 145, QStringLiteral("王小明")};
+    state.smMessages.messages[8] = {"REC UNREAD",
+                                    "+302101234567",
+                                    145,
+                                    "26/12/06,12:00:00+00",
+                                    QStringLiteral("Γειά σου! Привет! 你好!"),
+                                    4,
+                                    0,
+                                    0};
+    return state;
+}
+
 PhoneSimPhonebook* PhoneSimState::phonebook(const QString& storage) {
     const QString key = storage.toLower();
     if (key == QLatin1String("sm"))

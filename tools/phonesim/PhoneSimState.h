@@ -3,11 +3,13 @@
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 #include <map>
 #include <vector>
 
-// Everything the simulated phone remembers. Texts are the phone's 8-bit text, kept as QString
-// (Latin-1 on the wire) so every byte survives a round trip.
+// Everything the simulated phone remembers. Names and texts are kept as Unicode and go on the wire
+// in the selected character set ("+CSCS"): Latin-1 by default, so every byte survives a round
+// trip, and a character beyond it shows as "?".
 
 struct PhoneSimPhonebookEntry {
     QString dial;
@@ -84,6 +86,10 @@ struct PhoneSimState {
     QString maker = QStringLiteral("Quillon");
     int featureMask = 15;  // 8 phonebook, 4 messages, 2 scheduler, 1 to-do
     bool echo = true;
+    // The character set of names and texts: "8859-1" after a reset. Not saved.
+    QString charset = QStringLiteral("8859-1");
+    // Sets the phone lists but refuses to select ("UCS2"), as some do.
+    QStringList refusedCharsets;
 
     PhoneSimPhonebook sm{250, {}};
     PhoneSimPhonebook me{500, {}};
@@ -123,6 +129,15 @@ struct PhoneSimState {
     static PhoneSimState fromJson(const QJsonObject& json);
     QJsonObject toJson() const;
     static PhoneSimState demo();
+    // The built-in demo's phone: the demo data and names and a message in Greek, Cyrillic and
+    // Chinese, which show as "?" under Latin-1 and whole under UCS2.
+    static PhoneSimState showcase();
+
+    // A text field in the selected set, both ways. A field that is not valid in it is taken as
+    // Latin-1 bytes; a number is decoded only when it is valid UCS2 hex.
+    QByteArray encodeText(const QString& text) const;
+    QString decodeText(const QByteArray& field) const;
+    QString decodeNumber(const QByteArray& field) const;
 
     // "sm"/"me" (any case); anything else gives nullptr.
     PhoneSimPhonebook* phonebook(const QString& storage);

@@ -167,6 +167,8 @@ PhoneSimState PhoneSimState::fromJson(const QJsonObject& json) {
     state.featureMask = intOr(json, "featureMask", state.featureMask);
     if (json.value(QLatin1String("echo")).isBool())
         state.echo = json.value(QLatin1String("echo")).toBool();
+    for (const QJsonValue& value : json.value(QLatin1String("refusedCharsets")).toArray())
+        state.refusedCharsets.append(value.toString());
 
     const QJsonObject books = json.value(QLatin1String("phonebooks")).toObject();
     state.sm = phonebookFromJson(books.value(QLatin1String("sm")).toObject(), state.sm);
@@ -238,7 +240,7 @@ QJsonObject PhoneSimState::toJson() const {
     for (const PhoneSimMessage& message : outbox)
         sent.append(messageToJson(message));
 
-    return {
+    QJsonObject json{
         {"maker", maker},
         {"featureMask", featureMask},
         {"echo", echo},
@@ -261,4 +263,7 @@ QJsonObject PhoneSimState::toJson() const {
         {"schedule", QJsonObject{{"capacity", scheduleCapacity}, {"entries", scheduleEntries}}},
         {"todo", QJsonObject{{"capacity", todoCapacity}, {"items", todoItems}}},
     };
+    if (!refusedCharsets.isEmpty())
+        json.insert("refusedCharsets", QJsonArray::fromStringList(refusedCharsets));
+    return json;
 }

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "controls/DialStringEdit.h"
+#include "phone/AppState.h"
 #include "phonebook/PhonebookEntryRules.h"
 #include "phonebook/PhonebookEntryText.h"
 #include "platform/Notice.h"
@@ -43,7 +44,10 @@ void setTextKeepingAll(QLineEdit* edit, int limit, const QString& text) {
 }  // namespace
 
 PhonebookEntryDialog::PhonebookEntryDialog(Kind kind, Context context, QWidget* parent)
-    : QDialog(parent), kind_(kind), context_(std::move(context)) {
+    : QDialog(parent),
+      kind_(kind),
+      context_(std::move(context)),
+      nameLimit_(phoneTextCharset() == PhoneCharset::Latin1 ? kNameLimit : kNoLimit) {
     const bool isNew = kind_ == Kind::New;
     setWindowTitle(isNew ? QStringLiteral("New Phone Book") : QStringLiteral("Edit Phone Book"));
 
@@ -52,7 +56,7 @@ PhonebookEntryDialog::PhonebookEntryDialog(Kind kind, Context context, QWidget* 
     index_ = lineEdit(QStringLiteral("indexEdit"), 11, upper);
     index_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d{0,10}")), index_));
-    name_ = lineEdit(QStringLiteral("nameEdit"), kNameLimit, upper);
+    name_ = lineEdit(QStringLiteral("nameEdit"), nameLimit_, upper);
     dialString_ = new DialStringEdit(upper);
     dialString_->setObjectName(QStringLiteral("numberEdit"));
     dialString_->setMaxLength(kDialStringLimit);
@@ -145,7 +149,7 @@ void PhonebookEntryDialog::setValues(const PhonebookEntryValues& values) {
         radio->setChecked(true);
     }
     index_->setText(QString::number(values.index));
-    setTextKeepingAll(name_, kNameLimit, values.name);
+    setTextKeepingAll(name_, nameLimit_, values.name);
     setTextKeepingAll(dialString_, kDialStringLimit, values.dialString);
     setTextKeepingAll(office_, office_->maxLength(), values.office);
     setTextKeepingAll(pager_, pager_->maxLength(), values.pager);
@@ -193,6 +197,13 @@ void PhonebookEntryDialog::accept() {
         showNotice(*unsafe);
         return;
     }
+    if (const PhoneCharset set = phoneTextCharset(); set != PhoneCharset::Latin1) {
+        if (auto tooLong =
+                nameFitProblem(entered.name, entryNameLimit(nameLengthOf(memory_)), set)) {
+            showNotice(*tooLong);
+            return;
+        }
+    }
     QDialog::accept();
 }
 
@@ -200,6 +211,17 @@ void PhonebookEntryDialog::showMemoryLayout(int memory) {
     const bool pc = memory == MemoryPc;
     pcFields_->setEnabled(pc);
     pcFields_->setVisible(pc);
+}
+
+int PhonebookEntryDialog::nameLengthOf(int memory) const {
+    switch (memory) {
+        case MemorySim:
+            return context_.simNameLength;
+        case MemoryMs:
+            return context_.msNameLength;
+        default:
+            return 0;
+    }
 }
 
 qint64 PhonebookEntryDialog::capacityOf(int memory) const {

@@ -39,6 +39,9 @@ class PhonebookEntryDialog : public QDialog {
     struct Context {
         int simCapacity = 0;
         int msCapacity = 0;
+        // The name lengths the phone reported (0: not asked, the edit's limit holds).
+        int simNameLength = 0;
+        int msNameLength = 0;
         std::function<int(int memory)> firstFreeIndex;
     };
 
@@ -60,12 +63,16 @@ class PhonebookEntryDialog : public QDialog {
   private:
     void showMemoryLayout(int memory);
     qint64 capacityOf(int memory) const;
+    int nameLengthOf(int memory) const;
     void watchKeys();
 
     Kind kind_;
     Context context_;
     bool changed_ = false;
     int memory_ = MemorySim;
+    // The name edit's limit: the fixed one in Latin-1; in another set the name is measured on OK
+    // as the phone counts it.
+    int nameLimit_;
 
     QLineEdit* index_;
     QLineEdit* name_;

@@ -78,6 +78,8 @@ void CPhonebookView::storeNewEntry() {
     PhonebookEntryDialog::Context context;
     context.simCapacity = link_->simPhonebookCapacity;
     context.msCapacity = link_->mePhonebookCapacity;
+    context.simNameLength = link_->phonebookNameLength(0);
+    context.msNameLength = link_->phonebookNameLength(1);
     context.firstFreeIndex = [this](int memory) { return table(memory).FirstFreeIndex(); };
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context, this);
     dialog.setMemory(currentMemory_);
@@ -131,6 +133,8 @@ void CPhonebookView::viewEdit() {
     PhonebookEntryDialog::Context context;
     context.simCapacity = link_->simPhonebookCapacity;
     context.msCapacity = link_->mePhonebookCapacity;
+    context.simNameLength = link_->phonebookNameLength(0);
+    context.msNameLength = link_->phonebookNameLength(1);
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::Edit, context, this);
     dialog.setValues(stored);
     if (runDialog(dialog) != QDialog::Accepted || !dialog.changed()) {
