@@ -102,11 +102,8 @@ TEST_F(OptionDialogTest, TextEncodingIsSavedWithThePhoneSettings) {
     OptionDialog dialog;
     QComboBox* list = dialog.charsetList();
     ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 3);
     EXPECT_EQ(list->currentText(), "Phone default (Latin-1)");
-    EXPECT_EQ(list->itemText(1), "Unicode (UCS2)");
-    EXPECT_EQ(list->itemText(2), "GSM alphabet");
-    list->setCurrentIndex(1);
+    list->setCurrentIndex(list->findText("Unicode (UCS2)"));
     clickButton(&dialog, "OK");
     EXPECT_EQ(profilePhoneSettings().charset, PhoneCharset::Ucs2);
     EXPECT_TRUE(profilePhoneSettings().fastLoad);

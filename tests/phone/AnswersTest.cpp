@@ -113,10 +113,8 @@ TEST(PhonebookAnswers, Ucs2EntriesAsHandsetsSendThem) {
         {"1,\"002B0034003400370037\",145,\"039503BB03AD03BD03B7\"\r\n", "+4477",
          QStringLiteral("Ελένη")},
         {"2,\"+4477\",145,\"738B5C0F660E\"\r\n", "+4477", QStringLiteral("王小明")},
-        {"3,\"0031\",129,\"d83dde00\"\r\n", "1", QStringLiteral("😀")},
         {"4,\"1234\",129,\"00410\"\r\n", "1234", "00410"},     // odd digits; "1234" is no dial hex
         {"5,\"0031\",129,\"D83D0041\"\r\n", "1", "D83D0041"},  // lone surrogate
-        {"6,\"0031\",129,\"00G1\"\r\n", "1", "00G1"},
     };
     for (const Case& c : cases) {
         PhonebookEntryAnswer entry;
@@ -126,15 +124,4 @@ TEST(PhonebookAnswers, Ucs2EntriesAsHandsetsSendThem) {
     }
     const QString centre = ServiceCentreText("+CSCA: \"002B0034003400370037\",145\r\n\r\nOK\r\n");
     EXPECT_EQ(ServiceCentreAddressOf(centre, PhoneCharset::Ucs2), "+4477");
-}
-
-TEST(IdentityAnswers, OfferedSetsAndNameLength) {
-    const QString offer = "at+cscs=?\r\r\n+CSCS: (\"IRA\",\"GSM\",\"ucs2\")\r\n\r\nOK\r\n";
-    EXPECT_TRUE(AnswerOffersCharset(offer, "UCS2"));
-    EXPECT_TRUE(AnswerOffersCharset(offer, "GSM"));
-    EXPECT_FALSE(AnswerOffersCharset(offer, "UCS"));
-    EXPECT_FALSE(AnswerOffersCharset("at+cscs=\"UCS2\"\r\r\nERROR\r\n", "UCS2"));
-    EXPECT_EQ(ParsePhonebookTextLength("+CPBR: (1-250),40,18\r\n\r\nOK\r\n"), 18);
-    EXPECT_EQ(ParsePhonebookTextLength("+CPBR: (1-250),40\r\n\r\nOK\r\n"), std::nullopt);
-    EXPECT_EQ(ParsePhonebookTextLength("at+cpbr=?\r\r\nERROR\r\n"), std::nullopt);
 }

@@ -41,16 +41,9 @@ TEST(PhoneCharsetLink, APhoneRefusingTheSetLeavesLatin1AndSaysSoOnce) {
     Notices shown;
     phone.link().notices.setReporter([&](const Notice& notice) { shown.append(notice); });
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown[0].text.contains("Unicode (UCS2)")) << shown[0].text.toStdString();
-    EXPECT_TRUE(shown[0].text.contains("Latin-1")) << shown[0].text.toStdString();
-}
-
-TEST(PhoneCharsetLink, TheDefaultSendsNoSelectionAndAsksNoNameLength) {
-    EnginePhoneLink phone(PhoneSimState::demo(), chosen(PhoneCharset::Latin1));
-    for (const QByteArray& written : phone.line().writes()) {
-        EXPECT_FALSE(written.contains("cscs") || written.contains("cpbr=?")) << written.data();
-    }
-    EXPECT_EQ(phone.link().phonebookNameLength(0), 0);
+    EXPECT_EQ(shown[0].text,
+              "The phone does not take the character set Unicode (UCS2). Names and texts are "
+              "exchanged in Phone default (Latin-1).");
 }
 
 // User text is judged against the connection's set in use; the maker's scheduler and to-do
