@@ -18,7 +18,7 @@ namespace {
 
 namespace C = SmsColumns;
 
-// The file's column order, which is the table's.
+// The file's column order: the table's, less the mark of rows only the cache holds.
 const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
                               C::Message, C::Type, C::Reply,       C::Pid};
 

@@ -21,19 +21,20 @@ TEST(SmsRestoreTranscript, WritesWhatTheSimLacksWithItsStatusUntilItIsFull) {
     AppStateOwner run;
     QTemporaryDir files;
     TempWorkDir work;
-    const QByteArray at = QByteArray::number(
-        QDateTime(QDate(2026, 12, 1), QTime(9, 14, 22), QTimeZone::utc()).toMSecsSinceEpoch());
+    // The first is the SIM's message to the second; the second differs only in its time.
+    const qint64 onSim =
+        QDateTime(QDate(2026, 12, 1), QTime(9, 14, 22), QTimeZone::utc()).toMSecsSinceEpoch();
     const QString file = files.filePath("in.xml");
-    writeBytes(file,
-               "<smses count=\"5\">\n"
-               "<sms address=\"+4912\" date=\"" +
-                   at +
-                   "\" type=\"1\" body=\"hi\" read=\"1\" />\n"
-                   "<sms address=\"+4912\" date=\"1\" type=\"1\" body=\"hi\" read=\"0\" />\n"
-                   "<sms address=\"0123\" date=\"1\" type=\"3\" body=\"two&#10;lines\" />\n"
-                   "<sms address=\"0456\" date=\"1\" type=\"2\" body=\"sent\" />\n"
-                   "<sms address=\"+4913\" date=\"1\" type=\"1\" body=\"late\" read=\"1\" />\n"
-                   "</smses>\n");
+    writeBytes(file, QStringLiteral(
+                         "<smses count=\"5\">\n"
+                         "<sms address=\"+4912\" date=\"%1\" type=\"1\" body=\"hi\" read=\"1\" />\n"
+                         "<sms address=\"+4912\" date=\"1\" type=\"1\" body=\"hi\" read=\"0\" />\n"
+                         "<sms address=\"0123\" date=\"1\" type=\"3\" body=\"two&#10;lines\" />\n"
+                         "<sms address=\"0456\" date=\"1\" type=\"2\" body=\"sent\" />\n"
+                         "<sms address=\"+4913\" date=\"1\" type=\"1\" body=\"late\" />\n"
+                         "</smses>\n")
+                         .arg(onSim)
+                         .toUtf8());
     PhoneSimState state;
     state.smMessages.capacity = 4;
     state.smMessages.messages[1] = {"REC READ", "+4912", 145, "26/12/01,09:14:22+00", "hi"};
