@@ -2,9 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "CliPhoneTest.h"
+#include "exchange/ExchangeTestData.h"
 
 namespace {
 
@@ -26,10 +25,7 @@ TEST_F(SmsRestoreCliTest, RestoresEachStatusOnceAndSkipsEveryMessageTheSecondTim
     state.smMessages.messages[1] = {"REC READ", "+4914", 145, "26/12/01,09:14:22+00", "kept"};
     startPhone(state);
     const QString file = dir.filePath("backup.xml");
-    QFile out(file);
-    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
-    out.write(kBackup);
-    out.close();
+    writeBytes(file, kBackup);
 
     const ProgramRun first = cli({"import", "--what", "sms", "--file", file});
     EXPECT_EQ(first.exitCode, 0) << first.err.toStdString();
