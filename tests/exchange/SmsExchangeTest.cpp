@@ -204,6 +204,8 @@ TEST_F(SmsExchangeTest, CacheOnlyMessagesAreToldAboutUntilAnImportWritesThemToTh
     state.smMessages.messages.clear();
     state.smMessages.messages[1] = {"REC READ", "+1", 145, "", "x"};
     EnginePhoneLink phone(state);
+    CSmsDB().DeleteSelected(phone.link(), {0});  // the cache's x: the SIM's location 1 stays
+    EXPECT_EQ(phone.engine().state().smMessages.messages.count(1), 1u);
     const MirrorOutcome load = CSmsDB().LoadFromPhone(phone.link(), progress);
     ASSERT_TRUE(load.loaded());
     ASSERT_TRUE(load.notice);
