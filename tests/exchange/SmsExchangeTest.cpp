@@ -189,13 +189,14 @@ TEST_F(SmsExchangeTest, ABrokenXmlFileImportsNothingAndNamesTheLine) {
 TEST_F(SmsExchangeTest, CacheOnlyMessagesAreToldAboutUntilAnImportWritesThemToTheSim) {
     TempWorkDir work;
     AppStateOwner run;
-    writeBytes(file("in.csv"), "PhoneNumber,Status,Message\r\n+1,Read,x\r\n+2,Sent,y\r\n");
+    writeBytes(file("in.csv"),
+               "PhoneNumber,Status,Message\r\n+1,Read,x\r\n+2,Sent,y\r\n+4,Read,w\r\n");
     ExchangeOptions options;
     options.what = ExchangeWhat::Sms;
     options.format = ExchangeFormat::Csv;
     options.file = file("in.csv");
     const ExchangeResult offline = importList(options, nullptr, progress);
-    EXPECT_EQ(offline.imported, 2);
+    EXPECT_EQ(offline.imported, 3);
     EXPECT_EQ(offline.notes, QStringList{"The imported messages live only in the cache on this "
                                          "computer until the phone is connected and the import "
                                          "is run again."});
@@ -203,9 +204,10 @@ TEST_F(SmsExchangeTest, CacheOnlyMessagesAreToldAboutUntilAnImportWritesThemToTh
     PhoneSimState state = PhoneSimState::demo();
     state.smMessages.messages.clear();
     state.smMessages.messages[1] = {"REC READ", "+1", 145, "", "x"};
+    state.smMessages.messages[3] = {"REC READ", "+3", 145, "", "z"};
     EnginePhoneLink phone(state);
-    CSmsDB().DeleteSelected(phone.link(), {0});  // the cache's x: the SIM's location 1 stays
-    EXPECT_EQ(phone.engine().state().smMessages.messages.count(1), 1u);
+    CSmsDB().DeleteSelected(phone.link(), {2});  // the cache's w: the SIM's location 3 stays
+    EXPECT_EQ(phone.engine().state().smMessages.messages.count(3), 1u);
     const MirrorOutcome load = CSmsDB().LoadFromPhone(phone.link(), progress);
     ASSERT_TRUE(load.loaded());
     ASSERT_TRUE(load.notice);
@@ -215,11 +217,11 @@ TEST_F(SmsExchangeTest, CacheOnlyMessagesAreToldAboutUntilAnImportWritesThemToTh
               "to the SIM.");
 
     // Off-line again, then with the phone: the dropped one is written, nothing is left to tell.
-    EXPECT_EQ(importList(options, nullptr, progress).imported, 1);
+    EXPECT_EQ(importList(options, nullptr, progress).imported, 2);
     const ExchangeResult online = importList(options, &phone.link(), progress);
-    EXPECT_EQ(online.imported, 1);
+    EXPECT_EQ(online.imported, 2);
     EXPECT_EQ(online.skippedReasons, QStringList{"line 2: already on the SIM"});
     EXPECT_TRUE(online.notices.isEmpty() && online.notes.isEmpty());
     EXPECT_EQ(phone.engine().state().smMessages.messages.at(2).status, "STO SENT");
-    EXPECT_EQ(rows().size(), 2);
+    EXPECT_EQ(rows().size(), 4);
 }
