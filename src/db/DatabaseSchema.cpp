@@ -45,6 +45,7 @@ QList<TableDef> smsTables() {
                                                         C::Status, C::Message, C::Type});
     sms.append({C::Reply, ColumnKind::YesNo});
     sms.append({C::Pid, ColumnKind::Short});
+    sms.append({C::CacheOnly, ColumnKind::YesNo});
     return {{QStringLiteral("SMS"), sms}};
 }
 

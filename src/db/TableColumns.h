@@ -30,6 +30,8 @@ inline const QString Message = QStringLiteral("Message");
 inline const QString Type = QStringLiteral("Type");
 inline const QString Reply = QStringLiteral("Reply");
 inline const QString Pid = QStringLiteral("Pid");
+// Yes for a row an import added while no phone answered: the SIM does not hold it.
+inline const QString CacheOnly = QStringLiteral("CacheOnly");
 }  // namespace SmsColumns
 
 namespace PhoneScheduleColumns {

@@ -20,14 +20,6 @@ bool readFile(const QString& path, QByteArray& bytes, ExchangeResult& result) {
     return true;
 }
 
-QString phoneLostText(int imported, int total) {
-    return QStringLiteral(
-               "The phone stopped answering: %1 of %2 entries were imported, the "
-               "rest was not.")
-        .arg(imported)
-        .arg(total);
-}
-
 // How storing one read row ended.
 struct ImportStep {
     enum class Kind { Imported, Skipped, PhoneLost };
@@ -75,7 +67,7 @@ ExchangeResult importCalendar(Progress& progress, const CalendarRead<Row>& read,
         if (step.kind != ImportStep::Kind::Imported) {
             result.skip(lineReason(item.line, name + QStringLiteral(": ") + step.why));
             if (step.kind == ImportStep::Kind::PhoneLost) {
-                result.error = phoneLostText(result.imported, total);
+                result.error = ExchangeResult::phoneLostText(result.imported, total);
                 break;
             }
             continue;

@@ -88,15 +88,9 @@ ExchangeResult importList(const ExchangeOptions& options, PhoneLink* phoneOrNull
         case ExchangeWhat::Todo:
             return importTodoCalendar(options.file, phone, progress);
         case ExchangeWhat::Sms:
-            if (phone) {
-                // The list mirrors the SIM while a phone answers: a row without a message
-                // behind it would make a delete act on another message of that location.
-                return ExchangeResult::failed(QStringLiteral(
-                    "messages are imported only while no phone answers: while one does, the "
-                    "message list mirrors its SIM"));
-            }
-            return options.format == ExchangeFormat::Csv ? importSmsCsv(options.file, progress)
-                                                         : importSmsXml(options.file, progress);
+            return options.format == ExchangeFormat::Csv
+                       ? importSmsCsv(options.file, phone, progress)
+                       : importSmsXml(options.file, phone, progress);
     }
     return ExchangeResult::failed(QStringLiteral("nothing to import"));
 }

@@ -15,6 +15,8 @@ struct ExchangeResult {
     QString error;
     // What the stores had to tell on the way (an extension left out, say), in order.
     Notices notices;
+    // Sentences the summary adds after its counts (where the imported items live, say).
+    QStringList notes;
 
     static ExchangeResult failed(const QString& error) {
         ExchangeResult result;
@@ -26,5 +28,14 @@ struct ExchangeResult {
     void skip(const QString& reason) {
         ++skipped;
         skippedReasons << reason;
+    }
+
+    // The error of an import that lost the phone half-way.
+    static QString phoneLostText(int imported, int total) {
+        return QStringLiteral(
+                   "The phone stopped answering: %1 of %2 entries were imported, the rest was "
+                   "not.")
+            .arg(imported)
+            .arg(total);
     }
 };

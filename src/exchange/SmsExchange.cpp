@@ -1,23 +1,24 @@
 #include "exchange/SmsExchange.h"
 
 #include <QLocale>
-#include <QRegularExpression>
 #include <QSet>
-#include <QTimeZone>
 #include <QXmlStreamReader>
 #include <algorithm>
 
 #include "db/TableColumns.h"
 #include "exchange/CsvFormat.h"
 #include "exchange/ExchangeFile.h"
+#include "exchange/SmsRestore.h"
+#include "phone/PhoneLink.h"
 #include "platform/Progress.h"
 #include "sms/CSmsDB.h"
+#include "sms/MessageMatch.h"
 
 namespace {
 
 namespace C = SmsColumns;
 
-// The file's column order, which is the table's.
+// The file's column order: the table's, less the mark of rows only the cache holds.
 const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
                               C::Message, C::Type, C::Reply,       C::Pid};
 
@@ -56,35 +57,6 @@ QList<SmsRow> storedRows() {
 bool isReceived(const QString& status) {
     return status.compare(QLatin1String("UnRead"), Qt::CaseInsensitive) == 0 ||
            status.compare(QLatin1String("Read"), Qt::CaseInsensitive) == 0;
-}
-
-// The service-centre time stamp "yy/MM/dd,hh:mm:ss+zz" (zone in quarter hours, optional).
-QDateTime timeOfStamp(const QString& text) {
-    static const QRegularExpression pattern(QStringLiteral(
-        R"(^\s*(\d{2})/(\d{2})/(\d{2}),(\d{2}):(\d{2}):(\d{2})(?:([+-])(\d{1,2}))?\s*$)"));
-    const QRegularExpressionMatch match = pattern.match(text);
-    if (!match.hasMatch()) {
-        return {};
-    }
-    const int yy = match.captured(1).toInt();
-    const QDate date(yy < 70 ? 2000 + yy : 1900 + yy, match.captured(2).toInt(),
-                     match.captured(3).toInt());
-    const QTime time(match.captured(4).toInt(), match.captured(5).toInt(),
-                     match.captured(6).toInt());
-    if (!date.isValid() || !time.isValid()) {
-        return {};
-    }
-    if (match.captured(7).isEmpty()) {
-        return QDateTime(date, time);
-    }
-    const int quarters = match.captured(8).toInt() * (match.captured(7) == u'-' ? -1 : 1);
-    return QDateTime(date, time, QTimeZone(quarters * 15 * 60));
-}
-
-QString stampOfTime(const QDateTime& time) {
-    const int quarters = time.offsetFromUtc() / (15 * 60);
-    return time.toString(QStringLiteral("yy/MM/dd,hh:mm:ss")) + (quarters < 0 ? u'-' : u'+') +
-           QStringLiteral("%1").arg(std::abs(quarters), 2, 10, QLatin1Char('0'));
 }
 
 bool isXmlCharacter(char32_t c) {
@@ -137,19 +109,20 @@ QString withCrLf(const QString& text) {
 }
 
 // Adds staged rows to the table, each at its own location when that is free, else at the first
-// free one, leaving out rows that are already there; all in one transaction.
+// free one, leaving out rows that are already there; all in one transaction. The rows are
+// marked as the cache's alone, so that the next load can tell what it no longer lists.
 class RowStager {
   public:
     RowStager() {
         for (const SmsRow& row : storedRows()) {
             taken_.insert(row[0].toInt());
-            known_.insert(keyOf(row));
+            known_.add(row[2], row[3], row[5]);
         }
     }
 
     // False when the row is already in the table or staged.
     bool stage(SmsRow row) {
-        if (known_.contains(keyOf(row))) {
+        if (known_.contains(row[2], row[3], row[5])) {
             return false;
         }
         int location = row[0].trimmed().toInt();
@@ -164,7 +137,7 @@ class RowStager {
             CSmsDB().LookupName(row[2], row[1]);
         }
         taken_.insert(location);
-        known_.insert(keyOf(row));
+        known_.add(row[2], row[3], row[5]);
         QVariantList values;
         for (qsizetype i = 0; i < row.size(); ++i) {
             if (i == 7) {
@@ -175,6 +148,7 @@ class RowStager {
                 values << row[i];
             }
         }
+        values << true;
         staged_.append(values);
         return true;
     }
@@ -185,28 +159,89 @@ class RowStager {
             return true;
         }
         CSmsDB store;
-        return store.addRows(kColumns, staged_);
+        return store.addRows(kColumns + QStringList{C::CacheOnly}, staged_);
     }
 
     int count() const { return static_cast<int>(staged_.size()); }
 
   private:
-    static QString keyOf(const SmsRow& row) {
-        return row[2] + u'\n' + row[3] + u'\n' + withLineFeeds(row[5]);
-    }
-
     QSet<int> taken_;
-    QSet<QString> known_;
+    MessageIndex known_;
     QList<QVariantList> staged_;
 };
 
-ExchangeResult commitStaged(RowStager& stager, ExchangeResult result, const QString& file) {
+// While no phone answers the messages go into the cache only, until an import with the phone.
+ExchangeResult storeInCache(const QString& file, const QList<IncomingMessage>& incoming,
+                            ExchangeResult result, Progress& progress) {
+    RowStager stager;
+    progress.show(QStringLiteral("Import"), QStringLiteral("Messages"));
+    for (qsizetype i = 0; i < incoming.size(); ++i) {
+        progress.setValue(static_cast<int>(100 * (i + 1) / incoming.size()));
+        const IncomingMessage& item = incoming[i];
+        if (!item.problem.isEmpty()) {
+            result.skip(item.problem);
+        } else if (!stager.stage(item.row)) {
+            result.skip(QStringLiteral("%1: already in the message list").arg(item.origin));
+        }
+    }
+    progress.destroy();
     if (!stager.commit()) {
         return ExchangeResult::failed(
             QStringLiteral("%1: the message table took none of the messages").arg(file));
     }
     result.imported = stager.count();
+    if (result.imported > 0) {
+        result.notes << QStringLiteral(
+            "The imported messages live only in the cache on this computer until the phone is "
+            "connected and the import is run again.");
+    }
     return result;
+}
+
+// The table row of one <sms> element; the reason when it cannot be one.
+QString messageOfXml(const QXmlStreamAttributes& a, SmsRow& row) {
+    const int type = a.value(QLatin1String("type")).toInt();
+    QString status;
+    if (type == 1) {
+        status = a.value(QLatin1String("read")) == QLatin1String("0") ? QStringLiteral("UnRead")
+                                                                      : QStringLiteral("Read");
+    } else if (type == 2) {
+        status = QStringLiteral("Sent");
+    } else if (type >= 3 && type <= 6) {
+        status = QStringLiteral("Not Sent");  // draft, outbox, failed, queued
+    } else {
+        return QStringLiteral("unknown message type \"%1\"").arg(a.value(QLatin1String("type")));
+    }
+    QString date;
+    if (type == 1) {
+        bool ok = false;
+        const qint64 ms = a.value(QLatin1String("date")).toLongLong(&ok);
+        if (ok) {
+            date = stampOfTime(QDateTime::fromMSecsSinceEpoch(ms));
+        }
+    }
+    QString name = a.value(QLatin1String("contact_name")).toString();
+    if (name == QLatin1String("(Unknown)") || name == QLatin1String("null")) {
+        name.clear();
+    }
+    row = {QString(),
+           name,
+           a.value(QLatin1String("address")).toString(),
+           date,
+           status,
+           withCrLf(a.value(QLatin1String("body")).toString()),
+           QStringLiteral("SIM"),
+           QStringLiteral("0"),
+           QStringLiteral("0")};
+    return {};
+}
+
+ExchangeResult importIncoming(const QString& file, const QList<IncomingMessage>& incoming,
+                              PhoneLink* phoneOrNull, Progress& progress) {
+    if (phoneOrNull && phoneOrNull->phoneFound) {
+        return restoreMessages(*phoneOrNull, incoming, ExchangeResult(), progress);
+    }
+    return storeInCache(file, incoming, ExchangeResult(), progress);
 }
 
 }  // namespace
@@ -261,7 +296,7 @@ ExchangeResult exportSmsXml(const QString& file, const QDateTime& stamp) {
     return result;
 }
 
-ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
+ExchangeResult importSmsCsv(const QString& file, PhoneLink* phoneOrNull, Progress& progress) {
     CsvReadResult read;
     if (const QString error = readCsvFile(file, read); !error.isEmpty()) {
         return ExchangeResult::failed(error);
@@ -284,21 +319,19 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
         }
     }
 
-    ExchangeResult result;
-    RowStager stager;
-    progress.show(QStringLiteral("Import"), QStringLiteral("Messages"));
+    QList<IncomingMessage> incoming;
     for (qsizetype r = 1; r < read.records.size(); ++r) {
         const CsvRecord& record = read.records[r];
-        const QString origin = QStringLiteral("line %1").arg(record.line);
-        progress.setValue(static_cast<int>(100 * r / (read.records.size() - 1)));
+        IncomingMessage& item = incoming.emplace_back();
+        item.origin = QStringLiteral("line %1").arg(record.line);
         if (record.fields.size() != header.size()) {
-            result.skip(QStringLiteral("%1: %2 fields where the header has %3")
-                            .arg(origin)
-                            .arg(record.fields.size())
-                            .arg(header.size()));
+            item.problem = QStringLiteral("%1: %2 fields where the header has %3")
+                               .arg(item.origin)
+                               .arg(record.fields.size())
+                               .arg(header.size());
             continue;
         }
-        SmsRow row;
+        SmsRow& row = item.row;
         for (const int column : at) {
             row << (column < 0 ? QString() : record.fields[column]);
         }
@@ -306,7 +339,7 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
             return s.compare(row[4].trimmed(), Qt::CaseInsensitive) == 0;
         });
         if (status == kStatuses.end()) {
-            result.skip(QStringLiteral("%1: unknown status \"%2\"").arg(origin, row[4]));
+            item.problem = QStringLiteral("%1: unknown status \"%2\"").arg(item.origin, row[4]);
             continue;
         }
         row[4] = *status;
@@ -318,26 +351,17 @@ ExchangeResult importSmsCsv(const QString& file, Progress& progress) {
                          reply == QLatin1String("yes")
                      ? QStringLiteral("1")
                      : QStringLiteral("0");
-        if (!stager.stage(row)) {
-            result.skip(QStringLiteral("%1: already in the message list").arg(origin));
-        }
     }
-    progress.destroy();
-    return commitStaged(stager, result, file);
+    return importIncoming(file, incoming, phoneOrNull, progress);
 }
 
-ExchangeResult importSmsXml(const QString& file, Progress& progress) {
+ExchangeResult importSmsXml(const QString& file, PhoneLink* phoneOrNull, Progress& progress) {
     QByteArray bytes;
     if (const QString error = readExchangeFile(file, bytes); !error.isEmpty()) {
         return ExchangeResult::failed(error);
     }
     // Read whole first: a file that is not well-formed adds nothing.
-    struct Incoming {
-        int line = 0;
-        QXmlStreamAttributes attributes;
-        bool isMessage = true;
-    };
-    QList<Incoming> incoming;
+    QList<IncomingMessage> incoming;
     QXmlStreamReader reader(bytes);
     bool rootSeen = false;
     while (!reader.atEnd()) {
@@ -355,8 +379,16 @@ ExchangeResult importSmsXml(const QString& file, Progress& progress) {
             rootSeen = true;
             continue;
         }
-        incoming.append({static_cast<int>(reader.lineNumber()), reader.attributes(),
-                         reader.name() == QLatin1String("sms")});
+        IncomingMessage& item = incoming.emplace_back();
+        item.origin = QStringLiteral("line %1").arg(reader.lineNumber());
+        if (reader.name() == QLatin1String("sms")) {
+            item.problem = messageOfXml(reader.attributes(), item.row);
+            if (!item.problem.isEmpty()) {
+                item.problem = item.origin + QStringLiteral(": ") + item.problem;
+            }
+        } else {
+            item.problem = item.origin + QStringLiteral(": only short text messages are imported");
+        }
         reader.skipCurrentElement();
     }
     if (reader.hasError()) {
@@ -368,58 +400,5 @@ ExchangeResult importSmsXml(const QString& file, Progress& progress) {
     if (!rootSeen) {
         return ExchangeResult::failed(QStringLiteral("%1: no <smses> list").arg(file));
     }
-
-    ExchangeResult result;
-    RowStager stager;
-    progress.show(QStringLiteral("Import"), QStringLiteral("Messages"));
-    for (qsizetype i = 0; i < incoming.size(); ++i) {
-        progress.setValue(static_cast<int>(100 * (i + 1) / incoming.size()));
-        const Incoming& item = incoming[i];
-        const QString origin = QStringLiteral("line %1").arg(item.line);
-        if (!item.isMessage) {
-            result.skip(QStringLiteral("%1: only short text messages are imported").arg(origin));
-            continue;
-        }
-        const QXmlStreamAttributes& a = item.attributes;
-        const int type = a.value(QLatin1String("type")).toInt();
-        QString status;
-        if (type == 1) {
-            status = a.value(QLatin1String("read")) == QLatin1String("0") ? QStringLiteral("UnRead")
-                                                                          : QStringLiteral("Read");
-        } else if (type == 2) {
-            status = QStringLiteral("Sent");
-        } else if (type >= 3 && type <= 6) {
-            status = QStringLiteral("Not Sent");  // draft, outbox, failed, queued
-        } else {
-            result.skip(QStringLiteral("%1: unknown message type \"%2\"")
-                            .arg(origin, a.value(QLatin1String("type"))));
-            continue;
-        }
-        QString date;
-        if (type == 1) {
-            bool ok = false;
-            const qint64 ms = a.value(QLatin1String("date")).toLongLong(&ok);
-            if (ok) {
-                date = stampOfTime(QDateTime::fromMSecsSinceEpoch(ms));
-            }
-        }
-        QString name = a.value(QLatin1String("contact_name")).toString();
-        if (name == QLatin1String("(Unknown)") || name == QLatin1String("null")) {
-            name.clear();
-        }
-        const SmsRow row = {QString(),
-                            name,
-                            a.value(QLatin1String("address")).toString(),
-                            date,
-                            status,
-                            withCrLf(a.value(QLatin1String("body")).toString()),
-                            QStringLiteral("SIM"),
-                            QStringLiteral("0"),
-                            QStringLiteral("0")};
-        if (!stager.stage(row)) {
-            result.skip(QStringLiteral("%1: already in the message list").arg(origin));
-        }
-    }
-    progress.destroy();
-    return commitStaged(stager, result, file);
+    return importIncoming(file, incoming, phoneOrNull, progress);
 }

@@ -5,6 +5,7 @@
 
 #include "exchange/ExchangeResult.h"
 
+class PhoneLink;
 class Progress;
 
 // The message table as CSV (every column of table SMS) and as the XML that SMS backup tools
@@ -14,7 +15,9 @@ class Progress;
 ExchangeResult exportSmsCsv(const QString& file);
 ExchangeResult exportSmsXml(const QString& file, const QDateTime& stamp);
 
-// Imports add rows to the cache only (the SIM's messages are the phone's, and a message list
-// cannot be written back to it): each at the first free location, never over an existing row.
-ExchangeResult importSmsCsv(const QString& file, Progress& progress);
-ExchangeResult importSmsXml(const QString& file, Progress& progress);
+// While a phone answers, an import writes the messages to its SIM (see SmsRestore.h). Else it
+// adds rows to the cache only, each at the first free location, never over an existing row nor
+// as a copy of one; the summary then says that they live there alone until an import with the
+// phone, and the next load says how many of them it no longer lists.
+ExchangeResult importSmsCsv(const QString& file, PhoneLink* phoneOrNull, Progress& progress);
+ExchangeResult importSmsXml(const QString& file, PhoneLink* phoneOrNull, Progress& progress);

@@ -1,6 +1,7 @@
 #include "sms/CSmsDB.h"
 
 #include <QSet>
+#include <algorithm>
 
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
@@ -11,6 +12,7 @@
 #include "phone/MessageAnswers.h"
 #include "phone/PhoneLink.h"
 #include "phonebook/PhonebookDialString.h"
+#include "sms/MessageMatch.h"
 
 namespace {
 
@@ -86,6 +88,19 @@ auto unfiltered(Recordset& rows, Work work) {
     rows.setFilter(filter);
     rows.Requery();
     return result;
+}
+
+// The rows an import added while no phone answered that the pass did not find on the SIM: the
+// load is about to replace the table without them.
+int cacheOnlyRowsMissingFrom(const QList<QVariantList>& staged) {
+    MessageIndex onSim;
+    for (const QVariantList& row : staged) {
+        onSim.add(row[2].toString(), row[3].toString(), row[5].toString());
+    }
+    const QList<SmsIdentity> cacheOnly = CSmsDB::CacheOnlyMessages();
+    return static_cast<int>(std::count_if(
+        cacheOnly.begin(), cacheOnly.end(),
+        [&](const SmsIdentity& m) { return !onSim.contains(m.number, m.date, m.text); }));
 }
 
 }  // namespace
@@ -180,7 +195,9 @@ bool CSmsDB::deleteRowAt(PhoneLink& link, int position) {
     if (GetRecordCount() == 0 || !moveTo(position)) {
         return false;
     }
-    if (link.phoneFound) {
+    // A row only the cache holds names no location of the SIM: deleting there would hit
+    // whichever message sits at that number.
+    if (link.phoneFound && !boolValue(C::CacheOnly)) {
         const int storage = textValue(C::Type) == QLatin1String("SIM") ? 1 : 0;
         if (link.DeleteMessage(storage, leadingInteger(textValue(C::Number))) != 0) {
             return false;  // the phone still holds it: so does the table
@@ -240,6 +257,19 @@ QString CSmsDB::ValidityText(int code) {
         text += QStringLiteral("%1 min").arg(minutes);
     }
     return text;
+}
+
+QList<SmsIdentity> CSmsDB::CacheOnlyMessages() {
+    Recordset rows(kSmsDbFile, QStringLiteral("SMS"));
+    rows.setFilter(C::CacheOnly + QStringLiteral("=1"));
+    QList<SmsIdentity> messages;
+    if (rows.Requery()) {
+        for (bool more = rows.MoveFirst(); more && !rows.IsEOF(); more = rows.MoveNext()) {
+            messages.append({rows.textValue(C::PhoneNumber), rows.textValue(C::Date),
+                             rows.textValue(C::Message)});
+        }
+    }
+    return messages;
 }
 
 SmsMessageValues CSmsDB::ValuesOfBody(int index, const QStringList& fields) {
@@ -344,7 +374,9 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     };
     plan.progressValue = [capacity](int index) { return 100 * index / capacity + 8; };
     plan.stagedCount = [&] { return staging.size(); };
+    int cacheOnlyDropped = 0;
     plan.replaceTable = [&] {
+        cacheOnlyDropped = cacheOnlyRowsMissingFrom(staging.rows());
         bool replaced = false;
         {
             DbTransaction transaction(kSmsDbFile);
@@ -353,7 +385,25 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         Requery();
         return replaced;
     };
-    return mirrorSlots(link, progress, plan);
+    outcome = mirrorSlots(link, progress, plan);
+    if (outcome.loaded() && cacheOnlyDropped > 0 && !outcome.notice) {
+        outcome.notice = cacheOnlyDroppedNotice(cacheOnlyDropped);
+    }
+    return outcome;
+}
+
+Notice cacheOnlyDroppedNotice(int count) {
+    const QString text =
+        count == 1 ? QStringLiteral(
+                         "1 imported message was only in the cache on this computer, not on "
+                         "the SIM: it is no longer listed. Run the import again while the "
+                         "phone is connected to write it to the SIM.")
+                   : QStringLiteral(
+                         "%1 imported messages were only in the cache on this computer, not "
+                         "on the SIM: they are no longer listed. Run the import again while "
+                         "the phone is connected to write them to the SIM.")
+                         .arg(count);
+    return Notice{text, QStringLiteral("SMS Load"), PromptIcon::Warning};
 }
 
 // The listing gives a received message whole, read or not: the phone marks it read as a read

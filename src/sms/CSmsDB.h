@@ -53,6 +53,13 @@ struct SmsMessageValues {
     QString storage = QStringLiteral("SIM");
 };
 
+// A message as the duplicate check knows it: number, Date text and message text (MessageIndex).
+struct SmsIdentity {
+    QString number;
+    QString date;
+    QString text;
+};
+
 // The table SMS of smsDB.mdb: a cache of the SIM's message locations. While the link found a
 // phone, deletions go to the phone first and the row goes only when the phone agreed.
 class CSmsDB : public Recordset {
@@ -91,8 +98,13 @@ class CSmsDB : public Recordset {
     void AddMessage(const SmsMessageValues& values);
     // Reads every SIM location and replaces the table with what the phone holds, in one
     // transaction, only when the pass finished. Off-line it is Skipped with "Comm Port Error!";
-    // a phone that answers but refuses the message mode is Skipped without a notice.
+    // a phone that answers but refuses the message mode is Skipped without a notice. Rows an
+    // off-line import added go with the rest; a load that drops any not on the SIM says how
+    // many (cacheOnlyDroppedNotice).
     MirrorOutcome LoadFromPhone(PhoneLink& link, Progress& progress);
+
+    // The rows an import added while no phone answered, whatever the filter.
+    static QList<SmsIdentity> CacheOnlyMessages();
 
     // The values of a read body's twelve fields at a location.
     static SmsMessageValues ValuesOfBody(int index, const QStringList& fields);
@@ -110,6 +122,9 @@ class CSmsDB : public Recordset {
 
     int statusMask_ = kSmsAllStatuses;
 };
+
+// How many off-line imported messages a load no longer lists, and how to get them onto the SIM.
+Notice cacheOnlyDroppedNotice(int count);
 
 // "Do you want to delete all SMS data ?" with No as the default: the window and the command
 // line ask the same.

@@ -72,6 +72,13 @@ int validityChoiceOfText(const QString& validityText) {
     return 0;
 }
 
+int validityCodeOfChoice(int validityChoice) {
+    const int last = static_cast<int>(kValidityCodeTexts.size()) - 1;
+    return QString::fromLatin1(
+               kValidityCodeTexts.at(static_cast<size_t>(std::clamp(validityChoice, 0, last))))
+        .toInt();
+}
+
 int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
                 int protocolChoice, const QString& number, const QString& statusWord,
                 const QString& name, const QString& text, Notices& notices, QString* location) {

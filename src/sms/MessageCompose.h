@@ -40,6 +40,8 @@ Notices OfferAddNumber(PhoneLink& link, const QString& name, const QString& numb
 // The validity choice of a row's validity text ("24 hour" gives 3); 0 for anything else,
 // such as a received message's time stamp.
 int validityChoiceOfText(const QString& validityText);
+// The relative validity-period code a validity choice sends (3 gives 167).
+int validityCodeOfChoice(int validityChoice);
 
 struct ComposeValues {
     QString name;

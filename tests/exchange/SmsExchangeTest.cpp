@@ -131,11 +131,11 @@ TEST_F(SmsExchangeTest, CsvExportThenImportGivesBackTheSameRows) {
         ASSERT_TRUE(exportSmsCsv(file("sms.csv")).ok());
     }
     TempWorkDir work;
-    const ExchangeResult result = importSmsCsv(file("sms.csv"), progress);
+    const ExchangeResult result = importSmsCsv(file("sms.csv"), nullptr, progress);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.imported, 4);
     EXPECT_EQ(rows(), kRows);
-    const ExchangeResult again = importSmsCsv(file("sms.csv"), progress);
+    const ExchangeResult again = importSmsCsv(file("sms.csv"), nullptr, progress);
     EXPECT_EQ(again.imported, 0);
     EXPECT_EQ(again.skippedReasons.first(), "line 2: already in the message list");
     EXPECT_EQ(rows(), kRows);
@@ -154,7 +154,7 @@ TEST_F(SmsExchangeTest, ImportedMessagesTakeFreeLocationsAndNamesFromThePhoneboo
                "  <mms address=\"+4917\" date=\"1\" />\n"
                "  <sms address=\"+4918\" date=\"1\" type=\"9\" body=\"?\" read=\"1\" />\n"
                "</smses>\n");
-    const ExchangeResult result = importSmsXml(file("in.xml"), progress);
+    const ExchangeResult result = importSmsXml(file("in.xml"), nullptr, progress);
     ASSERT_TRUE(result.ok()) << result.error.toStdString();
     EXPECT_EQ(result.imported, 2);
     EXPECT_EQ(result.skippedReasons, (QStringList{"line 5: only short text messages are imported",
@@ -178,28 +178,50 @@ TEST_F(SmsExchangeTest, ABrokenXmlFileImportsNothingAndNamesTheLine) {
     writeBytes(file("bad.xml"),
                "<smses count=\"2\">\n<sms address=\"1\" type=\"1\" body=\"ok\" />\n"
                "<sms address=\"2\" body=\"broken />\n</smses>\n");
-    const ExchangeResult result = importSmsXml(file("bad.xml"), progress);
+    const ExchangeResult result = importSmsXml(file("bad.xml"), nullptr, progress);
     EXPECT_TRUE(result.error.startsWith(file("bad.xml") + ": line "));
     EXPECT_TRUE(rows().isEmpty());
     writeBytes(file("bad.csv"), "Number,Name\r\n1,x\r\n");
-    EXPECT_EQ(importSmsCsv(file("bad.csv"), progress).error,
+    EXPECT_EQ(importSmsCsv(file("bad.csv"), nullptr, progress).error,
               file("bad.csv") + ": line 1: the header has no PhoneNumber column");
 }
 
-TEST_F(SmsExchangeTest, MessagesAreNotImportedWhileAPhoneAnswers) {
+TEST_F(SmsExchangeTest, CacheOnlyMessagesAreToldAboutUntilAnImportWritesThemToTheSim) {
     TempWorkDir work;
-    EnginePhoneLink phone;
-    ASSERT_TRUE(phone.link().phoneFound);
-    writeBytes(file("in.csv"), "PhoneNumber,Status,Message\r\n+1,Read,x\r\n");
+    AppStateOwner run;
+    writeBytes(file("in.csv"),
+               "PhoneNumber,Status,Message\r\n+1,Read,x\r\n+2,Sent,y\r\n+4,Read,w\r\n");
     ExchangeOptions options;
     options.what = ExchangeWhat::Sms;
     options.format = ExchangeFormat::Csv;
     options.file = file("in.csv");
-    const int sent = phone.line().writes().size();
-    const ExchangeResult result = importList(options, &phone.link(), progress);
-    EXPECT_FALSE(result.ok());
-    EXPECT_EQ(phone.line().writes().size(), sent);
-    EXPECT_TRUE(rows().isEmpty());
     const ExchangeResult offline = importList(options, nullptr, progress);
-    EXPECT_EQ(offline.imported, 1);
+    EXPECT_EQ(offline.imported, 3);
+    EXPECT_EQ(offline.notes, QStringList{"The imported messages live only in the cache on this "
+                                         "computer until the phone is connected and the import "
+                                         "is run again."});
+
+    PhoneSimState state = PhoneSimState::demo();
+    state.smMessages.messages.clear();
+    state.smMessages.messages[1] = {"REC READ", "+1", 145, "", "x"};
+    state.smMessages.messages[3] = {"REC READ", "+3", 145, "", "z"};
+    EnginePhoneLink phone(state);
+    CSmsDB().DeleteSelected(phone.link(), {2});  // the cache's w: the SIM's location 3 stays
+    EXPECT_EQ(phone.engine().state().smMessages.messages.count(3), 1u);
+    const MirrorOutcome load = CSmsDB().LoadFromPhone(phone.link(), progress);
+    ASSERT_TRUE(load.loaded());
+    ASSERT_TRUE(load.notice);
+    EXPECT_EQ(load.notice->text,
+              "1 imported message was only in the cache on this computer, not on the SIM: it is "
+              "no longer listed. Run the import again while the phone is connected to write it "
+              "to the SIM.");
+
+    // Off-line again, then with the phone: the dropped one is written, nothing is left to tell.
+    EXPECT_EQ(importList(options, nullptr, progress).imported, 2);
+    const ExchangeResult online = importList(options, &phone.link(), progress);
+    EXPECT_EQ(online.imported, 2);
+    EXPECT_EQ(online.skippedReasons, QStringList{"line 2: already on the SIM"});
+    EXPECT_TRUE(online.notices.isEmpty() && online.notes.isEmpty());
+    EXPECT_EQ(phone.engine().state().smMessages.messages.at(2).status, "STO SENT");
+    EXPECT_EQ(rows().size(), 4);
 }

@@ -131,6 +131,9 @@ int runImport(CliContext& context, const QStringList& arguments) {
     for (const QString& reason : result.skippedReasons) {
         fail("import", "skipped " + reason);
     }
+    for (const QString& note : result.notes) {
+        fail("import", note);
+    }
     return result.skipped == 0 ? 0 : 1;
 }
 
@@ -169,7 +172,7 @@ CliCommandRegistrar importRegistrar(
      "--file F",
      "Adds the file's entries (to the phone too when one answers); prints imported and skipped "
      "counts, and each skipped item with its reason on stderr; exits 1 when any was skipped. "
-     "Messages are imported only while no phone answers.",
+     "Messages go to the SIM while a phone answers, else into the cache alone.",
      runImport});
 
 CliCommandRegistrar backupRegistrar(

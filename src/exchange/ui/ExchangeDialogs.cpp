@@ -253,5 +253,8 @@ QString ImportDialog::summaryText(const ExchangeResult& result) {
                         .arg(result.skippedReasons.size() - kListedReasons);
         }
     }
+    for (const QString& note : result.notes) {
+        text += QStringLiteral("\n\n") + note;
+    }
     return withError(text, result);
 }
