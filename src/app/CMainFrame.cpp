@@ -1,13 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -107,16 +106,10 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
             }
         };
     }
-    resize(1024, 768);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    restoreWindowGeometry();
 
     createMenus();
-    if (QAction* contents = commandAction("&Help", "&Contents...")) {
-        contents->setShortcut(QKeySequence::HelpContents);
-        contents->setShortcutContext(Qt::ApplicationShortcut);
-    }
+    createKeyboardShortcuts();
     createToolBar();
     createStatusBar();
 
@@ -217,6 +210,8 @@ void CMainFrame::createClient() {
     splitter_->setSizes({BarWidth, std::max(client / 4, client - BarWidth)});
     setCentralWidget(splitter_);
     updateCommandStates();
+    // The keyboard starts in the view; F6 reaches the bar.
+    focusView();
 }
 
 void CMainFrame::SwitchFolder(int position) {
@@ -269,6 +264,8 @@ void CMainFrame::ShowView(int view) {
     if (!next) {
         return;
     }
+    const QWidget* focused = QApplication::focusWidget();
+    const bool focusInView = view_ && focused && (focused == view_ || view_->isAncestorOf(focused));
     QWidget* previous = splitter_->replaceWidget(1, next);
     view_ = next;
     currentView_ = view;
@@ -277,6 +274,10 @@ void CMainFrame::ShowView(int view) {
         previous->deleteLater();
     }
     updateCommandStates();
+    // Keyboard work in the pane goes on in the view that replaced it.
+    if (focusInView) {
+        focusView();
+    }
 }
 
 void CMainFrame::itemClicked(int item) {
@@ -305,6 +306,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         }
         emptyDeletionTables();
         alarmTimer_.stop();
+        saveWindowGeometry();
     }
     event->accept();
 }

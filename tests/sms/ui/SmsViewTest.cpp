@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -331,4 +332,26 @@ TEST_F(SmsViewTest, IndicationTickSetsAndReportsTwice) {
     EXPECT_FALSE(replayed.indicationTimer()->isActive());
     EXPECT_EQ(prompter.prompts().size(), 2);
     EXPECT_TRUE(replay.matched());
+}
+
+TEST_F(SmsViewTest, EnterOnAMessageRowViewsItAsADoubleClickDoes) {
+    open();
+    runDialogsWith([](QDialog&) { return int(QDialog::Rejected); });
+    select(0);
+    QTest::keyClick(view->list(), Qt::Key_Return);
+    EXPECT_EQ(dialogs, QStringList{"Message View"});
+}
+
+TEST_F(SmsViewTest, HeaderClicksSortAscendingFirstAndShowTheArrow) {
+    open();
+    QHeaderView* header = view->list()->header();
+    const QPoint nameTitle(header->sectionViewportPosition(0) + 10, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameTitle);
+    EXPECT_EQ(view->store().sort(), "Name ASC");
+    EXPECT_TRUE(header->isSortIndicatorShown());
+    EXPECT_EQ(header->sortIndicatorSection(), 0);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameTitle);
+    EXPECT_EQ(view->store().sort(), "Name DESC");
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
