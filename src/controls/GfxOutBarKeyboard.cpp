@@ -2,8 +2,6 @@
 
 #include <QFocusEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFocusRect>
 
 #include "controls/GfxOutBarCtrl.h"
 
@@ -101,10 +99,14 @@ void CGfxOutBarCtrl::paintKeyCursor(QPainter& painter) const {
     if (!hasFocus() || !keyStops().contains(keyCursor_)) {
         return;
     }
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.rect = keyCursor_.area == HitFolder
-                      ? folderHeaderRect(keyCursor_.index).adjusted(3, 3, -3, -3)
-                      : itemRect(keyCursor_.index).adjusted(-2, -2, 2, 2);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    // Dotted, in the colour that stands out on what it frames: items lie on the dark bar.
+    const bool header = keyCursor_.area == HitFolder;
+    const QRect rect = header ? folderHeaderRect(keyCursor_.index).adjusted(3, 3, -4, -4)
+                              : itemRect(keyCursor_.index).adjusted(-2, -1, 1, 0);
+    painter.save();
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(
+        QPen(header ? palette().color(QPalette::ButtonText) : QColor(Qt::white), 1, Qt::DotLine));
+    painter.drawRect(rect);
+    painter.restore();
 }
