@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QDialog>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSplitter>
@@ -89,16 +88,6 @@ TEST_F(MainFrameTest, TheWindowComesBackWithTheSizeAndPlaceItClosedWith) {
     CMainFrame again(offline.get(), 15);
     EXPECT_EQ(again.size(), QSize(900, 600));
     EXPECT_TRUE(again.property("geometryRestored").toBool());
-}
-
-TEST_F(MainFrameTest, TheStatusBarNamesThePhoneAndItsDeviceOrSaysOffLine) {
-    CMainFrame frame(offline.get(), 15);
-    EXPECT_EQ(frame.connectionPane()->text(), "Off line");
-    std::unique_ptr<PhoneLink> found = makeTestLink(true);
-    frame.setLink(found.get());
-    EXPECT_EQ(frame.connectionPane()->text(), "On line: Quillon on " + found->devicePath());
-    frame.setLink(nullptr);
-    EXPECT_EQ(frame.connectionPane()->text(), "Off line");
 }
 
 TEST_F(MainFrameTest, Mask14HasNoToDoListAndMask12NoSchedulerNorToDoList) {

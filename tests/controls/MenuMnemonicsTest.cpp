@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QMenu>
-
 #include "controls/MenuMnemonics.h"
 
 TEST(MenuMnemonics, EachTextGetsAFreeLetterWordStartsFirst) {
@@ -23,21 +20,4 @@ TEST(MenuMnemonics, EachTextGetsAFreeLetterWordStartsFirst) {
         SCOPED_TRACE(c.texts.join('|').toStdString());
         EXPECT_EQ(withMnemonics(c.texts), c.expected);
     }
-}
-
-TEST(MenuMnemonics, MenusAndTheirSubmenusAreMarkedSeparatorsLeftAlone) {
-    QMenu menu;
-    QMenu* sub = menu.addMenu("New");
-    sub->addAction("Reminder");
-    sub->addAction("Call");
-    menu.addSeparator();
-    menu.addAction("Edit");
-    addMnemonics(&menu);
-    QStringList texts;
-    for (QAction* action : menu.actions()) {
-        texts.append(action->text());
-    }
-    EXPECT_EQ(texts, (QStringList{"&New", "", "&Edit"}));
-    EXPECT_EQ(sub->actions()[0]->text(), "&Reminder");
-    EXPECT_EQ(sub->actions()[1]->text(), "&Call");
 }

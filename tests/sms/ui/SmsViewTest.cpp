@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -340,18 +339,4 @@ TEST_F(SmsViewTest, EnterOnAMessageRowViewsItAsADoubleClickDoes) {
     select(0);
     QTest::keyClick(view->list(), Qt::Key_Return);
     EXPECT_EQ(dialogs, QStringList{"Message View"});
-}
-
-TEST_F(SmsViewTest, HeaderClicksSortAscendingFirstAndShowTheArrow) {
-    open();
-    QHeaderView* header = view->list()->header();
-    const QPoint nameTitle(header->sectionViewportPosition(0) + 10, header->height() / 2);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameTitle);
-    EXPECT_EQ(view->store().sort(), "Name ASC");
-    EXPECT_TRUE(header->isSortIndicatorShown());
-    EXPECT_EQ(header->sortIndicatorSection(), 0);
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, nameTitle);
-    EXPECT_EQ(view->store().sort(), "Name DESC");
-    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
