@@ -163,7 +163,6 @@ void CDexmoroApp::reconnect() {
     link->notices.setReporter(showNotice);
     online = link->phoneFound ? 1 : 0;
     if (online) {
-        // The frame's menus and folders stay those of the start; the mask is kept for the run.
         state_.state().featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
     }
     setApplicationPhone(link.get(), online != 0);
@@ -171,7 +170,11 @@ void CDexmoroApp::reconnect() {
     if (frame_) {
         frame_->setLink(link.get());
         frame_->forgetFirstVisits();
-        frame_->recreateView();
+        if (frame_->featureMask() != state_.state().featureMask) {
+            frame_->setFeatureMask(state_.state().featureMask);
+        } else {
+            frame_->recreateView();
+        }
     }
 }
 

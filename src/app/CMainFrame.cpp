@@ -185,12 +185,7 @@ void CMainFrame::createClient() {
     bar_->setImageList(featureImageList(PhonebookFolder), CGfxOutBarCtrl::LargeImages);
     bar_->setImageList(OutBarImages::smallBullet(), CGfxOutBarCtrl::SmallImages);
     const QList<FolderSpec> folders = foldersForMask(featureMask_);
-    for (const FolderSpec& folder : folders) {
-        const int position = bar_->addFolder(folder.name, folder.feature);
-        for (const QString& item : folder.items) {
-            bar_->insertItem(position, -1, item, 0, 0);
-        }
-    }
+    fillBar(folders);
     bar_->setSelFolder(0);
     bar_->finishAnimation();
     bar_->setSmallIconView(true);
@@ -212,6 +207,43 @@ void CMainFrame::createClient() {
     updateCommandStates();
     // The keyboard starts in the view; F6 reaches the bar.
     focusView();
+}
+
+void CMainFrame::fillBar(const QList<FolderSpec>& folders) {
+    while (bar_->folderCount() > 0) {
+        bar_->removeFolder(0);
+    }
+    for (const FolderSpec& folder : folders) {
+        const int position = bar_->addFolder(folder.name, folder.feature);
+        for (const QString& item : folder.items) {
+            bar_->insertItem(position, -1, item, 0, 0);
+        }
+    }
+}
+
+void CMainFrame::setFeatureMask(int mask) {
+    mask = effectiveFeatureMask(mask);
+    if (mask == featureMask_) {
+        return;
+    }
+    featureMask_ = mask;
+    // The menus go; the toolbar's commands stay.
+    for (qsizetype i = actions_.size() - 1; i >= 0; --i) {
+        if (actions_[i].action->property("commandGroup").toString() != QLatin1String("Toolbar")) {
+            delete actions_[i].action;
+            actions_.removeAt(i);
+        }
+    }
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        menu->deleteLater();
+    }
+    menuBar()->clear();
+    createMenus();
+    fillBar(foldersForMask(featureMask_));
+    bar_->setSelFolder(0);
+    bar_->finishAnimation();
+    currentView_ = -1;
+    SwitchFolder(0);
 }
 
 void CMainFrame::SwitchFolder(int position) {

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/NavigationContents.h"
 #include "app/ResourceSets.h"
 #include "platform/ProgramLauncher.h"
 #include "shell/LinkedProgram.h"
@@ -77,6 +78,8 @@ class CMainFrame : public QMainWindow {
     void setLink(PhoneLink* link);
     // Makes the view that shows now anew, so that it reads its data as on its first showing.
     void recreateView();
+    // Menus and folders of another feature mask, its first folder open.
+    void setFeatureMask(int mask);
     // The next start's first view and scheduler visit load from the phone again.
     void forgetFirstVisits();
     // "On line: <maker> on <device>" or "Off line".
@@ -153,6 +156,7 @@ class CMainFrame : public QMainWindow {
     void setNewButtonDropDown(bool dropDown);
     void emptyDeletionTables();
     void createKeyboardShortcuts();
+    void fillBar(const QList<FolderSpec>& folders);
     void focusView();
     void restoreWindowGeometry();
     void saveWindowGeometry() const;

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QMenuBar>
 
 #include "app/CDexmoroApp.h"
 #include "app/SplashWindow.h"
@@ -132,6 +133,7 @@ TEST_F(AppStartupOverPty, APortThatNeverOpensStartsOfflineAfterThePortMessageOnc
 
 TEST_F(AppStartupOverPty, ConnectToPhoneAfterAnOfflineStartLoadsTheListsAsAStartDoes) {
     PhoneSimState state = PhoneSimState::demo();
+    state.featureMask = 14;
     PhoneSimRunner phone(state);
     ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
     PhoneLink::setDevicePathOverride(dir.filePath("no-such-port"));
@@ -159,6 +161,9 @@ TEST_F(AppStartupOverPty, ConnectToPhoneAfterAnOfflineStartLoadsTheListsAsAStart
     EXPECT_EQ(rowCount("sim"), state.sm.used());
     EXPECT_EQ(rowCount("ms"), state.me.used());
     EXPECT_TRUE(qobject_cast<CPhonebookView*>(frame->view()));
+    // The off-line start had every feature; the phone has no to-do list.
+    EXPECT_EQ(frame->bar()->folderCount(), 3);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 7);
 }
 
 TEST(DexmoroProgram, WithoutADisplayItSaysSoInsteadOfCrashing) {
