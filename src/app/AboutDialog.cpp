@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "DexmoroVersion.h"
 #include "app/SplashWindow.h"
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -14,9 +15,9 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     picture->setPixmap(SplashWindow::picture().scaledToWidth(210, Qt::SmoothTransformation));
 
     auto* text = new QLabel(this);
-    text->setText(
-        "Dexmoro Version 0.1\n\nA companion for Quillon GSM phones:\n"
-        "phone book, short messages, scheduler and to-do list.");
+    text->setText(QStringLiteral("Dexmoro Version " DEXMORO_VERSION
+                                 "\n\nA companion for Quillon GSM phones:\n"
+                                 "phone book, short messages, scheduler and to-do list."));
     text->setObjectName("aboutText");
 
     auto* buttons = new QDialogButtonBox(this);

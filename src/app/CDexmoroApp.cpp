@@ -92,9 +92,7 @@ bool CDexmoroApp::InitInstance() {
     }
 
     online = link->phoneFound ? 1 : 0;
-    if (!online) {
-        title_ += OfflineSuffix;
-    }
+    updateTitle();
     // Asked even when the port never opened: the user then sees the port's error once, here.
     state_.state().featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
 
@@ -118,8 +116,12 @@ bool CDexmoroApp::InitInstance() {
     quitHandlerInstalled_ = true;
 
     document_ = std::make_unique<CDexmoroDoc>();
+    FrameHooks hooks = seams_.frameHooks;
+    if (!hooks.reconnect) {
+        hooks.reconnect = [this] { reconnect(); };
+    }
     frame_ = std::make_unique<CMainFrame>(link.get(), state_.state().featureMask,
-                                          seams_.viewFactory, seams_.frameHooks);
+                                          seams_.viewFactory, hooks);
     frame_->setWindowTitle(title_);
     if (prompter_) {
         prompter_->setOwner(frame_.get());
@@ -144,8 +146,43 @@ bool CDexmoroApp::runConnectionLoop() {
     }
 }
 
+void CDexmoroApp::updateTitle() {
+    title_ = online ? BaseTitle : BaseTitle + OfflineSuffix;
+    if (frame_) {
+        frame_->setWindowTitle(title_);
+    }
+}
+
+void CDexmoroApp::reconnect() {
+    // The old link lets go of the port before the new one opens it. It stays alive for the rest
+    // of the run: the view it leaves may still be on its way out.
+    if (link) {
+        link->Disconnect();
+        retiredLinks_.push_back(std::move(link));
+    }
+    link = seams_.makeLink();
+    link->notices.setReporter(showNotice);
+    online = link->phoneFound ? 1 : 0;
+    if (online) {
+        state_.state().featureMask = effectiveFeatureMask(seams_.queryFeatureMask(*link));
+    }
+    setApplicationPhone(link.get(), online != 0);
+    updateTitle();
+    if (frame_) {
+        frame_->setLink(link.get());
+        frame_->forgetFirstVisits();
+        if (frame_->featureMask() != state_.state().featureMask) {
+            frame_->setFeatureMask(state_.state().featureMask);
+        } else {
+            frame_->recreateView();
+        }
+    }
+}
+
 void CDexmoroApp::showMainWindow(QWidget* frame, const QSize& screenArea) {
-    if (screenArea.width() > 1024 || screenArea.height() > 768) {
+    if (frame->property("geometryRestored").toBool()) {
+        frame->show();
+    } else if (screenArea.width() > 1024 || screenArea.height() > 768) {
         frame->showNormal();
     } else {
         frame->showMaximized();

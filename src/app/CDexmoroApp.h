@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "app/CMainFrame.h"
 #include "phone/AppState.h"
@@ -54,7 +55,12 @@ class CDexmoroApp : public QObject {
     // The start-up connection loop: false when the user cancelled.
     bool runConnectionLoop();
 
-    // Shows the frame maximized on a screen no larger than 1024 by 768, else in its own size.
+    // "Connect to Phone": the start-up connection without its dialogs (a new link on the port
+    // setting, identification, capacities, feature mask), then the lists load as after a start.
+    void reconnect();
+
+    // Shows the frame maximized on a screen no larger than 1024 by 768, else in its own size;
+    // a size and place kept from the last run win.
     static void showMainWindow(QWidget* frame, const QSize& screenArea);
 
     // 1 when the phone answered at start-up, else 0.
@@ -66,6 +72,8 @@ class CDexmoroApp : public QObject {
     CDexmoroDoc* document() const { return document_.get(); }
 
   private:
+    void updateTitle();
+
     StartupSeams seams_;
     // The run's flags (feature mask, message load count, report flag), installed while this
     // object lives.
@@ -75,4 +83,5 @@ class CDexmoroApp : public QObject {
     std::unique_ptr<CDexmoroDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     bool quitHandlerInstalled_ = false;
+    std::vector<std::unique_ptr<PhoneLink>> retiredLinks_;
 };

@@ -1,13 +1,12 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QToolBar>
@@ -107,16 +106,10 @@ CMainFrame::CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory
             }
         };
     }
-    resize(1024, 768);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        move(screen->availableGeometry().center() - rect().center());
-    }
+    restoreWindowGeometry();
 
     createMenus();
-    if (QAction* contents = commandAction("&Help", "&Contents...")) {
-        contents->setShortcut(QKeySequence::HelpContents);
-        contents->setShortcutContext(Qt::ApplicationShortcut);
-    }
+    createKeyboardShortcuts();
     createToolBar();
     createStatusBar();
 
@@ -192,12 +185,7 @@ void CMainFrame::createClient() {
     bar_->setImageList(featureImageList(PhonebookFolder), CGfxOutBarCtrl::LargeImages);
     bar_->setImageList(OutBarImages::smallBullet(), CGfxOutBarCtrl::SmallImages);
     const QList<FolderSpec> folders = foldersForMask(featureMask_);
-    for (const FolderSpec& folder : folders) {
-        const int position = bar_->addFolder(folder.name, folder.feature);
-        for (const QString& item : folder.items) {
-            bar_->insertItem(position, -1, item, 0, 0);
-        }
-    }
+    fillBar(folders);
     bar_->setSelFolder(0);
     bar_->finishAnimation();
     bar_->setSmallIconView(true);
@@ -217,6 +205,45 @@ void CMainFrame::createClient() {
     splitter_->setSizes({BarWidth, std::max(client / 4, client - BarWidth)});
     setCentralWidget(splitter_);
     updateCommandStates();
+    // The keyboard starts in the view; F6 reaches the bar.
+    focusView();
+}
+
+void CMainFrame::fillBar(const QList<FolderSpec>& folders) {
+    while (bar_->folderCount() > 0) {
+        bar_->removeFolder(0);
+    }
+    for (const FolderSpec& folder : folders) {
+        const int position = bar_->addFolder(folder.name, folder.feature);
+        for (const QString& item : folder.items) {
+            bar_->insertItem(position, -1, item, 0, 0);
+        }
+    }
+}
+
+void CMainFrame::setFeatureMask(int mask) {
+    mask = effectiveFeatureMask(mask);
+    if (mask == featureMask_) {
+        return;
+    }
+    featureMask_ = mask;
+    // The menus go; the toolbar's commands stay.
+    for (qsizetype i = actions_.size() - 1; i >= 0; --i) {
+        if (actions_[i].action->property("commandGroup").toString() != QLatin1String("Toolbar")) {
+            delete actions_[i].action;
+            actions_.removeAt(i);
+        }
+    }
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) {
+        menu->deleteLater();
+    }
+    menuBar()->clear();
+    createMenus();
+    fillBar(foldersForMask(featureMask_));
+    bar_->setSelFolder(0);
+    bar_->finishAnimation();
+    currentView_ = -1;
+    SwitchFolder(0);
 }
 
 void CMainFrame::SwitchFolder(int position) {
@@ -269,6 +296,8 @@ void CMainFrame::ShowView(int view) {
     if (!next) {
         return;
     }
+    const QWidget* focused = QApplication::focusWidget();
+    const bool focusInView = view_ && focused && (focused == view_ || view_->isAncestorOf(focused));
     QWidget* previous = splitter_->replaceWidget(1, next);
     view_ = next;
     currentView_ = view;
@@ -277,6 +306,10 @@ void CMainFrame::ShowView(int view) {
         previous->deleteLater();
     }
     updateCommandStates();
+    // Keyboard work in the pane goes on in the view that replaced it.
+    if (focusInView) {
+        focusView();
+    }
 }
 
 void CMainFrame::itemClicked(int item) {
@@ -305,6 +338,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         }
         emptyDeletionTables();
         alarmTimer_.stop();
+        saveWindowGeometry();
     }
     event->accept();
 }

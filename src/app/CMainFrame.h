@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "app/NavigationContents.h"
 #include "app/ResourceSets.h"
 #include "platform/ProgramLauncher.h"
 #include "shell/LinkedProgram.h"
@@ -45,6 +46,8 @@ struct FrameHooks {
     // The file chooser of the Export and Import dialogs; empty: the system's file dialog.
     std::function<QString(const QString& suggested)> chooseExchangeFile;
     ProgramLauncher* launcher = nullptr;
+    // "Connect to Phone": the start-up connection once more; empty: the command does nothing.
+    std::function<void()> reconnect;
 };
 
 // The one top-level window: the navigation bar and the feature view side by side, the menus
@@ -56,6 +59,8 @@ class CMainFrame : public QMainWindow {
   public:
     static constexpr int AlarmPeriodMs = 30000;
     static constexpr int BarWidth = 130;
+    // Shows the weekly and monthly pages whole on a 1366 by 768 screen.
+    static constexpr QSize DefaultSize{1340, 700};
 
     CMainFrame(PhoneLink* link, int featureMask, ViewFactory viewFactory = {},
                FrameHooks hooks = {});
@@ -65,6 +70,21 @@ class CMainFrame : public QMainWindow {
     void SwitchFolder(int position);
     // Replaces the right-hand pane with a view of this number, unless it shows already.
     void ShowView(int view);
+    // Opens the folder as a click on its header does (the bar's own keys and Ctrl+1 to Ctrl+5).
+    void openFolder(int position);
+    // The bar's folder that shows this view; -1 when none does.
+    int folderOfView(int view) const;
+    // After a new connection: the link the views and commands use, and the status line.
+    void setLink(PhoneLink* link);
+    // Makes the view that shows now anew, so that it reads its data as on its first showing.
+    void recreateView();
+    // Menus and folders of another feature mask, its first folder open.
+    void setFeatureMask(int mask);
+    // The next start's first view and scheduler visit load from the phone again.
+    void forgetFirstVisits();
+    // "On line: <maker> on <device>" or "Off line".
+    QString connectionText() const;
+    QLabel* connectionPane() const { return connectionPane_; }
 
     int featureMask() const { return featureMask_; }
     PhoneLink* link() const { return link_; }
@@ -96,6 +116,11 @@ class CMainFrame : public QMainWindow {
     void alarmTick();
 
     void about();
+    // Help on the view that shows (F1).
+    void helpOnView();
+    // F6 and Shift+F6: the focus goes from the bar to the view and back.
+    void switchPane();
+    void connectToPhone();
     // Commands that open help, start linked programs or talk to the service centre come with
     // their own parts of the program; the views forward them here.
     void helpContents();
@@ -130,6 +155,11 @@ class CMainFrame : public QMainWindow {
     void updateCommandStates();
     void setNewButtonDropDown(bool dropDown);
     void emptyDeletionTables();
+    void createKeyboardShortcuts();
+    void fillBar(const QList<FolderSpec>& folders);
+    void focusView();
+    void restoreWindowGeometry();
+    void saveWindowGeometry() const;
 
     PhoneLink* link_;
     int featureMask_;
@@ -152,5 +182,6 @@ class CMainFrame : public QMainWindow {
     std::unique_ptr<LoadProgressWindow> progress_;
     ProcessLauncher processLauncher_;
     QTimer alarmTimer_;
+    QLabel* connectionPane_ = nullptr;
     bool closed_ = false;
 };

@@ -23,6 +23,10 @@
 
 namespace {
 const QString kToolbarGroup = "Toolbar";
+
+QString withoutMnemonic(QString text) {
+    return text.remove(QLatin1Char('&'));
+}
 }  // namespace
 
 void CMainFrame::createMenus() {
@@ -81,7 +85,7 @@ void CMainFrame::createToolBar() {
     const QList<CommandSpec> commands = toolbarCommands();
     for (int i = 0; i < commands.size(); ++i) {
         QAction* action = makeAction(commands[i], kToolbarGroup);
-        action->setIcon(toolbarIcon(i));
+        action->setIcon(toolbarIcon(commands[i].icon >= 0 ? commands[i].icon : i));
         toolBar_->addAction(action);
         if (i == 0) {
             newAction_ = action;
@@ -103,6 +107,9 @@ void CMainFrame::createStatusBar() {
         pane->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(pane);
     }
+    connectionPane_ = new QLabel(connectionText(), bar);
+    connectionPane_->setObjectName("connection");
+    bar->insertPermanentWidget(0, connectionPane_);
     bar->showMessage("Ready");
 }
 
@@ -115,8 +122,13 @@ void CMainFrame::runCommand(const CommandSpec& command) {
         invokeCommand(this, command.slot, arguments);
         return;
     }
+    // A feature command chosen while another view shows opens its folder first, then runs
+    // there unless the view greys it.
     if (command.view >= 0 && command.view != currentView_) {
-        return;
+        openFolder(folderOfView(command.view));
+        if (command.view != currentView_ || !commandEnabledByView(view_, command.slot)) {
+            return;
+        }
     }
     invokeCommand(view_, command.slot, arguments);
 }
@@ -127,9 +139,13 @@ void CMainFrame::updateCommandStates() {
         if (command.target == CommandTarget::Frame) {
             continue;
         }
-        const bool ownView = command.view < 0 || command.view == currentView_;
+        if (command.view >= 0 && command.view != currentView_) {
+            // Runs after switching to its view, when the bar has a folder for it.
+            routed.action->setEnabled(folderOfView(command.view) >= 0);
+            continue;
+        }
         routed.action->setEnabled(
-            ownView && hasCommandSlot(view_, command.slot, command.argument >= 0 ? 1 : 0) &&
+            hasCommandSlot(view_, command.slot, command.argument >= 0 ? 1 : 0) &&
             commandEnabledByView(view_, command.slot));
     }
 }
@@ -140,8 +156,10 @@ QToolButton* CMainFrame::newButton() const {
 
 QAction* CMainFrame::commandAction(const QString& menuTitle, const QString& text) const {
     for (const RoutedAction& routed : actions_) {
-        if (routed.action->property("commandGroup").toString() == menuTitle &&
-            routed.action->text() == text) {
+        // Mnemonics aside: "&Help" and "Help" name the same menu.
+        if (withoutMnemonic(routed.action->property("commandGroup").toString()) ==
+                withoutMnemonic(menuTitle) &&
+            withoutMnemonic(routed.action->text()) == withoutMnemonic(text)) {
             return routed.action;
         }
     }

@@ -23,13 +23,19 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
 }
 
 HelpWindow* HelpWindow::showContents(QWidget* parent) {
+    return showTopic(parent, QStringLiteral("contents"));
+}
+
+HelpWindow* HelpWindow::showTopic(QWidget* parent, const QString& anchor) {
     static QPointer<HelpWindow> window;
     if (!window) {
         window = new HelpWindow(parent);
         window->setAttribute(Qt::WA_DeleteOnClose);
     }
-    window->browser()->setSource(QUrl(PageUrl));
-    window->browser()->scrollToAnchor("contents");
+    QUrl page(PageUrl);
+    page.setFragment(anchor);
+    window->browser()->setSource(page);
+    window->browser()->scrollToAnchor(anchor);
     window->show();
     window->raise();
     window->activateWindow();

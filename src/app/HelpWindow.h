@@ -14,8 +14,10 @@ class HelpWindow : public QDialog {
     explicit HelpWindow(QWidget* parent = nullptr);
     QTextBrowser* browser() const { return browser_; }
 
-    // Shows the one help window of the program, made on first use.
+    // Shows the one help window of the program, made on first use, at the contents or at the
+    // section of this anchor.
     static HelpWindow* showContents(QWidget* parent);
+    static HelpWindow* showTopic(QWidget* parent, const QString& anchor);
 
   private:
     QTextBrowser* browser_;

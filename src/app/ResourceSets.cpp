@@ -1,5 +1,7 @@
 #include "app/ResourceSets.h"
 
+#include "app/ToolbarImages.h"
+
 #include <array>
 
 namespace {
@@ -71,98 +73,102 @@ MenuSpec viewMenu() {
 MenuSpec phonebookMenu() {
     const int v = PhonebookViewNo;
     return {
-        "Phone Book",
-        {viewCommand(v, "New", "newEntry", "Create a new phone book entry\nNew"),
-         viewCommand(v, "View/Edit ", "editEntry", "View and edit the selected entry\nEdit/View"),
+        "&Phone Book",
+        {viewCommand(v, "&New", "newEntry", "Create a new phone book entry\nNew"),
+         viewCommand(v, "&View/Edit ", "editEntry", "View and edit the selected entry\nEdit/View"),
          separator(),
-         viewCommand(v, "Copy to SIM", "copyToSim", "Copy the selection to the SIM\nCopy to SIM"),
-         viewCommand(v, "Copy to MS", "copyToMs",
+         viewCommand(v, "Copy to &SIM", "copyToSim", "Copy the selection to the SIM\nCopy to SIM"),
+         viewCommand(v, "Copy to &MS", "copyToMs",
                      "Copy the selection to the phone memory\nCopy to MS"),
-         viewCommand(v, "Copy to PC", "copyToPc", "Copy the selection to the PC\nCopy to PC"),
-         separator(), viewCommand(v, "Delete", "deleteEntry", "Delete the selection\nDelete"),
-         viewCommand(v, "Delete All", "deleteAll", "Delete every entry of the memory\nDelete All"),
-         viewCommand(v, "Reload", "reload", "Reload the phone books from the phone\nReload"),
-         viewCommand(v, "Cancel Deletion", "cancelDeletion",
+         viewCommand(v, "Copy to P&C", "copyToPc", "Copy the selection to the PC\nCopy to PC"),
+         separator(), viewCommand(v, "&Delete", "deleteEntry", "Delete the selection\nDelete"),
+         viewCommand(v, "Delete &All", "deleteAll", "Delete every entry of the memory\nDelete All"),
+         viewCommand(v, "&Reload", "reload", "Reload the phone books from the phone\nReload"),
+         viewCommand(v, "Cancel D&eletion", "cancelDeletion",
                      "Restore the deleted entries\nCancel Deletion"),
-         separator(), viewCommand(v, "Print", "print", "Print the phone book\nPrint")}};
+         separator(), viewCommand(v, "&Print", "print", "Print the phone book\nPrint")}};
 }
 
 MenuSpec smsMenu() {
     const int v = SmsViewNo;
     return {
-        "SMS",
-        {viewCommand(v, "New Message", "newMessage", "Create a new short message\nNew Message"),
-         viewCommand(v, "View Message", "viewMessage", "View and edit a message\nEdit/View SMS"),
+        "&SMS",
+        {viewCommand(v, "&New Message", "newMessage", "Create a new short message\nNew Message"),
+         viewCommand(v, "&View Message", "viewMessage", "View and edit a message\nEdit/View SMS"),
          separator(),
-         viewCommand(v, "Reply to Message", "replyMessage",
+         viewCommand(v, "Re&ply to Message", "replyMessage",
                      "Reply to a received message\nReply Message"),
-         viewCommand(v, "Forward Message", "forwardMessage",
+         viewCommand(v, "&Forward Message", "forwardMessage",
                      "Forward the message\nForward Message"),
-         viewCommand(v, "Resend Message", "resendMessage", "Resend the message\nResend Message"),
+         viewCommand(v, "Re&send Message", "resendMessage", "Resend the message\nResend Message"),
          separator(),
-         viewCommand(v, "Delete Message", "deleteMessage", "Delete the selection\nDelete Message"),
-         viewCommand(v, "Delete All Messages", "deleteAllMessages",
+         viewCommand(v, "&Delete Message", "deleteMessage", "Delete the selection\nDelete Message"),
+         viewCommand(v, "Delete &All Messages", "deleteAllMessages",
                      "Delete the entire short messages in SIM\nDelete All Message"),
          separator(),
-         viewCommand(v, "Reload Message", "reloadMessages",
+         viewCommand(v, "&Reload Message", "reloadMessages",
                      "Reload messages from the phone\nReload Message")}};
 }
 
 MenuSpec schedulerMenu() {
     const int v = SchedulerViewNo;
     CommandSpec newSchedule;
-    newSchedule.text = "New Schedule";
+    newSchedule.text = "&New Schedule";
     newSchedule.submenu = newScheduleCommands();
     return {
-        "Scheduler",
+        "S&cheduler",
         {newSchedule,
-         viewCommand(v, "Edit Schedule", "editSchedule", "Edit the selected entry\nEdit Schedule"),
-         viewCommand(v, "Copy Schedule", "copySchedule",
+         viewCommand(v, "&Edit Schedule", "editSchedule", "Edit the selected entry\nEdit Schedule"),
+         viewCommand(v, "&Copy Schedule", "copySchedule",
                      "Copy the selected entry to another date and time\nCopy Schedule"),
-         viewCommand(v, "Move Schedule", "moveSchedule", "Move the selected entry\nMove Schedule"),
+         viewCommand(v, "&Move Schedule", "moveSchedule", "Move the selected entry\nMove Schedule"),
          separator(),
-         viewCommand(v, "Delete Schedule", "deleteSchedule",
+         viewCommand(v, "&Delete Schedule", "deleteSchedule",
                      "Delete the selected entry\nDelete Schedule"),
-         viewCommand(v, "Delete Day Schedule", "deleteDaySchedule",
+         viewCommand(v, "Delete Da&y Schedule", "deleteDaySchedule",
                      "Delete all entries of the selected day\nDelete Day Schedule"),
          separator(),
-         viewCommand(v, "Reload Schedule", "reloadSchedule",
+         viewCommand(v, "&Reload Schedule", "reloadSchedule",
                      "Reload the schedule from the phone\nReload Schedule")}};
 }
 
 MenuSpec todoMenu() {
     const int v = TodoViewNo;
     return {
-        "To Do List",
-        {viewCommand(v, "New To Do List", "newTodo", "Create a new to-do item\nNew To Do List"),
-         viewCommand(v, "Edit To Do List", "editTodo", "Edit the selected item\nEdit To Do List"),
-         viewCommand(v, "Copy To Do List", "copyTodo", "Copy the selected items\nCopy To Do List"),
+        "&To Do List",
+        {viewCommand(v, "&New To Do List", "newTodo", "Create a new to-do item\nNew To Do List"),
+         viewCommand(v, "&Edit To Do List", "editTodo", "Edit the selected item\nEdit To Do List"),
+         viewCommand(v, "&Copy To Do List", "copyTodo", "Copy the selected items\nCopy To Do List"),
          separator(),
-         viewCommand(v, "Delete To Do List", "deleteTodo",
+         viewCommand(v, "&Delete To Do List", "deleteTodo",
                      "Delete the selected items\nDelete To Do List"),
-         viewCommand(v, "Delete All To Do List", "deleteAllTodo",
+         viewCommand(v, "Delete &All To Do List", "deleteAllTodo",
                      "Delete every listed item\nDelete All To Do List"),
-         separator(), viewCommand(v, "Mark", "markTodo", "Mark the selected item done\nMark"),
-         viewCommand(v, "UnMark", "unmarkTodo", "Mark the selected item not done\nUnMark"),
+         separator(), viewCommand(v, "&Mark", "markTodo", "Mark the selected item done\nMark"),
+         viewCommand(v, "&UnMark", "unmarkTodo", "Mark the selected item not done\nUnMark"),
          separator(),
-         viewCommand(v, "Reload To Do List", "reloadTodo",
+         viewCommand(v, "&Reload To Do List", "reloadTodo",
                      "Reload the to-do list from the phone\nReload To Do List")}};
 }
 
 MenuSpec optionMenu() {
-    return {"Option",
-            {viewCommand(PhonebookViewNo, "Filter Setting", "filterSetting",
-                         "Set the phone book filter\nFilter Setting"),
-             viewCommand(PhonebookViewNo, "Enable/Disable Filter", "toggleFilter",
-                         "Switch the phone book filter on or off\nEnable/Disable Filter"),
-             separator(),
-             frameCommand("Link Program", "linkProgram",
-                          "Choose the program to run on the phone's port"),
-             frameCommand("Execute Linked Program", "executeLinkedProgram",
-                          "Run the linked program on the phone's port"),
-             frameCommand("Service Center...", "sca", "Read or set the phone's SMS service centre"),
-             frameCommand("Terminal Program", "hyperTerminal",
-                          "Run the terminal program on the phone's port")}};
+    return {
+        "&Option",
+        {viewCommand(PhonebookViewNo, "&Filter Setting", "filterSetting",
+                     "Set the phone book filter\nFilter Setting"),
+         viewCommand(PhonebookViewNo, "&Enable/Disable Filter", "toggleFilter",
+                     "Switch the phone book filter on or off\nEnable/Disable Filter"),
+         separator(),
+         frameCommand("&Link Program", "linkProgram",
+                      "Choose the program to run on the phone's port"),
+         frameCommand("E&xecute Linked Program", "executeLinkedProgram",
+                      "Run the linked program on the phone's port"),
+         frameCommand("Service &Center...", "sca", "Read or set the phone's SMS service centre"),
+         frameCommand("&Terminal Program", "hyperTerminal",
+                      "Run the terminal program on the phone's port"),
+         separator(),
+         frameCommand("Connect to &Phone", "connectToPhone",
+                      "Look for the phone again and reload its lists")}};
 }
 
 MenuSpec helpMenu() {
@@ -220,21 +226,30 @@ QList<CommandSpec> toolbarCommands() {
             viewCommand(-1, "DeleteAll", "deleteAll", "Delete every entry\nDeleteAll"),
             viewCommand(-1, "Reload", "reload", "Reload from the phone\nReload"),
             [] {
+                CommandSpec c = frameCommand("Connect", "connectToPhone",
+                                             "Look for the phone again and reload its lists");
+                c.toolTip = "Connect to Phone";
+                c.icon = ConnectIcon;
+                return c;
+            }(),
+            [] {
                 CommandSpec c = frameCommand("Help", "helpContents", "Open the help contents");
                 c.toolTip = "Help";
+                c.icon = HelpIcon;
                 return c;
             }(),
             [] {
                 CommandSpec c = frameCommand("Exit", "close", "Quit the application");
                 c.toolTip = "Exit";
+                c.icon = ExitIcon;
                 return c;
             }()};
 }
 
 QList<CommandSpec> newScheduleCommands() {
     const int v = SchedulerViewNo;
-    return {viewCommand(v, "Reminder", "newSchedule", "New reminder entry\nReminder", 1),
-            viewCommand(v, "Call", "newSchedule", "New call entry\nCall", 2),
-            viewCommand(v, "Meeting", "newSchedule", "New meeting entry\nMeeting", 3),
-            viewCommand(v, "Birthday", "newSchedule", "New birthday entry\nBirthday", 4)};
+    return {viewCommand(v, "&Reminder", "newSchedule", "New reminder entry\nReminder", 1),
+            viewCommand(v, "&Call", "newSchedule", "New call entry\nCall", 2),
+            viewCommand(v, "&Meeting", "newSchedule", "New meeting entry\nMeeting", 3),
+            viewCommand(v, "&Birthday", "newSchedule", "New birthday entry\nBirthday", 4)};
 }

@@ -17,6 +17,7 @@ struct CommandSpec {
     int argument = -1;  // int passed to the slot; -1: the slot takes none
     QString statusTip;
     QString toolTip;
+    int icon = -1;  // toolbar picture (ToolbarImages.h); -1: the button's position
     bool checkable = false;
     bool separator = false;
     QList<CommandSpec> submenu;  // non-empty: the item opens this popup

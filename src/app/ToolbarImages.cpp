@@ -95,6 +95,15 @@ QIcon toolbarIcon(int button) {
             p.drawRect(QRectF(6, 4, 14, 24));
             arrow(p, QPointF(15, 16), QPointF(29, 16), QColor(200, 40, 40));
             break;
+        case 9:  // Connect: a plug meeting its socket
+            p.setPen(QPen(QColor(60, 60, 60), 2));
+            p.setBrush(QColor(120, 120, 120));
+            p.drawRect(QRectF(4, 11, 10, 10));
+            p.drawLine(QPointF(14, 13), QPointF(18, 13));
+            p.drawLine(QPointF(14, 19), QPointF(18, 19));
+            p.setBrush(QColor(40, 150, 80));
+            p.drawRect(QRectF(19, 9, 9, 14));
+            break;
         default:
             break;
     }

@@ -17,7 +17,7 @@ CGfxOutBarCtrl::CGfxOutBarCtrl(QWidget* parent, int flags)
     font_ = labelFont();
     setFont(font_);
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
     hoverTimer_->setInterval(kHoverCheckInterval);
@@ -244,6 +244,7 @@ void CGfxOutBarCtrl::setSelFolder(int position) {
         open->child->hide();
     }
     const int oldFolder = selectedFolder_;
+    keyCursor_ = {HitFolder, position};
     const bool animate = isAnimated() && oldFolder >= 0 && oldFolder < folders_.size() &&
                          isVisible() && !size().isEmpty();
     if (animate) {

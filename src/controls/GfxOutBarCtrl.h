@@ -172,6 +172,11 @@ class CGfxOutBarCtrl : public QWidget {
     void runCommand(int command);
     QLineEdit* labelEditor() const { return editor_; }
 
+    // The keyboard cursor: a folder header or an item of the open folder. The arrow keys walk
+    // the headers and items as they stand on screen; Enter or Space opens the folder or clicks
+    // the item, as the mouse does.
+    HitResult keyCursor() const { return keyCursor_; }
+
   public slots:
     void setFolderText(int folder, const QString& name);
     void setItemText(int item, const QString& label);  // in the open folder
@@ -192,6 +197,8 @@ class CGfxOutBarCtrl : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -224,6 +231,11 @@ class CGfxOutBarCtrl : public QWidget {
     void paintItemFrame(QPainter& painter, int item, bool sunken) const;
     void paintArrow(QPainter& painter, const QRect& rect, bool up, bool pressed) const;
     void setHover(int header, int item);
+    QList<HitResult> keyStops() const;
+    bool handleNavigationKey(int key);
+    void activateKeyCursor();
+    void scrollItemIntoView(int item);
+    void paintKeyCursor(QPainter& painter) const;
     void endTracking();
     void placeChildren();
     void startLabelEdit(const HitResult& target);
@@ -248,6 +260,7 @@ class CGfxOutBarCtrl : public QWidget {
     OutBarImageList defaultLarge_;
     OutBarImageList defaultSmall_;
     HitResult rightClicked_;
+    HitResult keyCursor_;
 
     QTimer* hoverTimer_;
     QTimer* arrowTimer_;

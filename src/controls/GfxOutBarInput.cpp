@@ -205,6 +205,11 @@ void CGfxOutBarCtrl::keyPressEvent(QKeyEvent* event) {
         }
         return;
     }
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (handleNavigationKey(event->key())) {
+            return;
+        }
+    }
     QWidget::keyPressEvent(event);
 }
 

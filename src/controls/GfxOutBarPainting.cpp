@@ -53,6 +53,7 @@ void CGfxOutBarCtrl::paintBar(QPainter& painter) const {
     if (folder && !folder->child) {
         paintItems(painter);
     }
+    paintKeyCursor(painter);
 }
 
 void CGfxOutBarCtrl::paintHeader(QPainter& painter, int folder) const {

@@ -4,10 +4,15 @@
 #include "app/ResourceSets.h"
 
 namespace {
+// Menu texts without their mnemonic marks.
+QString plain(QString text) {
+    return text.remove('&');
+}
+
 QStringList menuTitles(int mask) {
     QStringList titles;
     for (const MenuSpec& menu : menuSetForMask(mask)) {
-        titles.append(menu.title);
+        titles.append(plain(menu.title));
     }
     return titles;
 }
@@ -24,7 +29,7 @@ QStringList itemTexts(const QList<CommandSpec>& items) {
     QStringList texts;
     for (const CommandSpec& item : items) {
         if (!item.separator) {
-            texts.append(item.text);
+            texts.append(plain(item.text));
         }
     }
     return texts;
@@ -60,7 +65,7 @@ TEST(ResourceSets, EachKnownMaskHasItsResourceMenusAndFolders) {
         EXPECT_TRUE(isKnownFeatureMask(c.mask));
         EXPECT_EQ(resourceIdForMask(c.mask), c.resourceId);
         const QStringList expected =
-            QStringList{"&File", "&View"} + c.features + QStringList{"Option", "&Help"};
+            QStringList{"File", "View"} + c.features + QStringList{"Option", "Help"};
         EXPECT_EQ(menuTitles(c.mask), expected);
         EXPECT_EQ(folderNames(c.mask), c.features);
     }
@@ -78,12 +83,13 @@ TEST(ResourceSets, MasksWithFewerThanTwoFeaturesFallBackToTheFullSet) {
 
 TEST(ResourceSets, SharedMenusHoldTheirItems) {
     const QList<MenuSpec> menus = menuSetForMask(15);
-    EXPECT_EQ(itemTexts(menus[0]), (QStringList{"&Export...", "&Import...", "E&xit"}));
-    EXPECT_EQ(itemTexts(menus[1]), (QStringList{"&Toolbar", "&Status Bar"}));
+    EXPECT_EQ(itemTexts(menus[0]), (QStringList{"Export...", "Import...", "Exit"}));
+    EXPECT_EQ(itemTexts(menus[1]), (QStringList{"Toolbar", "Status Bar"}));
     EXPECT_EQ(itemTexts(menus[6]),
               (QStringList{"Filter Setting", "Enable/Disable Filter", "Link Program",
-                           "Execute Linked Program", "Service Center...", "Terminal Program"}));
-    EXPECT_EQ(itemTexts(menus[7]), (QStringList{"&About Dexmoro...", "&Contents..."}));
+                           "Execute Linked Program", "Service Center...", "Terminal Program",
+                           "Connect to Phone"}));
+    EXPECT_EQ(itemTexts(menus[7]), (QStringList{"About Dexmoro...", "Contents..."}));
 }
 
 TEST(ResourceSets, EveryFileMenuExportsAndImportsAboveTheSeparatorBeforeExit) {
@@ -123,7 +129,38 @@ TEST(ResourceSets, FeatureMenusHoldTheFeatureCommands) {
     EXPECT_EQ(menus[3].items[0].toolTip, "New Message");
 }
 
-TEST(ResourceSets, ToolbarHasNineButtonsWithTips) {
+TEST(ResourceSets, EveryMenuAndItemHasAMnemonicUnusedElsewhereInItsMenu) {
+    // One "&" per text, and the letters after them differ within the menu.
+    auto checkUnique = [](const QList<CommandSpec>& items, const QString& menu) {
+        QList<QChar> used;
+        for (const CommandSpec& item : items) {
+            const qsizetype at = item.text.indexOf('&');
+            if (!item.separator) {
+                ASSERT_TRUE(at >= 0 && item.text.count('&') == 1) << item.text.toStdString();
+                EXPECT_FALSE(used.contains(item.text[at + 1].toUpper())) << menu.toStdString();
+                used.append(item.text[at + 1].toUpper());
+            }
+        }
+    };
+    for (int mask = 0; mask < 16; ++mask) {
+        SCOPED_TRACE(mask);
+        QList<CommandSpec> titles;
+        for (const MenuSpec& menu : menuSetForMask(mask)) {
+            CommandSpec title;
+            title.text = menu.title;
+            titles.append(title);
+            checkUnique(menu.items, menu.title);
+            for (const CommandSpec& item : menu.items) {
+                if (!item.submenu.isEmpty()) {
+                    checkUnique(item.submenu, item.text);
+                }
+            }
+        }
+        checkUnique(titles, "menu bar");
+    }
+}
+
+TEST(ResourceSets, ToolbarHasTenButtonsWithTips) {
     const QList<CommandSpec> buttons = toolbarCommands();
     QStringList texts;
     for (const CommandSpec& b : buttons) {
@@ -132,7 +169,7 @@ TEST(ResourceSets, ToolbarHasNineButtonsWithTips) {
         EXPECT_FALSE(b.statusTip.isEmpty()) << b.text.toStdString();
     }
     EXPECT_EQ(texts, (QStringList{"New", "Edit/View", "Copy", "Move", "Delete", "DeleteAll",
-                                  "Reload", "Help", "Exit"}));
+                                  "Reload", "Connect", "Help", "Exit"}));
 }
 
 TEST(NavigationContents, FoldersCarryFeatureNumbersAndExactItemTexts) {

@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QLabel>
+#include <QMenuBar>
 
 #include "app/CDexmoroApp.h"
 #include "app/SplashWindow.h"
@@ -126,6 +129,41 @@ TEST_F(AppStartupOverPty, APortThatNeverOpensStartsOfflineAfterThePortMessageOnc
     EXPECT_EQ(app.online, 0);
     EXPECT_EQ(appState().featureMask, 15);
     EXPECT_EQ(app.mainFrame()->windowTitle(), "QUILLON Dexmoro - Out of Service");
+}
+
+TEST_F(AppStartupOverPty, ConnectToPhoneAfterAnOfflineStartLoadsTheListsAsAStartDoes) {
+    PhoneSimState state = PhoneSimState::demo();
+    state.featureMask = 14;
+    PhoneSimRunner phone(state);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    PhoneLink::setDevicePathOverride(dir.filePath("no-such-port"));
+    prompter.then(PromptAnswer::Ok);
+
+    CDexmoroApp app(seams());
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.mainFrame();
+    ASSERT_EQ(app.online, 0);
+    EXPECT_EQ(frame->connectionPane()->text(), "Off line");
+    EXPECT_EQ(rowCount("sim"), 0);
+
+    // The phone is plugged in where the port setting points; no dialog shows this time.
+    PhoneLink::setDevicePathOverride(phone.slavePath());
+    QAction* connect = frame->commandAction("Option", "Connect to Phone");
+    ASSERT_TRUE(connect);
+    connect->trigger();
+    EXPECT_EQ(cableDialogs, 1);
+    EXPECT_EQ(app.online, 1);
+    EXPECT_EQ(frame->windowTitle(), "QUILLON Dexmoro");
+    EXPECT_EQ(frame->connectionPane()->text(), "On line: Quillon on " + phone.slavePath());
+    EXPECT_EQ(frame->link(), app.link.get());
+    EXPECT_EQ(applicationPhone().link, app.link.get());
+    EXPECT_TRUE(applicationPhone().online);
+    EXPECT_EQ(rowCount("sim"), state.sm.used());
+    EXPECT_EQ(rowCount("ms"), state.me.used());
+    EXPECT_TRUE(qobject_cast<CPhonebookView*>(frame->view()));
+    // The off-line start had every feature; the phone has no to-do list.
+    EXPECT_EQ(frame->bar()->folderCount(), 3);
+    EXPECT_EQ(frame->menuBar()->actions().size(), 7);
 }
 
 TEST(DexmoroProgram, WithoutADisplayItSaysSoInsteadOfCrashing) {

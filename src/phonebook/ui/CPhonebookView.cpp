@@ -9,6 +9,9 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "controls/ListKeys.h"
+#include "controls/MenuMnemonics.h"
+#include "db/TableColumns.h"
 #include "phone/ApplicationPhone.h"
 #include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
@@ -78,6 +81,12 @@ void CPhonebookView::setUp(bool online) {
                     copyTo(target);
                 });
         list->viewport()->installEventFilter(this);
+        onEnterKey(list, [this, memory] {
+            currentMemory_ = memory;
+            lastAction_ = 2;
+            viewEdit();
+        });
+        sortHeader(memory).show(table(memory).sort());
     }
 
     animation_ = new CopyAnimationDialog(this);
@@ -152,9 +161,20 @@ void CPhonebookView::listClicked(int memory) {
     }
 }
 
+SortHeader CPhonebookView::sortHeader(int memory) const {
+    auto both = [](const QString& column) {
+        return ColumnSort{column + QStringLiteral(" ASC"), column + QStringLiteral(" DESC")};
+    };
+    return SortHeader(lists_[memory]->horizontalHeader(),
+                      {both(PhonebookColumns::Number), both(PhonebookColumns::Name),
+                       both(PhonebookColumns::MainNumber)});
+}
+
 void CPhonebookView::headerClicked(int memory, int column) {
-    table(memory).ToggleSort(column);
+    const SortHeader header = sortHeader(memory);
+    table(memory).setSort(header.clicked(column, table(memory).sort()));
     refill(memory, 0);
+    header.show(table(memory).sort());
 }
 
 std::unique_ptr<QMenu> CPhonebookView::contextMenuFor(int memory) {
@@ -188,6 +208,7 @@ std::unique_ptr<QMenu> CPhonebookView::contextMenuFor(int memory) {
 
 void CPhonebookView::showContextMenu(int memory, const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = contextMenuFor(memory);
+    addMnemonics(menu.get());
     menu->exec(globalPos);
 }
 

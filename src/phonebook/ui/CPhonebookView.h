@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "controls/SortHeader.h"
 #include "phonebook/PhonebookEntry.h"
 
 class QLabel;
@@ -72,6 +73,7 @@ class CPhonebookView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    SortHeader sortHeader(int memory) const;
     // "SIM", "MS" or "PC".
     static QString listTitle(int memory);
     void setUp(bool online);

@@ -10,6 +10,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls/FrozenGridEdges.h"
+#include "controls/ListKeys.h"
 #include "platform/PresentTime.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleEditing.h"
@@ -66,6 +68,9 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
     grid_->viewport()->installEventFilter(this);
     grid_->installEventFilter(this);
     setUpGrid();
+    if (kind_ != Monthly) {
+        frozenEdges_ = new FrozenGridEdges(grid_);
+    }
 
     auto* side = new QVBoxLayout;
     side->addWidget(calendar_);
@@ -79,6 +84,7 @@ CalendarPage::CalendarPage(Kind kind, ScheduleContext& context, QWidget* parent)
     connect(calendar_, &QCalendarWidget::currentPageChanged, this, &CalendarPage::pageChanged);
     connect(grid_, &QTableWidget::customContextMenuRequested, this, &CalendarPage::gridContextMenu);
     connect(grid_, &QTableWidget::cellDoubleClicked, this, &CalendarPage::gridDoubleClicked);
+    onEnterKey(grid_, [this] { gridDoubleClicked(grid_->currentRow(), grid_->currentColumn()); });
     connect(grid_, &QTableWidget::currentCellChanged, this,
             [this](int row, int column) { selectCell(row, column); });
 
@@ -98,6 +104,7 @@ CalendarPage::~CalendarPage() {
     // The grid and calendar outlive this part of the object while the children go.
     grid_->disconnect(this);
     calendar_->disconnect(this);
+    delete frozenEdges_;
     delete tip_;
 }
 

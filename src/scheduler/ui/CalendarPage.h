@@ -7,6 +7,7 @@
 
 #include "scheduler/ScheduleCalendar.h"
 
+class FrozenGridEdges;
 class QCalendarWidget;
 class QLabel;
 class QMenu;
@@ -93,5 +94,6 @@ class CalendarPage : public QWidget {
     QLabel* dateLine_;
     QTableWidget* grid_;
     QLabel* tip_ = nullptr;
+    FrozenGridEdges* frozenEdges_ = nullptr;
     QList<std::pair<int, int>> filled_;
 };

@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "controls/MenuMnemonics.h"
 #include "platform/Notice.h"
 #include "platform/Prompter.h"
 #include "scheduler/ScheduleEditing.h"
@@ -182,6 +183,7 @@ void CalendarPage::gridContextMenu(const QPoint& at) {
     setCurrentCell(index.row(), index.column());
     QMenu* menu = buildContextMenu(index.row(), index.column(), this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
+    addMnemonics(menu);
     menu->popup(grid_->viewport()->mapToGlobal(at));
 }
 

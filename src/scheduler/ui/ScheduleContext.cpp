@@ -16,6 +16,8 @@ ScheduleSelection ScheduleContext::selection(bool anyHour) const {
 }
 
 void colourScheduleCalendar(QCalendarWidget* calendar) {
+    // The pages' grids run Sunday to Saturday; every small calendar beside them does too.
+    calendar->setFirstDayOfWeek(Qt::Sunday);
     const QColor lightGrey(240, 240, 240);
     QPalette palette = calendar->palette();
     palette.setColor(QPalette::Base, lightGrey);

@@ -3,10 +3,12 @@
 #include <QDateEdit>
 #include <QDialogButtonBox>
 #include <QListWidget>
+
 #include <QPushButton>
 #include <QTimeEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include "controls/ListKeys.h"
 
 #include "platform/Notice.h"
 #include "platform/Prompter.h"
@@ -46,6 +48,7 @@ ScheduleListDialog::ScheduleListDialog(Mode mode, ScheduleContext& context, bool
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(action_, &QPushButton::clicked, this, &ScheduleListDialog::act);
     connect(list_, &QListWidget::itemDoubleClicked, this, &ScheduleListDialog::act);
+    onEnterKey(list_, [this] { act(); });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);

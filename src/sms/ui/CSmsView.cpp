@@ -18,6 +18,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "controls/ListKeys.h"
+#include "controls/MenuMnemonics.h"
 #include "db/TableColumns.h"
 #include "phone/ApplicationPhone.h"
 #include "phone/DetachedPhoneLink.h"
@@ -28,6 +30,8 @@
 #include "sms/ui/CAddNumberDlg.h"
 
 namespace {
+namespace C = SmsColumns;
+
 const char* const kStatusTexts[] = {"Not Read", "Read", "Not Sent", "Sent"};
 const int kColumnWidths[] = {100, 120, 395, 135, 82};
 
@@ -48,6 +52,14 @@ CSmsView::CSmsView(PhoneLink& link, bool online, QWidget* parent)
 }
 
 CSmsView::~CSmsView() = default;
+
+SortHeader CSmsView::sortHeader() const {
+    auto both = [](const QString& column) {
+        return ColumnSort{column + QStringLiteral(" ASC"), column + QStringLiteral(" DESC")};
+    };
+    return SortHeader(list_->header(), {both(C::Name), both(C::PhoneNumber), both(C::Message),
+                                        both(C::Date), both(C::Number)});
+}
 
 void CSmsView::setUp() {
     store_ = std::make_unique<CSmsDB>();
@@ -98,14 +110,19 @@ void CSmsView::setUp() {
     connect(list_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { clickLine(list_->indexOfTopLevelItem(item)); });
     connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { viewMessage(); });
+    onEnterKey(list_, [this] { viewMessage(); });
     connect(list_, &QWidget::customContextMenuRequested, this, [this] {
         const std::unique_ptr<QMenu> menu = contextMenu();
+        addMnemonics(menu.get());
         menu->exec(QCursor::pos());
     });
     connect(list_->header(), &QHeaderView::sectionClicked, this, [this](int column) {
-        store_->ToggleSort(column);
+        const SortHeader header = sortHeader();
+        store_->setSort(header.clicked(column, store_->sort()));
         fillList();
+        header.show(store_->sort());
     });
+    sortHeader().show(store_->sort());
 
     auto* messageBox = new QGroupBox(QStringLiteral("Message"), this);
     preview_ = new QPlainTextEdit(messageBox);

@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <memory>
 
+#include "controls/SortHeader.h"
+
 class QCheckBox;
 class QLabel;
 class QMenu;
@@ -71,6 +73,7 @@ class CSmsView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    SortHeader sortHeader() const;
     void setUp();
     void initialUpdate();
     int selectedPosition() const;

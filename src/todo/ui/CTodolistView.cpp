@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "controls/MenuMnemonics.h"
 #include "phone/ApplicationPhone.h"
 #include "phone/DetachedPhoneLink.h"
 #include "phone/PhoneLink.h"
@@ -202,9 +203,19 @@ void CTodolistView::hyperTerminal() {
 
 // ---- sorting and menus ----
 
+SortHeader CTodolistView::sortHeader() const {
+    QList<ColumnSort> columns;
+    for (int column = TodoContentsColumn; column <= TodoDoneColumn; ++column) {
+        columns.append({CToDoListDB::sortFor(column, false), CToDoListDB::sortFor(column, true)});
+    }
+    return SortHeader(list_->horizontalHeader(), columns);
+}
+
 void CTodolistView::headerClicked(int column) {
-    table_->ToggleSort(column);
+    const SortHeader header = sortHeader();
+    table_->setSort(header.clicked(column, table_->sort()));
     refill();
+    header.show(table_->sort());
 }
 
 std::unique_ptr<QMenu> CTodolistView::listContextMenu() {
@@ -252,11 +263,13 @@ std::unique_ptr<QMenu> CTodolistView::tabContextMenu(const QPoint& point) {
 
 void CTodolistView::showListMenu(const QPoint& globalPos) {
     std::unique_ptr<QMenu> menu = listContextMenu();
+    addMnemonics(menu.get());
     menu->exec(globalPos);
 }
 
 void CTodolistView::showTabMenu(const QPoint& point) {
     if (std::unique_ptr<QMenu> menu = tabContextMenu(point)) {
+        addMnemonics(menu.get());
         menu->exec(tabs_->mapToGlobal(point));
     }
 }

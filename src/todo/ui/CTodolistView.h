@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "controls/SortHeader.h"
 #include "todo/CToDoListDB.h"
 
 class QDialog;
@@ -88,6 +89,7 @@ class CTodolistView : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    SortHeader sortHeader() const;
     void setUp(bool online);
     QWidget* buildForm();
     void refill();

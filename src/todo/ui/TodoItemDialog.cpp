@@ -1,6 +1,7 @@
 #include "todo/ui/TodoItemDialog.h"
 
 #include <QButtonGroup>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialogButtonBox>
@@ -35,6 +36,7 @@ TodoItemDialog::TodoItemDialog(Kind kind, QWidget* parent) : QDialog(parent) {
     until_ = new QDateEdit(QDate::currentDate(), this);
     until_->setObjectName(QStringLiteral("untilDate"));
     until_->setCalendarPopup(true);
+    until_->calendarWidget()->setFirstDayOfWeek(Qt::Sunday);
     until_->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
 
     mark_ = new QCheckBox(QStringLiteral("Mark"), this);

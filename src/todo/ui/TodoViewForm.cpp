@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTableWidget>
 
+#include "controls/ListKeys.h"
 #include "todo/ui/CTodolistView.h"
 
 namespace {
@@ -105,6 +106,7 @@ QWidget* CTodolistView::buildForm() {
     connect(list_->horizontalHeader(), &QHeaderView::sectionClicked, this,
             [this](int column) { headerClicked(column); });
     connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { viewContents(); });
+    onEnterKey(list_, [this] { viewContents(); });
 
     total_ = new QLabel(form);
     total_->setObjectName(QStringLiteral("todoTotal"));

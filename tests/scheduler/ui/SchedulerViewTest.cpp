@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -499,4 +500,26 @@ TEST_F(SchedulerViewTest, PagingTheSmallCalendarShowsThatMonth) {
     EXPECT_EQ(monthly.chosenDate(), QDate(2001, 4, 30));
     // 4 April 2001, a Wednesday, in the first week.
     EXPECT_EQ(cell(monthly, 1, 3), "(R)April");
+}
+
+TEST_F(SchedulerViewTest, ANarrowWeekScrollsUnderItsFixedHourColumnAndDayHeader) {
+    openView();
+    view->resize(500, 300);
+    CalendarPage& weekly = *view->page(1);
+    view->tabs()->setCurrentIndex(1);
+    QApplication::processEvents();
+    QTableWidget* grid = weekly.grid();
+    auto* column = grid->findChild<QTableView*>("frozenColumn");
+    auto* header = grid->findChild<QTableView*>("frozenRow");
+    ASSERT_TRUE(column && header);
+    grid->horizontalScrollBar()->setValue(grid->horizontalScrollBar()->maximum());
+    grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+    ASSERT_GT(grid->horizontalScrollBar()->value(), 0);
+    // The hour labels stay at the left edge and follow the rows; the day numbers stay on top
+    // and follow the columns.
+    EXPECT_EQ(column->geometry().topLeft(), grid->viewport()->geometry().topLeft());
+    EXPECT_EQ(column->verticalScrollBar()->value(), grid->verticalScrollBar()->value());
+    EXPECT_EQ(header->height(), grid->rowHeight(0));
+    EXPECT_EQ(header->horizontalScrollBar()->value(), grid->horizontalScrollBar()->value());
+    EXPECT_FALSE(view->page(2)->grid()->findChild<QTableView*>("frozenColumn"));
 }

@@ -332,3 +332,11 @@ TEST_F(SmsViewTest, IndicationTickSetsAndReportsTwice) {
     EXPECT_EQ(prompter.prompts().size(), 2);
     EXPECT_TRUE(replay.matched());
 }
+
+TEST_F(SmsViewTest, EnterOnAMessageRowViewsItAsADoubleClickDoes) {
+    open();
+    runDialogsWith([](QDialog&) { return int(QDialog::Rejected); });
+    select(0);
+    QTest::keyClick(view->list(), Qt::Key_Return);
+    EXPECT_EQ(dialogs, QStringList{"Message View"});
+}

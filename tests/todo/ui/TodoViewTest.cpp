@@ -407,16 +407,19 @@ TEST_F(TodoViewTest, DeleteKeyAsksFirstWithNoAsTheDefault) {
     EXPECT_EQ(v.totalLabel()->text(), "TOTAL : 0/50");
 }
 
-TEST_F(TodoViewTest, UntilDateHeadingSortsDescendingThenAscending) {
+TEST_F(TodoViewTest, UntilDateHeadingSortsAscendingThenDescendingWithTheArrow) {
     CTodolistView& v = offlineView({record(1, "mid", 0, QDate(2026, 6, 1)),
                                     record(2, "late", 0, QDate(2027, 1, 1)),
                                     record(3, "early", 0, QDate(2025, 12, 31))});
     QHeaderView* header = v.list()->horizontalHeader();
     const QPoint untilHeading(header->sectionViewportPosition(2) + 20, header->height() / 2);
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, untilHeading);
-    EXPECT_EQ(column(v.list(), 0), (QStringList{"late", "mid", "early"}));
-    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, untilHeading);
     EXPECT_EQ(column(v.list(), 0), (QStringList{"early", "mid", "late"}));
+    EXPECT_EQ(header->sortIndicatorSection(), 2);
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::AscendingOrder);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, untilHeading);
+    EXPECT_EQ(column(v.list(), 0), (QStringList{"late", "mid", "early"}));
+    EXPECT_EQ(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 TEST_F(TodoViewTest, MarkStampsOnlyItemsNotDoneAndUnMarkRewrites) {
