@@ -48,7 +48,7 @@ void printHelp(QTextStream& out) {
         << wrapped("(default: the folder dexmoro uses, " + defaultDataFolder() + ")", 17)
         << "  --charset SET  latin1, ucs2 or gsm: the text encoding for this run (default:\n"
            "                 the profile's CONFIG/CHARSET, else latin1)\n"
-           "  --fast         read whole lists at once (default: the profile's CONFIG/FASTLOAD)\n"
+           "  --fast         read whole lists at once (default: the profile's FASTLOAD)\n"
            "  --yes, --no    the answer to every question (default: --no)\n"
            "  --help         this text\n"
            "  --version      the program's version\n\n"
