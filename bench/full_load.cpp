@@ -127,10 +127,13 @@ Run loadAll(bool fast, int baud) {
 }
 
 void report(const char* what, int baud, const Run& run) {
-    std::printf("%-14s %-9s %7.2f s  %7lld bytes  wire at %d bit/s %6.2f s  ratio %.2f%s\n", what,
-                baud ? "38400" : "unpaced", run.seconds, static_cast<long long>(run.bytes), kBaud,
-                run.wire, run.wire > 0 ? run.seconds / run.wire : 0.0,
-                run.complete ? "" : "  (load incomplete)");
+    std::printf("%-11s %-8s %6.2f s  %6lld bytes", what, baud ? "38400" : "unpaced", run.seconds,
+                static_cast<long long>(run.bytes));
+    if (baud) {
+        std::printf("  wire %6.2f s  ratio %.2f", run.wire,
+                    run.wire > 0 ? run.seconds / run.wire : 0.0);
+    }
+    std::printf("%s\n", run.complete ? "" : "  (load incomplete)");
 }
 
 }  // namespace

@@ -54,6 +54,10 @@ MirrorOutcome PhoneMemoryTable::LoadFromPhone(PhoneLink& link, Progress& progres
         return code;
     };
     if (link.settings.fastLoad) {
+        // The probe resets the phone, which may select another memory.
+        plan.resumeAfterProbe = [&] {
+            return link.SelectPhonebookMemory(traits_.selectCode) == phonebook_answer::kDone;
+        };
         plan.rangeSlots = kRangeEntries;
         plan.readRange = [&](int first, int last) {
             QList<PhonebookEntryAnswer> entries;

@@ -12,11 +12,11 @@ static QString loadAndList(const QStringList& global, const QStringList& phoneAr
     PhoneSimProcess phone(DEXMORO_PHONESIM_PATH, phoneArguments);
     EXPECT_TRUE(phone.ok()) << phone.error().toStdString();
     QString seen;
-    for (const QString& command : {"sms load", "phonebook load", "sms list",
-                                   "phonebook list --memory sim", "phonebook list --memory ms"}) {
+    for (const char* command : {"sms load", "phonebook load", "sms list",
+                                "phonebook list --memory sim", "phonebook list --memory ms"}) {
         const ProgramRun run = runProgram(
             DEXMORO_CLI_PATH, QStringList{"--workdir", dir.path(), "--device", phone.slavePath()} +
-                                  global + command.split(' '));
+                                  global + QString(command).split(' '));
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         seen += run.out;
     }
