@@ -22,15 +22,6 @@ constexpr int kMessages = 20;
 constexpr int kScheduleEntries = 50;
 constexpr int kTodoItems = 51;
 
-PhoneSimPhonebook filledBook(int capacity, const QString& prefix) {
-    PhoneSimPhonebook book{capacity, {}};
-    for (int i = 1; i <= capacity; ++i) {
-        const QString dial = QStringLiteral("+44770%1").arg(i, 6, 10, QChar('0'));
-        book.entries[i] = PhoneSimPhonebookEntry{dial, 145, prefix + QString::number(i)};
-    }
-    return book;
-}
-
 // As the message benchmark's SIM: 100 to 160 characters with commas and a line feed, half of
 // them received and half stored, every third location empty.
 void fillMessages(PhoneSimState& state) {

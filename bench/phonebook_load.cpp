@@ -12,15 +12,6 @@ namespace {
 
 constexpr int kBaud = 38400;
 
-PhoneSimPhonebook filledBook(int capacity, const QString& prefix) {
-    PhoneSimPhonebook book{capacity, {}};
-    for (int i = 1; i <= capacity; ++i) {
-        const QString dial = QStringLiteral("+44770%1").arg(i, 6, 10, QChar('0'));
-        book.entries[i] = PhoneSimPhonebookEntry{dial, 145, prefix + QString::number(i)};
-    }
-    return book;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {

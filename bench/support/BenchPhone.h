@@ -10,6 +10,16 @@
 #include "phone/PhoneLink.h"
 #include "phonesim/PhoneSimServer.h"
 
+// A phonebook with every index filled: "+44770" and six digits, the prefix and the index.
+inline PhoneSimPhonebook filledBook(int capacity, const QString& prefix) {
+    PhoneSimPhonebook book{capacity, {}};
+    for (int i = 1; i <= capacity; ++i) {
+        const QString dial = QStringLiteral("+44770%1").arg(i, 6, 10, QChar('0'));
+        book.entries[i] = PhoneSimPhonebookEntry{dial, 145, prefix + QString::number(i)};
+    }
+    return book;
+}
+
 // A simulated phone paced at `baud` on a pseudo-terminal, logging its transcript into a fresh
 // working folder (where the databases go too), and a link that connects to it as the program
 // does at start-up.
