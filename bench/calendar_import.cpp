@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An iCalendar import of 60 events into an empty scheduler on the simulated phone paced at
 // 38,400 bit/s (50 written, 10 skipped for lack of slots), against the wire time of every byte
 // exchanged; then the export of the 50 reminder rows, which needs no phone. Each write is one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table side of a phonebook load: 550 rows added the way the store adds them (add, three
 // fields, store, requery), then the table emptied the way the store empties it (first row,
 // delete, requery, n times). Measured time against the wire time of reading the same entries

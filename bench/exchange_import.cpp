@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A vCard import of 300 cards into a SIM of 250 on the simulated phone paced at 38,400 bit/s
 // (250 written, 50 skipped for lack of room), against the wire time of every byte exchanged;
 // then the export of the filled phonebooks, which needs no phone.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything a first start loads from the phone: both phonebooks (300 SIM and 550 phone-memory
 // entries, every index filled), a 30-location SIM holding 20 messages, 50 schedule entries and
 // 51 to-do items, read one slot a command and with fast loading (whole lists at once), each at

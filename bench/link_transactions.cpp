@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 500 "at+cpbs?" transactions against the simulated phone paced at 38,400 bit/s: measured time
 // against the wire time of every byte exchanged (10 bits a byte). BENCH_N and BENCH_BAUD change
 // the count and the pacing (0: none, which shows the link's own cost).

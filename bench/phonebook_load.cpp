@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A full phonebook load (300 SIM and 550 phone-memory entries, every index filled) from the
 // simulated phone paced at 38,400 bit/s, against the wire time of every byte exchanged.
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scheduler load (50 slots, 40 of them holding entries) from the simulated phone paced at
 // 38,400 bit/s, against the wire time of every byte exchanged.
 #include <QCoreApplication>

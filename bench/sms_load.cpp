@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message load of a 30-location SIM holding 20 messages of 100 to 160 characters from the
 // simulated phone paced at 38,400 bit/s, against its floor: the wire time of every byte of the
 // load plus the pauses the load and the message read must make (100 ms before each read,

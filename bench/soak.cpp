@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Soak: 10,000 phone operations through the real link (PhoneLink, SerialPort over a
 // pseudo-terminal) against the simulated phone misbehaving at random. The phone is replaced by a
 // fresh one with new faults every few dozen operations (hang-ups after a random number of

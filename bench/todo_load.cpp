@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A to-do list load (51 reads, 40 items on the phone) from the simulated phone paced at
 // 38,400 bit/s, against the wire time of the bytes the load exchanged.
 #include <QCoreApplication>

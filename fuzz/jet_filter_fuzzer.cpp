@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Jet filter and sort translator on any text: what it accepts must run in SQLite with its
 // binds, a like pattern must become a valid regular expression, and the literals the program
 // builds with the quoting helpers must find exactly the text they were made of.

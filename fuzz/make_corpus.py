@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes the seed corpora in fuzz/corpus/ from the recorded transcripts (run once; the seeds
 are checked in). Each phone answer goes to the targets that parse it, with the steering bytes
 a target reads first."""

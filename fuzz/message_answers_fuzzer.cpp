@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A message read's answer through the whole path of a load: the body behind "+CMGR: ", its
 // twelve fields, the values the store takes from them and the row AddMessage writes into the
 // message database (a file in a temporary folder). The row must hold what the fields gave; a

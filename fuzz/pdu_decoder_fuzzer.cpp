@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A PDU as the phone might send it, through the decoder: it either reads or says why not, keeps
 // the input, and what it read encodes into a PDU that reads back to the same message.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every answer parser of the phone's command groups but the message body (which has its own
 // target with the store behind it): phonebook entry, capacities and identity, schedule entry,
 // to-do item, service centre, new-message settings and the message counts. Any answer must

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A field read from the phone in each character set, and user text the check lets through,
 // encoded for the phone and read back.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SplitFields on any answer text: the field count and the fields the text never reaches, the
 // free-text bound of twelve-field bodies, and round trips of fields the phone would send.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One AT transaction over a fake line that hands the phone's answer over in chunks the input
 // chooses, with pauses past the quiet time and the silence bound, and hang-ups. The transaction
 // must end within its bounds on virtual time, keep every byte that arrived (NULs aside) and end

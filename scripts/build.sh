@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then configures and builds into build/ (or the folder in BUILD_DIR).
 # Extra arguments go to CMake's configure step.
 set -euo pipefail

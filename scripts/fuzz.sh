@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets (clang, AddressSanitizer, UndefinedBehaviorSanitizer) into
 # build-fuzz/ and runs one of them, or each in turn, for SECONDS on a copy of its seed corpus:
 #     scripts/fuzz.sh TARGET SECONDS      (TARGET: a fuzz/<TARGET>_fuzzer.cpp, or all)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package dexmoro_<version>_<arch>.deb from the build in build/ (or BUILD_DIR;
 # configured and built when missing, else its programs brought up to date) into <build>/package/,
 # then checks it:

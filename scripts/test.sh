@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets everything up and runs all tests. With --sanitize, builds into build-asan/ with
 # AddressSanitizer and UndefinedBehaviorSanitizer and runs the tests there.
 set -euo pipefail

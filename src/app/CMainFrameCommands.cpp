@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's menus, toolbar and status bar, the routing of their commands, and the commands
 // the frame carries out itself.
 

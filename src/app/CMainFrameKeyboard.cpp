@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame without a mouse (folder keys, pane switching, help on the view) and its window
 // geometry and connection line.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the folders, items and arrows lie, and what a point hits.
 
 #include "controls/GfxOutBarCtrl.h"

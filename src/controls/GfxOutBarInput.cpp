@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse, keys, the scroll arrows' repeat, layout of the children and the label editor.
 
 #include "controls/GfxOutBarCtrl.h"

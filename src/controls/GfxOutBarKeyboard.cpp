@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar without a mouse: a cursor over the headers and the open folder's items.
 
 #include <QFocusEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the headers, the items of the open folder and the scroll arrows.
 
 #include "controls/GfxOutBarCtrl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The edit buffer and the changes that store it, one transaction each.
 
 #include "db/Recordset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Field access by column name and the values a column takes.
 
 #include "db/Recordset.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/CalendarFile.h"
 
 // libicalvcal's header declares its functions without C linkage.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole lists in one answer, for fast loading.
 #include "link/Transact.h"
 #include "phone/ListAnswers.h"

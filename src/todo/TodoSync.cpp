@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "db/DatabaseConnection.h"
 #include "db/DatabaseSchema.h"
 #include "db/TableColumns.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo's built-in phone over several runs of the program.
 
 #include <gtest/gtest.h>

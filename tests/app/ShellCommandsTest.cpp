@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The frame's commands that belong to no feature: service centre, linked programs, help.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the desktop program against the simulated phone over a real pseudo-terminal:
 // the real link, the phone's feature mask, the frame and the phonebook's first load.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli killed with SIGKILL at random moments of its loads and writes, against a phone
 // slow enough that the kills land inside the work: every database file must stay sound and
 // every table hold either what it held before the run or what a whole run leaves.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Small phones and the dexmoro-cli operations run against them by the tests that check that a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names in every script through dexmoro-cli and the simulated phone under UCS2, into the cache
 // and out through the exports.
 #include <QFile>

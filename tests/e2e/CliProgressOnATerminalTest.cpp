@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli's progress when stderr is a terminal (one line rewritten in place) and when it is
 // a pipe (a line for every ten percent).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli as a black box against the simulated phone.
 
 #include <gtest/gtest.h>

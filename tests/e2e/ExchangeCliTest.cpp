@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli import, export and backup against the simulated phone over a real
 // pseudo-terminal.
 

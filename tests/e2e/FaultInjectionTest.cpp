@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every loader and every single-entry write of dexmoro-cli against a phone that misbehaves on
 // the line: hang-ups at the start, the middle and the last command, noise before answers, answers
 // a byte at a time, error lines with long codes and answers slower than the poll. Each run must

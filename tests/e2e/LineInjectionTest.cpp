@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // User text that would end the AT command line and start one of the user's choosing (a carriage
 // return or line feed inside a name, contents or number; Ctrl-Z inside a message text) never
 // reaches the line: dexmoro-cli refuses it with exit code 2 and the one message, the simulated

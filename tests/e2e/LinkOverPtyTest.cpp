@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The phone link against the simulated phone over a real pseudo-terminal.
 
 #include <gtest/gtest.h>

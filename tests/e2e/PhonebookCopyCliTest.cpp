@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Copies between memories from dexmoro-cli and from the phonebook view run the same rules: on
 // the same simulated phone (over a real pseudo-terminal) they leave the same phone, the same
 // tables and show the same texts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli phonebook print as a black box: the lists of phonebook.mdb into a PDF file.
 
 #include <gtest/gtest.h>

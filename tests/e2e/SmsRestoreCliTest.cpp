@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli import of messages while the simulated phone answers: they go to its SIM.
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/EnginePhoneLink.h"
 
 EnginePhoneLink::EnginePhoneLink(PhoneSimState state, std::optional<PhoneSettings> settings)

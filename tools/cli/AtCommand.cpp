@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli at 'COMMAND': one transaction, for diagnosis.
 
 #include "CliCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli export, import and backup: every list in the formats other programs read, through
 // the same exchange code as the window's Export and Import dialogs.
 

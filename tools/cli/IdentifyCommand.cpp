@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli identify: the start-up connection attempt, reported line by line.
 
 #include "CliCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli phonebook print: the window's phonebook print without dialogs, into a PDF file.
 
 #include "PhonebookPrintCommand.h"

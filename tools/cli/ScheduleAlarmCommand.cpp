@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli schedule-alarm: the PC's own alarm check and the list of past entries, through
 // the same code as the main window's timer and its previous schedule list.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli schedule: load the phone's scheduler, list either table, add and delete entries,
 // through the same store and sync code as the scheduler view.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli sca [ADDRESS]: prints the phone's SMS service centre, or sets it.
 
 #include "CliCommand.h"

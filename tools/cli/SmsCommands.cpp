@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli sms: loads, lists, shows and deletes short messages through the message store.
 
 #include <QCommandLineParser>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli sms send / sms save: the compose dialog's OK from the command line.
 
 #include "SmsSendCommand.h"

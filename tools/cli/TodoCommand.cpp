@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli todo: loads, lists and changes the to-do list through the view's own store calls.
 
 #include <QCommandLineParser>

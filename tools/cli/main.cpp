@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-cli: the phone link, stores and sync without a window.
 
 #include <QCoreApplication>

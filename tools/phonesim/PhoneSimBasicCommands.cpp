@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reset, echo, identification and the maker's feature mask.
 #include "phonesim/PhoneSimCommandTable.h"
 #include "phonesim/PhoneSimState.h"

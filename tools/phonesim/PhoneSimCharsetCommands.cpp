@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The character set of names and texts ("+CSCS") and the codings it gives the text fields.
 #include <QStringList>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, listing, deleting, storing and sending short messages in text mode.
 #include "phonesim/PhoneSimCommandTable.h"
 #include "phonesim/PhoneSimState.h"

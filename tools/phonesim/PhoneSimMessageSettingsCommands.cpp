@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message storage, mode, sending parameters and new-message indication settings.
 #include "phonesim/PhoneSimCommandTable.h"
 #include "phonesim/PhoneSimState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state as JSON: the simulated phone's saved file and the tests' fixtures.
 
 #include "phonesim/PhoneSimState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "phonesim/PhoneSimTranscript.h"
 
 bool PhoneSimTranscript::open(const QString& path, QString* error) {

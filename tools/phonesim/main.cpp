@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dexmoro-phonesim: a simulated Quillon phone on a pseudo-terminal.
 #include <signal.h>
 

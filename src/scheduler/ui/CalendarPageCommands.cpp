@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scheduler's commands on a calendar page's current cell: new, edit, copy, move, delete,
 // delete day, and the context menu that offers them.
 

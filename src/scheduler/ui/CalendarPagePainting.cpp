@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The painting of a calendar page: the date line, the day headings in their weekday colours,
 // and the entries of the shown days.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The view's message commands (compose, view, delete, reload) and the new-message indication.
 
 #include "sms/ui/CSmsView.h"

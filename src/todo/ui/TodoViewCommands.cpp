@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The to-do view's commands: each runs its dialog or question, then goes through CToDoListDB
 // and refills the list.
 

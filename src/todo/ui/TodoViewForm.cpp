@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The to-do view's form: the fixed-size tabs with their images, the list and the total line.
 
 #include <QFrame>

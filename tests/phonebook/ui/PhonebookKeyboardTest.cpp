@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keyboard use of the phonebook through real widgets: Tab moves the focus between controls,
 // never the selection inside a list.
 

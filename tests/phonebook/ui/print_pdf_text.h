@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Reads printed PDF files back as text with poppler's pdftotext, for the printing tests.
