@@ -6,8 +6,7 @@
 #include <QTest>
 #include <QTextBrowser>
 
-#include "AppTestSupport.h"
-#include "RecordingView.h"
+#include "FrameTest.h"
 #include "app/CMainFrame.h"
 #include "app/HelpWindow.h"
 #include "controls/GfxOutBarCtrl.h"
@@ -15,28 +14,15 @@
 #include "phone/PhoneLink.h"
 
 namespace {
-class KeyboardTest : public AppTest {
+class KeyboardTest : public FrameTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        RecordingView::log.clear();
-    }
-    void TearDown() override {
-        closeAllDatabases();
-        AppTest::TearDown();
-    }
     // Shortcuts answer only in the active window.
     static void activate(QWidget& frame) {
         frame.show();
         QApplication::setActiveWindow(&frame);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     }
-    std::unique_ptr<PhoneLink> offline = makeTestLink(false);
 };
-
-ViewFactory recordingViews() {
-    return [](int view) { return new RecordingView(view); };
-}
 }  // namespace
 
 TEST_F(KeyboardTest, CtrlDigitsOpenTheFoldersInTheirOrder) {

@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
-#include "AppTestSupport.h"
+#include "FrameTest.h"
 #include "RecordingView.h"
 #include "app/CMainFrame.h"
 #include "app/ResourceSets.h"
@@ -46,21 +46,8 @@ QStringList folderNames(const CGfxOutBarCtrl& bar) {
     return names;
 }
 
-ViewFactory recordingViews() {
-    return [](int view) { return new RecordingView(view); };
-}
-
-class MainFrameTest : public AppTest {
+class MainFrameTest : public FrameTest {
   protected:
-    void SetUp() override {
-        AppTest::SetUp();
-        RecordingView::log.clear();
-    }
-    void TearDown() override {
-        closeAllDatabases();
-        AppTest::TearDown();
-    }
-    std::unique_ptr<PhoneLink> offline = makeTestLink(false);
     std::unique_ptr<PhoneLink> online = makeTestLink(true);
 };
 }  // namespace
