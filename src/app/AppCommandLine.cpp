@@ -22,6 +22,15 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
                 line.error = "--device needs a device path";
                 return line;
             }
+        } else if (argument == "--profile" || argument.startsWith("--profile=")) {
+            const QString value = argument == "--profile"
+                                      ? (i + 1 < arguments.size() ? arguments[++i] : QString())
+                                      : argument.mid(10);
+            line.profile = phoneProfileFromValue(value);
+            if (!line.profile) {
+                line.error = "--profile needs quillon or standard";
+                return line;
+            }
         } else if (argument == "--help" || argument == "-h") {
             line.help = true;
         } else if (argument == "--version") {
@@ -39,11 +48,13 @@ AppCommandLine AppCommandLine::parse(const QStringList& arguments) {
 }
 
 QString AppCommandLine::usage() {
-    return "usage: dexmoro [--demo | --demo-reset | --device PATH] [--version]\n"
+    return "usage: dexmoro [--demo | --demo-reset | --device PATH] [--profile TYPE] [--version]\n"
            "  --demo         run against the built-in simulated phone, with demo data; the\n"
            "                 demo phone keeps its changes from one run to the next\n"
            "  --demo-reset   put the demo data back as shipped, then run the demo\n"
            "  --device PATH  talk to the phone on this serial device instead of the port setting\n"
+           "  --profile TYPE quillon (the maker's phones) or standard (any standard phone or\n"
+           "                 modem) for this run, instead of the profile's CONFIG/PROFILE\n"
            "  --version      print the program's version and end\n";
 }
 

@@ -4,14 +4,19 @@
 #include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
+#include <optional>
+
+#include "phone/PhoneSettings.h"
 
 // The program's own options: --demo (the built-in simulated phone), --demo-reset (the same,
 // with the demo data put back first) and --device PATH (a serial device that wins over the port
-// setting); --help and --version print and end the program.
+// setting), --profile quillon|standard (the phone type for this run); --help and --version print
+// and end the program.
 struct AppCommandLine {
     bool demo = false;
     bool demoReset = false;
     QString device;
+    std::optional<PhoneProfile> profile;
     bool help = false;
     bool version = false;
     QString error;  // set when the arguments cannot be used

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OptionDialog.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -43,6 +45,22 @@ QGroupBox* charsetBox(QComboBox* list, QWidget* parent) {
         list->addItem(phoneCharsetLabel(set), phoneCharsetValue(set));
     }
     list->setCurrentIndex(list->findData(phoneCharsetValue(profilePhoneSettings().charset)));
+    auto* layout = new QVBoxLayout(box);
+    layout->addWidget(list);
+    return box;
+}
+
+// A titled box holding one list of choices; each item's data is the profile's value.
+QGroupBox* choiceBox(const QString& title, QComboBox* list, const QString& name,
+                     const QList<std::pair<QString, QString>>& items, const QString& current,
+                     QWidget* parent) {
+    auto* box = new QGroupBox(title, parent);
+    list->setParent(box);
+    list->setObjectName(name);
+    for (const auto& [label, value] : items) {
+        list->addItem(label, value);
+    }
+    list->setCurrentIndex(std::max(0, list->findData(current)));
     auto* layout = new QVBoxLayout(box);
     layout->addWidget(list);
     return box;
@@ -99,6 +117,18 @@ OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
     layout->addWidget(fastLoad_);
     charsetList_ = new QComboBox(this);
     layout->addWidget(charsetBox(charsetList_, this));
+    const PhoneSettings settings = profilePhoneSettings();
+    profileList_ = new QComboBox(this);
+    layout->addWidget(choiceBox(
+        "Phone type", profileList_, "profileList",
+        {{phoneProfileLabel(PhoneProfile::Quillon), phoneProfileValue(PhoneProfile::Quillon)},
+         {phoneProfileLabel(PhoneProfile::Standard), phoneProfileValue(PhoneProfile::Standard)}},
+        phoneProfileValue(settings.profile), this));
+    smsFormatList_ = new QComboBox(this);
+    layout->addWidget(choiceBox("Message format", smsFormatList_, "smsFormatList",
+                                {{smsFormatLabel(SmsFormat::Text), smsFormatValue(SmsFormat::Text)},
+                                 {smsFormatLabel(SmsFormat::Pdu), smsFormatValue(SmsFormat::Pdu)}},
+                                smsFormatValue(settings.messageFormat()), this));
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
@@ -215,6 +245,14 @@ void OptionDialog::accept() {
     settings.fastLoad = fastLoad_->isChecked();
     if (const auto chosen = phoneCharsetFromValue(charsetList_->currentData().toString())) {
         settings.charset = *chosen;
+    }
+    const auto profile = phoneProfileFromValue(profileList_->currentData().toString());
+    const auto format = smsFormatFromValue(smsFormatList_->currentData().toString());
+    // A format left at the phone type's default keeps following the type.
+    const PhoneSettings before = settings;
+    settings.profile = profile.value_or(settings.profile);
+    if (format && (before.smsFormat || *format != before.messageFormat())) {
+        settings.smsFormat = format;
     }
     saveProfilePhoneSettings(settings);
     QDialog::accept();

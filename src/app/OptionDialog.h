@@ -20,7 +20,9 @@ class QLabel;
 // for, and a list of the system's serial devices lets the user pick the device of the chosen
 // port, stored as "CONFIG"/"DEVICE<n>". "Fast loading" is stored as "CONFIG"/"FASTLOAD".
 //
-// "Text encoding" picks the character set names and texts travel in ("CONFIG"/"CHARSET").
+// "Text encoding" picks the character set names and texts travel in ("CONFIG"/"CHARSET"),
+// "Phone type" the maker's phones or any standard one ("CONFIG"/"PROFILE"), "Message format"
+// text or PDU ("CONFIG"/"SMSFORMAT"; left at the type's default, it keeps following the type).
 class OptionDialog : public QDialog {
     Q_OBJECT
 
@@ -44,6 +46,8 @@ class OptionDialog : public QDialog {
     QCheckBox* fastLoadBox() const { return fastLoad_; }
     // The "Text encoding" choice; its items' data are the profile's values.
     QComboBox* charsetList() const { return charsetList_; }
+    QComboBox* profileList() const { return profileList_; }
+    QComboBox* smsFormatList() const { return smsFormatList_; }
 
     void accept() override;
 
@@ -57,6 +61,8 @@ class OptionDialog : public QDialog {
     QComboBox* deviceList_ = nullptr;
     QCheckBox* fastLoad_ = nullptr;
     QComboBox* charsetList_ = nullptr;
+    QComboBox* profileList_ = nullptr;
+    QComboBox* smsFormatList_ = nullptr;
     QMap<int, QLabel*> deviceLabels_;
     QMap<int, QString> chosenDevices_;
 };

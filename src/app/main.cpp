@@ -9,6 +9,7 @@
 #include "app/AppCommandLine.h"
 #include "app/CDexmoroApp.h"
 #include "app/DemoPhone.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "platform/WorkDir.h"
 
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     {
         CDexmoroApp app;
+        appState().runSettings.profile = line.profile;
         if (app.InitInstance()) {
             exitCode = application.exec();
         }

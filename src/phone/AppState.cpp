@@ -25,5 +25,9 @@ PhoneCharset phoneTextCharset() {
     if (state.textLink) {
         return state.textLink->charsetInUse();
     }
-    return state.chosenCharset.value_or(profilePhoneSettings().charset);
+    return runPhoneSettings().charset;
+}
+
+PhoneSettings runPhoneSettings() {
+    return withOverride(profilePhoneSettings(), appState().runSettings);
 }

@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "phone/PhoneCharset.h"
+#include "phone/PhoneSettings.h"
 
 class PhoneLink;
 
@@ -20,12 +20,16 @@ struct AppState {
     int featureMask = 0;
     // The connection whose set in use user text is judged against (phoneTextCharset).
     const PhoneLink* textLink = nullptr;
-    // Without a connection: this run's choice of set; unset, the profile's.
-    std::optional<PhoneCharset> chosenCharset;
+    // This run's choices from its command line (--charset, --profile and the like); unset
+    // fields keep the profile's.
+    PhoneSettingsOverride runSettings;
 };
 
+// The profile's phone settings with this run's choices over them.
+PhoneSettings runPhoneSettings();
+
 // The set user text bound for the phone is judged against now: the connection's set in use,
-// else the set chosen for the run (off-line, the profile's).
+// else the set of the run's settings.
 PhoneCharset phoneTextCharset();
 
 // The state of the running program: the one its owner installed, else (a piece run on its own,

@@ -32,7 +32,7 @@ void keepIfRead(std::optional<int> number, int* field) {
 PhoneLink::PhoneLink() : PhoneLink(PhoneLinkOptions{}) {}
 
 PhoneLink::PhoneLink(PhoneLinkOptions options) : options_(std::move(options)) {
-    settings = options_.settings.value_or(profilePhoneSettings());
+    settings = options_.settings ? *options_.settings : runPhoneSettings();
     LoadPortSetting();
     if (options_.portNumber >= 0) {
         portNumber = static_cast<quint8>(options_.portNumber);

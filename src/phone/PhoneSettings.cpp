@@ -9,17 +9,71 @@ const QString kSection = QStringLiteral("CONFIG");
 
 }  // namespace
 
+QString phoneProfileValue(PhoneProfile profile) {
+    return profile == PhoneProfile::Standard ? QStringLiteral("standard")
+                                             : QStringLiteral("quillon");
+}
+
+std::optional<PhoneProfile> phoneProfileFromValue(const QString& value) {
+    for (const PhoneProfile profile : {PhoneProfile::Quillon, PhoneProfile::Standard}) {
+        if (value.compare(phoneProfileValue(profile), Qt::CaseInsensitive) == 0) {
+            return profile;
+        }
+    }
+    return std::nullopt;
+}
+
+QString phoneProfileLabel(PhoneProfile profile) {
+    return profile == PhoneProfile::Standard ? QStringLiteral("Any standard phone or modem")
+                                             : QStringLiteral("Quillon phones");
+}
+
+QString smsFormatValue(SmsFormat format) {
+    return format == SmsFormat::Pdu ? QStringLiteral("pdu") : QStringLiteral("text");
+}
+
+std::optional<SmsFormat> smsFormatFromValue(const QString& value) {
+    for (const SmsFormat format : {SmsFormat::Text, SmsFormat::Pdu}) {
+        if (value.compare(smsFormatValue(format), Qt::CaseInsensitive) == 0) {
+            return format;
+        }
+    }
+    return std::nullopt;
+}
+
+QString smsFormatLabel(SmsFormat format) {
+    return format == SmsFormat::Pdu ? QStringLiteral("PDU (long and Unicode messages)")
+                                    : QStringLiteral("Text (phone default)");
+}
+
+SmsFormat PhoneSettings::messageFormat() const {
+    if (smsFormat) {
+        return *smsFormat;
+    }
+    return profile == PhoneProfile::Standard ? SmsFormat::Pdu : SmsFormat::Text;
+}
+
 PhoneSettings profilePhoneSettings() {
     PhoneSettings settings;
     const QString charset = Profile::value(kSection, QStringLiteral("CHARSET")).toString();
     settings.charset = phoneCharsetFromValue(charset).value_or(PhoneCharset::Latin1);
     settings.fastLoad = Profile::intValue(kSection, QStringLiteral("FASTLOAD"), 0) != 0;
+    const QString profile = Profile::value(kSection, QStringLiteral("PROFILE")).toString();
+    settings.profile = phoneProfileFromValue(profile).value_or(PhoneProfile::Quillon);
+    settings.smsFormat =
+        smsFormatFromValue(Profile::value(kSection, QStringLiteral("SMSFORMAT")).toString());
     return settings;
 }
 
 void saveProfilePhoneSettings(const PhoneSettings& settings) {
     Profile::setValue(kSection, QStringLiteral("CHARSET"), phoneCharsetValue(settings.charset));
     Profile::setValue(kSection, QStringLiteral("FASTLOAD"), settings.fastLoad ? 1 : 0);
+    Profile::setValue(kSection, QStringLiteral("PROFILE"), phoneProfileValue(settings.profile));
+    // An unset format stays unset, so that it keeps following the phone type.
+    if (settings.smsFormat) {
+        Profile::setValue(kSection, QStringLiteral("SMSFORMAT"),
+                          smsFormatValue(*settings.smsFormat));
+    }
 }
 
 PhoneSettings withOverride(PhoneSettings settings, const PhoneSettingsOverride& override) {
@@ -28,6 +82,12 @@ PhoneSettings withOverride(PhoneSettings settings, const PhoneSettingsOverride& 
     }
     if (override.fastLoad) {
         settings.fastLoad = *override.fastLoad;
+    }
+    if (override.profile) {
+        settings.profile = *override.profile;
+    }
+    if (override.smsFormat) {
+        settings.smsFormat = *override.smsFormat;
     }
     return settings;
 }

@@ -1,9 +1,32 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
 #include <optional>
 
 #include "phone/PhoneCharset.h"
+
+// Which phones the program talks to: the maker's own (its identification and features, other
+// makers refused) or any phone or modem that answers the standard commands.
+enum class PhoneProfile {
+    Quillon,
+    Standard,
+};
+
+QString phoneProfileValue(PhoneProfile profile);  // "quillon", "standard"
+std::optional<PhoneProfile> phoneProfileFromValue(const QString& value);
+QString phoneProfileLabel(PhoneProfile profile);
+
+// How short messages travel: as text (the maker's phones' commands) or as PDUs, which carry
+// long and Unicode messages.
+enum class SmsFormat {
+    Text,
+    Pdu,
+};
+
+QString smsFormatValue(SmsFormat format);  // "text", "pdu"
+std::optional<SmsFormat> smsFormatFromValue(const QString& value);
+QString smsFormatLabel(SmsFormat format);
 
 // The user's choices about how the program talks to the phone, kept in the profile's "CONFIG"
 // section. The defaults are the commands the maker's phones have always been sent.
@@ -12,6 +35,13 @@ struct PhoneSettings {
     PhoneCharset charset = PhoneCharset::Latin1;
     // CONFIG/FASTLOAD: whole lists in one answer instead of one slot per command.
     bool fastLoad = false;
+    // CONFIG/PROFILE.
+    PhoneProfile profile = PhoneProfile::Quillon;
+    // CONFIG/SMSFORMAT; unset: the phone type's default (see messageFormat).
+    std::optional<SmsFormat> smsFormat;
+
+    // The format in use: the choice made, else text for the maker's phones and PDU for others.
+    SmsFormat messageFormat() const;
 };
 
 // The profile's settings; an unknown or missing value counts as its default.
@@ -22,6 +52,8 @@ void saveProfilePhoneSettings(const PhoneSettings& settings);
 struct PhoneSettingsOverride {
     std::optional<PhoneCharset> charset;
     std::optional<bool> fastLoad;
+    std::optional<PhoneProfile> profile;
+    std::optional<SmsFormat> smsFormat;
 };
 
 PhoneSettings withOverride(PhoneSettings settings, const PhoneSettingsOverride& override);

@@ -59,7 +59,7 @@ TEST(PhoneCharsetLink, SafeTextFollowsTheSetInUse) {
     EXPECT_FALSE(isPhoneSafeText(quoted, PhoneTextKind::Contents));
     EXPECT_FALSE(isPhoneSafeText(QStringLiteral("a\rb"), PhoneTextKind::Name));
     owner.state().textLink = nullptr;
-    owner.state().chosenCharset = PhoneCharset::Gsm;
+    owner.state().runSettings.charset = PhoneCharset::Gsm;
     EXPECT_TRUE(phoneSafeTextProblem(QStringLiteral("王"), PhoneTextKind::Name)
                     .contains("outside the GSM alphabet"));
 }

@@ -51,6 +51,10 @@ void printHelp(QTextStream& out) {
            "                 the profile's CONFIG/CHARSET, else latin1)\n"
            "  --fast         read whole lists at once (default: the profile's\n"
            "                 CONFIG/FASTLOAD)\n"
+           "  --profile TYPE quillon (the maker's phones) or standard (any standard phone or\n"
+           "                 modem) (default: the profile's CONFIG/PROFILE, else quillon)\n"
+           "  --sms-format F text or pdu: how short messages travel (default: the profile's\n"
+           "                 CONFIG/SMSFORMAT, else text for quillon and pdu for standard)\n"
            "  --yes, --no    the answer to every question (default: --no)\n"
            "  --help         this text\n"
            "  --version      the program's version\n\n"
@@ -122,6 +126,20 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
                 return context.usageError("--charset needs latin1, ucs2 or gsm");
             }
             context.settings.charset = set;
+        } else if (arg == "--profile" || arg.startsWith("--profile=")) {
+            const std::optional<PhoneProfile> profile =
+                valueOf("--profile", &value) ? phoneProfileFromValue(value) : std::nullopt;
+            if (!profile) {
+                return context.usageError("--profile needs quillon or standard");
+            }
+            context.settings.profile = profile;
+        } else if (arg == "--sms-format" || arg.startsWith("--sms-format=")) {
+            const std::optional<SmsFormat> format =
+                valueOf("--sms-format", &value) ? smsFormatFromValue(value) : std::nullopt;
+            if (!format) {
+                return context.usageError("--sms-format needs text or pdu");
+            }
+            context.settings.smsFormat = format;
         } else if (arg == "--fast") {
             context.settings.fastLoad = true;
         } else if (arg == "--workdir" || arg.startsWith("--workdir=")) {
@@ -216,7 +234,7 @@ int main(int argc, char** argv) {
     databaseNotices().setReporter(showNotice);
     PhoneLink::setDevicePathOverride(context.devicePath);
     const AppStateOwner state;  // the run's flags, as the window's application object owns them
-    appState().chosenCharset = context.settings.charset;
+    appState().runSettings = context.settings;
     const int code = command->run(context, commandArguments);
     databaseNotices().setReporter(nullptr);
     setCurrentPrompter(nullptr);
