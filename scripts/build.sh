@@ -9,5 +9,7 @@ build_dir=${BUILD_DIR:-$root/build}
 # Compiler cache paths relative to the project, so another clone of it hits the same cache.
 export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
 export CCACHE_NOHASHDIR=1
+# Precompiled headers are cached too once ccache may ignore their time stamps and macros.
+export CCACHE_SLOPPINESS=${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}
 cmake -S "$root" -B "$build_dir" -G Ninja "$@"
 cmake --build "$build_dir" -j "$(nproc)"

@@ -87,7 +87,10 @@ TEST_F(OptionDialogTest, APortBeyondTheButtonsSurvivesOk) {
 // The box opens on the profile's choice; OK stores it and leaves the character set as it was.
 TEST_F(OptionDialogTest, FastLoadingBoxFollowsTheProfile) {
     for (const bool fast : {false, true}) {
-        saveProfilePhoneSettings(PhoneSettings{PhoneCharset::Ucs2, !fast});
+        PhoneSettings settings;
+        settings.charset = PhoneCharset::Ucs2;
+        settings.fastLoad = !fast;
+        saveProfilePhoneSettings(settings);
         OptionDialog dialog;
         EXPECT_EQ(dialog.fastLoadBox()->isChecked(), !fast);
         dialog.fastLoadBox()->setChecked(fast);
@@ -109,6 +112,27 @@ TEST_F(OptionDialogTest, TextEncodingIsSavedWithThePhoneSettings) {
     EXPECT_EQ(profilePhoneSettings().charset, PhoneCharset::Ucs2);
     EXPECT_TRUE(profilePhoneSettings().fastLoad);
     EXPECT_EQ(OptionDialog().charsetList()->currentText(), "Unicode (UCS2)");
+}
+
+// A message format left at the phone type's default is not stored, so it keeps following the
+// type; one chosen against the type's default is.
+TEST_F(OptionDialogTest, MessageFormatFollowsThePhoneTypeUntilChosen) {
+    OptionDialog dialog;
+    EXPECT_EQ(dialog.profileList()->currentText(), "Quillon phones");
+    EXPECT_EQ(dialog.smsFormatList()->currentText(), "Text (phone default)");
+    dialog.profileList()->setCurrentIndex(1);
+    clickButton(&dialog, "OK");
+    EXPECT_EQ(profilePhoneSettings().profile, PhoneProfile::Standard);
+    EXPECT_FALSE(profilePhoneSettings().smsFormat.has_value());
+    EXPECT_EQ(profilePhoneSettings().messageFormat(), SmsFormat::Pdu);
+
+    OptionDialog again;
+    EXPECT_EQ(again.profileList()->currentText(), "Any standard phone or modem");
+    EXPECT_EQ(again.smsFormatList()->currentText(), "PDU (long and Unicode messages)");
+    again.smsFormatList()->setCurrentIndex(again.smsFormatList()->findText("Text (phone default)"));
+    clickButton(&again, "OK");
+    EXPECT_EQ(profilePhoneSettings().messageFormat(), SmsFormat::Text);
+    EXPECT_EQ(Profile::value("CONFIG", "SMSFORMAT").toString(), "text");
 }
 
 namespace {
@@ -343,6 +367,13 @@ TEST(AppCommandLineTest, ReadsDemoAndDeviceAndRefusesTheRest) {
     EXPECT_TRUE(reset.error.isEmpty());
     EXPECT_EQ(AppCommandLine::parse({"dexmoro", "--demo-reset", "--device", "x"}).error,
               "--demo-reset and --device cannot be used together");
+    EXPECT_EQ(AppCommandLine::parse({"dexmoro", "--demo", "--profile", "standard"}).profile,
+              PhoneProfile::Standard);
+    EXPECT_EQ(AppCommandLine::parse({"dexmoro", "--profile=quillon"}).profile,
+              PhoneProfile::Quillon);
+    EXPECT_FALSE(plain.profile.has_value());
+    EXPECT_EQ(AppCommandLine::parse({"dexmoro", "--profile", "nokia"}).error,
+              "--profile needs quillon or standard");
 }
 
 TEST(AppCommandLineTest, DisplayNeedsAServerOrAnExplicitPlatform) {

@@ -10,7 +10,9 @@
 namespace {
 
 PhoneSettings chosen(PhoneCharset set) {
-    return PhoneSettings{set, false};
+    PhoneSettings settings;
+    settings.charset = set;
+    return settings;
 }
 
 qsizetype sentCount(EnginePhoneLink& phone, const QByteArray& command) {

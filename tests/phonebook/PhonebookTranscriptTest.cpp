@@ -122,7 +122,9 @@ TEST_F(PhonebookTranscriptTest, Ucs2LoadSelectsTheSetAgainAfterTheProbeThenWrite
     state.sm.entries[1] = entry("+4411", QStringLiteral("Ελένη 😀"));
     state.sm.entries[5] = entry("0163P12", QStringLiteral("王小明"));
     TranscriptReplay replay("phonebook-ucs2-load-write", state);
-    replay.setSettings(PhoneSettings{PhoneCharset::Ucs2, false});
+    PhoneSettings settings;
+    settings.charset = PhoneCharset::Ucs2;
+    replay.setSettings(settings);
     PhoneLink& link = replay.connectThenReplay();
     AppStateOwner owner;
     owner.state().textLink = &link;
