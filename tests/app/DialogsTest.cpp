@@ -87,7 +87,8 @@ TEST_F(OptionDialogTest, APortBeyondTheButtonsSurvivesOk) {
 // The box opens on the profile's choice; OK stores it and leaves the character set as it was.
 TEST_F(OptionDialogTest, FastLoadingBoxFollowsTheProfile) {
     for (const bool fast : {false, true}) {
-        saveProfilePhoneSettings(PhoneSettings{PhoneCharset::Ucs2, !fast});
+        saveProfilePhoneSettings(PhoneSettings{
+            .charset = PhoneCharset::Ucs2, .fastLoad = !fast, .profile = {}, .smsFormat = {}});
         OptionDialog dialog;
         EXPECT_EQ(dialog.fastLoadBox()->isChecked(), !fast);
         dialog.fastLoadBox()->setChecked(fast);

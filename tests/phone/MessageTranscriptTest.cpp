@@ -78,7 +78,8 @@ TEST(MessageTranscripts, Send) {
 // Destination and text in hex, the text marked as UCS2 on the air where the GSM alphabet lacks it.
 TEST(MessageTranscripts, Ucs2Send) {
     TranscriptReplay replay("sms_send_ucs2", transcriptPhone());
-    replay.setSettings(PhoneSettings{PhoneCharset::Ucs2, false});
+    replay.setSettings(PhoneSettings{
+        .charset = PhoneCharset::Ucs2, .fastLoad = false, .profile = {}, .smsFormat = {}});
     const QString text = QStringLiteral("Γειά σου, \"Иван\" 你好 😀");
     EXPECT_EQ(replay.connectThenReplay().SendMessage(1, 1, 3, 0, "+49123", 145, text), 0);
     EXPECT_TRUE(replay.matched());

@@ -10,7 +10,7 @@
 namespace {
 
 PhoneSettings chosen(PhoneCharset set) {
-    return PhoneSettings{set, false};
+    return PhoneSettings{.charset = set, .fastLoad = false, .profile = {}, .smsFormat = {}};
 }
 
 qsizetype sentCount(EnginePhoneLink& phone, const QByteArray& command) {
