@@ -122,7 +122,8 @@ TEST_F(PhonebookTranscriptTest, Ucs2LoadSelectsTheSetAgainAfterTheProbeThenWrite
     state.sm.entries[1] = entry("+4411", QStringLiteral("Ελένη 😀"));
     state.sm.entries[5] = entry("0163P12", QStringLiteral("王小明"));
     TranscriptReplay replay("phonebook-ucs2-load-write", state);
-    replay.setSettings(PhoneSettings{PhoneCharset::Ucs2, false});
+    replay.setSettings(PhoneSettings{
+        .charset = PhoneCharset::Ucs2, .fastLoad = false, .profile = {}, .smsFormat = {}});
     PhoneLink& link = replay.connectThenReplay();
     AppStateOwner owner;
     owner.state().textLink = &link;
@@ -136,5 +137,31 @@ TEST_F(PhonebookTranscriptTest, Ucs2LoadSelectsTheSetAgainAfterTheProbeThenWrite
                                                  {5, QStringLiteral("王小明"), "0163P12"}}));
     EXPECT_EQ(shown(sim.StoreNewEntry(link, 2, "Tom \"Q\" Ray €", "+7495", 0, ask)),
               StoreOutcome::Stored);
+    EXPECT_TRUE(replay.matched());
+}
+
+// A phone of another maker under the standard type: its identification, the memories and index
+// range it reports (from 0, SIM only), a load one entry a command and a write inside the range.
+TEST_F(PhonebookTranscriptTest, StandardPhoneFromConnectionToWrite) {
+    state = PhoneSimState::standardPersona();
+    state.sm = PhoneSimPhonebook{4, {}};
+    state.sm.entries[0] = entry("+4411", "Anna");
+    state.sm.entries[3] = entry("0163", "Last");
+    state.phoneMemory = false;
+    state.firstPhonebookIndex = 0;
+    TranscriptReplay replay("phonebook-standard-phone", state);
+    PhoneSettings settings;
+    settings.profile = PhoneProfile::Standard;
+    replay.setSettings(settings);
+    PhoneLink link(replay.options());
+    ASSERT_TRUE(link.phoneFound);
+    EXPECT_EQ(link.QueryFeatureMask(), 12);
+
+    CSimViewDB sim;
+    EXPECT_TRUE(sim.LoadFromPhone(link, progress).loaded());
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Anna", "+4411"}, {4, "Last", "0163"}}));
+    EXPECT_EQ(link.SelectPhonebookMemory(1), 1);
+    ASSERT_EQ(link.SelectPhonebookMemory(0), 0);
+    EXPECT_EQ(link.WritePhonebookEntry(2, 0, "+55", 145, "Zoë"), 0);
     EXPECT_TRUE(replay.matched());
 }
