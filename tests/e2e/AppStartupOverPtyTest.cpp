@@ -20,6 +20,7 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/DeletionTables.h"
 #include "phonebook/ui/CPhonebookView.h"
+#include "phonebook/ui/PhonebookListWidget.h"
 #include "platform/Profile.h"
 #include "support/PhoneSimRunner.h"
 #include "support/ProgramRun.h"

@@ -51,7 +51,7 @@ TEST_F(StandardPhoneCliTest, ASimOnlyPhoneNumberingFromZeroShowsItsEntriesFromOn
 
     EXPECT_EQ(standard({"phonebook", "load"}).out, "sim: 2 entries\nms: none on this phone\n");
     EXPECT_EQ(standard({"phonebook", "list", "--memory", "sim"}).out,
-              "1\tFirst\t+111\n250\tLast\t+999\n");
+              "1\tFirst\t+111\n250\tLast\t+999\nTOTAL : 2 / 250\n");
     EXPECT_EQ(standard({"phonebook", "delete", "--memory", "sim", "--index", "1"}).exitCode, 0);
     EXPECT_EQ(phone->state().sm.entries.count(0), 0u);
     EXPECT_NE(
