@@ -234,6 +234,9 @@ int PhoneLink::SelectPhonebookMemory(int which) {
 
 int PhoneLink::QueryFeatureMask() {
     if (settings.profile == PhoneProfile::Standard) {
+        if (!port) {
+            notices.report(closedPortNotice());  // the device's error, told once at start-up
+        }
         return phoneFound ? standardMask_ : 0;
     }
     QString answer;
