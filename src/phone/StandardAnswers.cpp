@@ -60,6 +60,13 @@ QStringList ParseOfferedNames(const QString& answer, const QString& marker) {
     return names;
 }
 
+QString ParseOfferedModes(const QString& answer, const QString& marker) {
+    const qsizetype at = answer.indexOf(marker);
+    const qsizetype open = at < 0 ? -1 : answer.indexOf(u'(', at);
+    const qsizetype close = open < 0 ? -1 : answer.indexOf(u')', open);
+    return close < 0 ? QString() : answer.mid(open + 1, close - open - 1);
+}
+
 std::optional<PhonebookBounds> ParsePhonebookBounds(const QString& answer) {
     static const QRegularExpression shape(
         QStringLiteral("\\+CPBR:\\s*\\(?\\s*(\\d+)\\s*-\\s*(\\d+)\\s*\\)?\\s*(?:,\\s*(\\d*)\\s*)?(?"

@@ -19,6 +19,10 @@ QString ParseIdentityAnswer(const QString& answer);
 // that leaves out the parentheses lists its names bare: all of them count.
 QStringList ParseOfferedNames(const QString& answer, const QString& marker);
 
+// The list in the first parentheses behind the marker, as sent ("0,1" of "+CMGF: (0,1)"); empty
+// when there is none.
+QString ParseOfferedModes(const QString& answer, const QString& marker);
+
 // "at+cpbr=?": the index range and the longest number and name, "+CPBR: (1-250),40,18".
 // A length the phone left out is 0; nothing when no range can be read.
 struct PhonebookBounds {

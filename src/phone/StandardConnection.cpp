@@ -102,6 +102,12 @@ int PhoneLink::queryStandardCapacities() {
             simMessageCapacity = ParseMessageCapacity(answer).value_or(simMessageCapacity);
         }
     }
+    // PDUs by default, text where the phone offers nothing else ("+CMGF: (1)"); a format the
+    // user chose stands.
+    if (!settings.smsFormat && Transact("at+cmgf=?\r", answer) == kTransactComplete &&
+        !ParseOfferedModes(answer, QStringLiteral("+CMGF:")).contains(u'0')) {
+        settings.smsFormat = SmsFormat::Text;
+    }
     // The window knows masks of two features or more; a phone that showed one feature is offered
     // the pair every standard phone has, and the other half reports its own failure.
     if (standardMask_ != 0) {

@@ -26,6 +26,7 @@ TEST(StandardAnswers, OfferedMemoriesAndStorages) {
         QStringList({"ME", "SM"}));
     EXPECT_EQ(ParseOfferedNames("+CPMS: \"SM\",\"ME\"\r\nOK\r\n", "+CPMS:"),
               QStringList({"SM", "ME"}));
+    EXPECT_EQ(ParseOfferedModes("\r\n+CMGF: (1)\r\nOK\r\n", "+CMGF:"), "1");
 }
 
 TEST(StandardAnswers, PhonebookBounds) {
