@@ -33,6 +33,9 @@ StartupSeams withDefaults(StartupSeams seams) {
     if (!seams.runCableDetection) {
         seams.runCableDetection = [] {
             CableDetectionDialog dialog;
+            if (theApp && theApp->link) {
+                dialog.setNote(theApp->link->refusalText());
+            }
             const int answer = dialog.exec();
             if (answer == CableDetectionDialog::ManualSelect && dialog.portChosen()) {
                 // The port the user just chose wins over a device given on the command line.

@@ -139,7 +139,10 @@ QString CMainFrame::connectionText() const {
     if (!link_ || !link_->phoneFound) {
         return QStringLiteral("Off line");
     }
-    return QStringLiteral("On line: %1 on %2").arg(kMaker, link_->devicePath());
+    const QString phone = link_->settings.profile == PhoneProfile::Standard
+                              ? QStringList{link_->maker, link_->model}.join(u' ').trimmed()
+                              : kMaker;
+    return QStringLiteral("On line: %1 on %2").arg(phone, link_->devicePath());
 }
 
 void CMainFrame::forgetFirstVisits() {

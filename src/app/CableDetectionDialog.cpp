@@ -58,6 +58,9 @@ CableDetectionDialog::CableDetectionDialog(QWidget* parent,
         "\n\nEnsure that no other devices are connected to any COM ports before processing.",
         this));
     layout->addWidget(portLine_);
+    note_ = wrappedLabel(QString(), this);
+    note_->hide();
+    layout->addWidget(note_);
     layout->addWidget(wrappedLabel(
         "Click OK if you wish to work off-line, or Cancel to stop further processing.\n\n"
         "Click 'Setting...' button  to choose the port  you wish to connect to.                 "
@@ -66,6 +69,11 @@ CableDetectionDialog::CableDetectionDialog(QWidget* parent,
     layout->addWidget(wrappedLabel("Do you wish to work off-line?", this));
     layout->addLayout(buttons);
     setMinimumWidth(460);
+}
+
+void CableDetectionDialog::setNote(const QString& note) {
+    note_->setText(note);
+    note_->setVisible(!note.isEmpty());
 }
 
 QString CableDetectionDialog::portLine() const {

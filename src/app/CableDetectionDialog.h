@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 
 // Shown when no phone answered at start-up: go on off-line (OK), stop (Cancel), or choose
@@ -22,6 +23,9 @@ class CableDetectionDialog : public QDialog {
                                   std::function<bool(QWidget*)> runOptionDialog = {});
 
     QString portLine() const;
+    // A line on what the phone that did answer needs (another maker's: the phone type to
+    // choose); nothing is shown without one.
+    void setNote(const QString& note);
     // After "Manual Select": whether a port was chosen in the Option dialog.
     bool portChosen() const { return portChosen_; }
 
@@ -30,5 +34,6 @@ class CableDetectionDialog : public QDialog {
 
     std::function<bool(QWidget*)> runOptionDialog_;
     QLineEdit* portLine_;
+    QLabel* note_;
     bool portChosen_ = false;
 };

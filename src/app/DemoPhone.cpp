@@ -35,7 +35,7 @@ QString DemoPhone::statePath() const {
     return QDir(workDir_).filePath(kStateFile);
 }
 
-bool DemoPhone::start(QString* error, QString* notice) {
+bool DemoPhone::start(QString* error, QString* notice, std::optional<PhoneProfile> phoneType) {
     if (!QDir().mkpath(workDir_) || !QDir::setCurrent(workDir_)) {
         *error = "cannot use the demo folder " + workDir_;
         return false;
@@ -57,6 +57,9 @@ bool DemoPhone::start(QString* error, QString* notice) {
                           " and the demo phone starts from its demo data";
             }
         }
+    }
+    if (phoneType.value_or(profilePhoneSettings().profile) == PhoneProfile::Standard) {
+        state.becomeStandardPersona();
     }
 
     server_ = std::make_unique<PhoneSimServer>(state);

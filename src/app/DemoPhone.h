@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "phone/PhoneSettings.h"
+
 #include <QString>
 
 #include <memory>
+#include <optional>
 
 class PhoneSimServer;
 struct PhoneSimState;
@@ -23,7 +26,10 @@ class DemoPhone {
     // from its saved state (the demo data the first time) and points the link at it. False
     // with a reason when any step fails; notice tells of a saved state that could not be read
     // and was set aside.
-    bool start(QString* error, QString* notice = nullptr);
+    // phoneType: the run's choice; unset, the demo profile's. Under the standard type the phone
+    // is one of another maker answering the standard commands alone.
+    bool start(QString* error, QString* notice = nullptr,
+               std::optional<PhoneProfile> phoneType = std::nullopt);
     // Saves the phone's state into the demo folder and stops it; nothing once stopped.
     bool stop(QString* error = nullptr);
     // Puts the demo data back as shipped: forgets the phone's saved state and the demo's

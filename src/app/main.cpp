@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "dexmoro: %s\n", qPrintable(error));
             return 1;
         }
-        if (!demo.start(&error, &notice)) {
+        if (!demo.start(&error, &notice, line.profile)) {
             std::fprintf(stderr, "dexmoro: %s\n", qPrintable(error));
             return 1;
         }

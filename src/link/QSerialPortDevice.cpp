@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/QSerialPortDevice.h"
 
+#include "link/DeviceProblems.h"
+
 namespace {
 
 constexpr int kWriteTimeoutMs = 100;
@@ -59,12 +61,23 @@ QSerialPortDevice::~QSerialPortDevice() {
 
 bool QSerialPortDevice::open(const QString& path) {
     hungUp_ = false;
+    openProblem_.clear();
+    path_ = path;
     port_.setPortName(path);
     if (!port_.open(QIODevice::ReadWrite)) {
         port_.clearError();
+        openProblem_ = deviceOpenProblem(path);
         return false;
     }
     return true;
+}
+
+QString QSerialPortDevice::openProblem() const {
+    return openProblem_;
+}
+
+bool QSerialPortDevice::vanished() const {
+    return hungUp_ && deviceVanished(path_);
 }
 
 bool QSerialPortDevice::applySettings(const SerialSettings& settings) {

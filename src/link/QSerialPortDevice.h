@@ -21,8 +21,12 @@ class QSerialPortDevice : public SerialDevice {
     QByteArray read(qint64 maxBytes) override;
     bool waitForBytes(int maxMs) override;
     bool hungUp() const override;
+    QString openProblem() const override;
+    bool vanished() const override;
 
   private:
     QSerialPort port_;
     bool hungUp_ = false;
+    QString openProblem_;
+    QString path_;
 };

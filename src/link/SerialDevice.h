@@ -36,4 +36,8 @@ class SerialDevice {
     virtual bool waitForBytes(int maxMs) = 0;
     // The other end went away (a hang-up); nothing more will arrive.
     virtual bool hungUp() const = 0;
+    // After a failed open: why, in words the user can act on; empty when not known.
+    virtual QString openProblem() const { return {}; }
+    // After a hang-up: whether the device itself is gone (unplugged), not just the phone.
+    virtual bool vanished() const { return false; }
 };

@@ -48,6 +48,10 @@ class SerialPort {
 
     // True once the phone hung up; every later transaction ends at once.
     bool lost() const { return lost_; }
+    // Why the last Open failed, when the device could tell (DeviceProblems.h).
+    QString openProblem() const { return device_->openProblem(); }
+    // The line was lost because the device itself went away.
+    bool vanished() const { return lost_ && device_->vanished(); }
 
     // The port's notices (a transaction on a closed port), for its owner to report.
     NoticeOutlet& notices() { return notices_; }

@@ -23,9 +23,13 @@ int PhoneLink::ListMessages(QList<ListedMessage>& messages) {
 
 int PhoneLink::ReadPhonebookRange(int first, int last, QList<PhonebookEntryAnswer>& entries) {
     QString answer;
-    const int code =
-        listCode(Transact(QString("at+cpbr=%1,%2\r").arg(first).arg(last), answer), answer);
+    const int code = listCode(
+        Transact(QString("at+cpbr=%1,%2\r").arg(phoneIndex(first)).arg(phoneIndex(last)), answer),
+        answer);
     entries = code == kTransactComplete ? phonebookRangeOf(answer, charsetInUse())
                                         : QList<PhonebookEntryAnswer>();
+    for (PhonebookEntryAnswer& entry : entries) {
+        entry.index += first - phoneIndex(first);
+    }
     return code;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone/MessageAnswers.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 #include <limits>
 
@@ -25,12 +26,37 @@ bool leadingDigits(const QString& text, qsizetype from, int& value) {
     return true;
 }
 
+// Phones that put blanks behind the commas, and received headers without the name field, whose
+// time stamp then stands where the name belongs.
+void mendHeaderFields(QStringList& fields) {
+    for (QString& field : fields) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"')) {
+            field = field.mid(1, field.size() - 2);
+        }
+    }
+    static const QRegularExpression stamp(QStringLiteral("^\\d{1,4}/\\d{1,2}/\\d{1,4},\\d{1,2}:"));
+    if (isReceivedMessage(fields) && fields.value(3).isEmpty() &&
+        stamp.match(fields.value(kMessageName)).hasMatch()) {
+        fields[3] = fields[kMessageName];
+        fields[kMessageName].clear();
+    }
+}
+
 }  // namespace
 
+// Some phones put no blank behind the colon.
 QString messageBodyOf(const QString& answer) {
-    const QString marker = QStringLiteral("+CMGR: ");
+    const QString marker = QStringLiteral("+CMGR:");
     const qsizetype at = answer.indexOf(marker);
-    return at < 0 ? QString() : answer.mid(at + marker.size());
+    if (at < 0) {
+        return {};
+    }
+    qsizetype start = at + marker.size();
+    while (start < answer.size() && answer[start] == u' ') {
+        ++start;
+    }
+    return answer.mid(start);
 }
 
 // The length the header announces is not trusted for the text; some phones announce less or
@@ -73,6 +99,7 @@ QStringList cutMessageBody(const QString& body, PhoneCharset set) {
     }
     QStringList fields;
     SplitFields(header, fields, kMessageText);
+    mendHeaderFields(fields);
     fields.append(lineEnd < 0 ? QString() : messageTextOf(body.mid(lineEnd + 1)));
     decodeMessageFields(fields, set);
     return fields;

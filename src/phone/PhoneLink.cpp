@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phone/PhoneLink.h"
 
+#include "link/DeviceProblems.h"
 #include "link/LinkClock.h"
 #include "link/PortNaming.h"
 #include "link/SerialDevice.h"
 #include "phone/AppState.h"
 #include "phone/IdentityAnswers.h"
+#include "phone/StandardAnswers.h"
 #include "platform/Profile.h"
 
 namespace {
@@ -89,7 +91,9 @@ void PhoneLink::Connect() {
     port->setDevicePath(overridePath);
     if (port->Open()) {
         connected = 1;
+        openProblem.clear();
     } else {
+        openProblem = port->openProblem();
         Disconnect();
     }
 }
@@ -106,6 +110,9 @@ bool PhoneLink::Identify() {
     if (!connected) {
         return false;
     }
+    if (settings.profile == PhoneProfile::Standard) {
+        return identifyStandard();
+    }
     QString answer;
     Transact("atz\r", answer);
     for (int attempt = 0; attempt < kIdentifyAttempts; ++attempt) {
@@ -114,11 +121,29 @@ bool PhoneLink::Identify() {
             selectCharset();
             return true;
         }
+        const QString named = code == kTransactComplete ? ParseIdentityAnswer(answer) : QString();
+        if (!named.isEmpty() && !AnswerNamesMaker(u' ' + named)) {
+            maker = named;
+        }
     }
     return false;
 }
 
+QString PhoneLink::refusalText() const {
+    if (phoneFound || maker.isEmpty() || settings.profile != PhoneProfile::Quillon) {
+        return {};
+    }
+    return QStringLiteral(
+               "The phone on %1 is made by %2, not by Quillon. To use it, choose \"%3\" "
+               "as the phone type in the Option dialog (or run with --profile "
+               "standard).")
+        .arg(devicePath(), maker, phoneProfileLabel(PhoneProfile::Standard));
+}
+
 int PhoneLink::QueryCapacities() {
+    if (settings.profile == PhoneProfile::Standard) {
+        return queryStandardCapacities();
+    }
     QString answer;
     int code = Transact("at+cpbs=\"sm\"\r", answer);
     if (code != 0) {
@@ -191,6 +216,12 @@ void PhoneLink::readNameLength(int which) {
 }
 
 int PhoneLink::SelectPhonebookMemory(int which) {
+    if (settings.profile == PhoneProfile::Standard && !phonebookOffered(which)) {
+        return kTransactFailed;
+    }
+    if (which == 0 || which == 1) {
+        selectedMemory_ = which;
+    }
     switch (which) {
         case 0:
             return SendExpectOk("at+cpbs=\"sm\"\r");
@@ -202,6 +233,12 @@ int PhoneLink::SelectPhonebookMemory(int which) {
 }
 
 int PhoneLink::QueryFeatureMask() {
+    if (settings.profile == PhoneProfile::Standard) {
+        if (!port) {
+            notices.report(closedPortNotice());  // the device's error, told once at start-up
+        }
+        return phoneFound ? standardMask_ : 0;
+    }
     QString answer;
     if (Transact("at+crfo\r", answer) != kTransactComplete) {
         return 0;
@@ -212,13 +249,28 @@ int PhoneLink::QueryFeatureMask() {
 int PhoneLink::Transact(const QString& command, QString& answer, PollRate rate) {
     answer.clear();
     if (!port) {
-        notices.report(portClosedNotice());
+        notices.report(closedPortNotice());
         return kTransactComplete;
     }
     QByteArray bytes;
     const int code = port->Transact(command.toLatin1(), bytes, rate);
     answer = QString::fromLatin1(bytes);
     return code;
+}
+
+// The maker's phones' message stays, with the reason below it; other phones get the reason.
+Notice PhoneLink::closedPortNotice() const {
+    Notice notice = portClosedNotice();
+    if (!openProblem.isEmpty()) {
+        notice.text = settings.profile == PhoneProfile::Standard
+                          ? openProblem
+                          : notice.text + QStringLiteral("\n") + openProblem;
+    }
+    return notice;
+}
+
+QString PhoneLink::lostDeviceText() const {
+    return port && port->vanished() ? deviceDisconnectedText(devicePath()) : QString();
 }
 
 int PhoneLink::SendExpectOk(const QString& command, PollRate rate) {

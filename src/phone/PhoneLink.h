@@ -58,8 +58,15 @@ class PhoneLink {
     // The longest name the phone reported for a phonebook memory (0 "sm", 1 "me"), counted in
     // the set in use; 0 when it was not asked (Latin-1 chosen) or did not say.
     int phonebookNameLength(int which) const;
-    // The mask, or 0 when none could be read.
+    // The mask, or 0 when none could be read. Under the standard profile the mask is what the
+    // phone's answers at connection showed (phonebook, messages), never asked with "at+crfo".
     int QueryFeatureMask();
+
+    // Whether the phone keeps the memory (0 "sm", 1 "me"): the maker's phones keep both; a
+    // standard phone those its "at+cpbs=?" lists.
+    bool phonebookOffered(int which) const;
+    // The longest number a memory takes, from "at+cpbr=?"; 0 when not known.
+    int phonebookNumberLength(int which) const;
 
     // Transactions on the link's port; without a port they behave as on a closed port
     // (the "Serial Port Init Failed!" notice, code 0, empty answer). Text is Latin-1 bytes:
@@ -143,6 +150,23 @@ class PhoneLink {
 
     // The device path Connect opens (or would open).
     QString devicePath() const;
+    // Under the maker's profile, after a phone of another maker answered: what to choose to use
+    // it. Empty otherwise.
+    QString refusalText() const;
+    // Why the last Connect could not open the device, when the system told; else empty.
+    QString openProblem;
+    // "The serial device ... was disconnected." when the line was lost with its device;
+    // empty otherwise.
+    QString lostDeviceText() const;
+
+    // What the phone said of itself: the standard identification fills all four; a phone of
+    // another maker refused under the maker's profile leaves its name in maker.
+    QString maker;
+    QString model;
+    QString revision;
+    QString serialNumber;
+    // The message storages "at+cpms=?" offered first (standard profile), upper case.
+    QStringList messageStorages;
 
     int connected = 0;
     int broadcastMessageCapacity = 5;
@@ -158,13 +182,27 @@ class PhoneLink {
     NoticeOutlet notices;
 
   private:
+    Notice closedPortNotice() const;
     // After every identification (a reset restores the phone's default set).
     void selectCharset();
     void readNameLength(int which);
+    // The standard profile's counterparts of Identify, QueryCapacities and selectCharset.
+    bool identifyStandard();
+    int queryStandardCapacities();
+    void selectStandardCharset();
+    // A standard phone numbering its entries from 0 shows them from 1 all the same: the link
+    // shifts the index both ways by this much (0 or -1).
+    int phoneIndex(int slot) const;
+    QString identityField(const QString& command);
 
     PhoneLinkOptions options_;
     std::optional<PhoneCharset> charsetInUse_;
     std::optional<bool> charsetOffered_;
     std::optional<PhoneCharset> charsetTold_;
     int nameLengths_[2] = {0, 0};
+    int numberLengths_[2] = {0, 0};
+    bool memoryOffered_[2] = {true, true};
+    int firstIndex_[2] = {1, 1};
+    int selectedMemory_ = 0;
+    int standardMask_ = 0;
 };

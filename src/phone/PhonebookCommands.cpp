@@ -13,13 +13,25 @@ bool hasDisplayFormPrefix(const QString& dialString) {
     return dialString.startsWith("*31#+") || dialString.startsWith("#31#+");
 }
 
+// The entry text with its leading index (the phone's numbering) replaced by the slot.
+QString withSlotNumber(const QString& entry, int slot) {
+    qsizetype digits = 0;
+    while (digits < entry.size() && (entry[digits].isDigit() || entry[digits] == u' ')) {
+        ++digits;
+    }
+    return QString::number(slot) + entry.mid(digits);
+}
+
 }  // namespace
 
 int PhoneLink::ReadPhonebookEntry(int index, QString& entry) {
     QString answer;
-    const int code = Transact(QString("at+cpbr=%1\r").arg(index), answer);
+    const int code = Transact(QString("at+cpbr=%1\r").arg(phoneIndex(index)), answer);
     // Decoded where the fields are cut (ParsePhonebookEntry with charsetInUse()).
     entry = code == kTransactComplete ? PhonebookEntryText(answer) : QString();
+    if (phoneIndex(index) != index && !entry.isEmpty()) {
+        entry = withSlotNumber(entry, index);
+    }
     return code;
 }
 
@@ -39,13 +51,13 @@ int PhoneLink::WritePhonebookEntry(int index, int mode, const QString& dialStrin
     }
     const QString command =
         QString("at+cpbw=%1,%2,\"%3\",%4,\"%5\"\r")
-            .arg(QString::number(index), QString::number(mode), encodeForPhone(dial, set),
-                 QString::number(type), encodeForPhone(name, set));
+            .arg(QString::number(phoneIndex(index)), QString::number(mode),
+                 encodeForPhone(dial, set), QString::number(type), encodeForPhone(name, set));
     return SendExpectOk(command);
 }
 
 int PhoneLink::DeletePhonebookEntry(int index) {
-    return SendExpectOk(QString("at+cpbw=%1\r").arg(index));
+    return SendExpectOk(QString("at+cpbw=%1\r").arg(phoneIndex(index)));
 }
 
 void PhoneLink::NumberTypeOf(const QString& dialString, QString& outDialString, int& numberType) {

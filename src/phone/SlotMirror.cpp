@@ -21,6 +21,9 @@ bool stillThere(PhoneLink& link, Progress& progress, const SlotMirrorPlan& plan,
         progress.destroy();
         outcome.kind = MirrorOutcome::Kind::PhoneLost;
         outcome.notice = plan.lostNotice;
+        if (const QString unplugged = link.lostDeviceText(); !unplugged.isEmpty()) {
+            outcome.notice->text += QStringLiteral("\n\n") + unplugged;
+        }
         return false;
     }
     if (plan.resumeAfterProbe && !plan.resumeAfterProbe()) {

@@ -65,6 +65,24 @@ std::optional<Notice> nameFitProblem(const QString& name, int limit, PhoneCharse
                           .arg(limit));
 }
 
+std::optional<Notice> numberFitProblem(const QString& dialString, int limit) {
+    if (limit <= 0 || dialString.size() <= limit) {
+        return std::nullopt;
+    }
+    return inputError(QStringLiteral("The number does not fit on the phone: it has %1 "
+                                     "characters and the phone keeps %2.")
+                          .arg(dialString.size())
+                          .arg(limit));
+}
+
+std::optional<Notice> phoneFitProblem(const QString& name, const QString& dialString, int nameLimit,
+                                      int numberLimit, PhoneCharset set) {
+    if (auto problem = nameFitProblem(name, nameLimit, set)) {
+        return problem;
+    }
+    return numberFitProblem(dialString, numberLimit);
+}
+
 std::optional<Notice> entryInputProblem(const QString& name, const QString& dialString,
                                         qint64 index, qint64 capacity) {
     if (name.isEmpty()) {

@@ -24,6 +24,12 @@ int entryNameLimit(int reportedLength);
 // never cut. In Latin-1 the edits' own message.
 std::optional<Notice> nameFitProblem(const QString& name, int limit, PhoneCharset set);
 
+// Whether the number fits the phone's number field of `limit` characters (0: no limit known).
+std::optional<Notice> numberFitProblem(const QString& dialString, int limit);
+// Both fits, name first: what the dialogs and the command line check last.
+std::optional<Notice> phoneFitProblem(const QString& name, const QString& dialString, int nameLimit,
+                                      int numberLimit, PhoneCharset set);
+
 // Checks what the entry dialogs take on OK, in the order the user is told about problems:
 // name, dial string (main number, whole string, extension), then the index against the chosen
 // memory's capacity. Returns the message to show, or nothing when the input may be stored.

@@ -20,6 +20,7 @@
 #include "phone/PhoneLink.h"
 #include "phonebook/DeletionTables.h"
 #include "phonebook/ui/CPhonebookView.h"
+#include "phonebook/ui/PhonebookListWidget.h"
 #include "platform/Profile.h"
 #include "support/PhoneSimRunner.h"
 #include "support/ProgramRun.h"
@@ -94,6 +95,26 @@ TEST_F(AppStartupOverPty, FoundPhoneGivesItsFeaturesAndFillsThePhonebooksOnce) {
     app.mainFrame()->close();
     EXPECT_EQ(rowCount("pTemp"), 0);
     EXPECT_EQ(rowCount("sim"), state.sm.used());
+}
+
+TEST_F(AppStartupOverPty, AStandardSimOnlyPhoneShowsItsMakerModelAndSimAlone) {
+    PhoneSimState state = PhoneSimState::standardPersona();
+    state.phoneMemory = false;
+    PhoneSimRunner phone(state);
+    ASSERT_TRUE(phone.ok()) << phone.error().toStdString();
+    PhoneLink::setDevicePathOverride(phone.slavePath());
+
+    CDexmoroApp app(seams());
+    appState().runSettings.profile = PhoneProfile::Standard;
+    ASSERT_TRUE(app.InitInstance());
+    CMainFrame* frame = app.mainFrame();
+    EXPECT_EQ(frame->connectionPane()->text(), "On line: Acme M-100 on " + phone.slavePath());
+    EXPECT_EQ(appState().featureMask, 12);
+    EXPECT_EQ(frame->bar()->folderCount(), 2);
+    EXPECT_EQ(rowCount("sim"), state.sm.used());
+    auto* view = qobject_cast<CPhonebookView*>(frame->view());
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->list(MemoryMs)->isHidden());
 }
 
 TEST_F(AppStartupOverPty, AnotherMakersPhoneStartsOutOfServiceAfterTheCableDialog) {

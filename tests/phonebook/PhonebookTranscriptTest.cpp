@@ -140,3 +140,29 @@ TEST_F(PhonebookTranscriptTest, Ucs2LoadSelectsTheSetAgainAfterTheProbeThenWrite
               StoreOutcome::Stored);
     EXPECT_TRUE(replay.matched());
 }
+
+// A phone of another maker under the standard type: its identification, the memories and index
+// range it reports (from 0, SIM only), a load one entry a command and a write inside the range.
+TEST_F(PhonebookTranscriptTest, StandardPhoneFromConnectionToWrite) {
+    state = PhoneSimState::standardPersona();
+    state.sm = PhoneSimPhonebook{4, {}};
+    state.sm.entries[0] = entry("+4411", "Anna");
+    state.sm.entries[3] = entry("0163", "Last");
+    state.phoneMemory = false;
+    state.firstPhonebookIndex = 0;
+    TranscriptReplay replay("phonebook-standard-phone", state);
+    PhoneSettings settings;
+    settings.profile = PhoneProfile::Standard;
+    replay.setSettings(settings);
+    PhoneLink link(replay.options());
+    ASSERT_TRUE(link.phoneFound);
+    EXPECT_EQ(link.QueryFeatureMask(), 12);
+
+    CSimViewDB sim;
+    EXPECT_TRUE(sim.LoadFromPhone(link, progress).loaded());
+    EXPECT_EQ(sim.rows(), (QList<PhonebookEntry>{{1, "Anna", "+4411"}, {4, "Last", "0163"}}));
+    EXPECT_EQ(link.SelectPhonebookMemory(1), 1);
+    ASSERT_EQ(link.SelectPhonebookMemory(0), 0);
+    EXPECT_EQ(link.WritePhonebookEntry(2, 0, "+55", 145, "Zoë"), 0);
+    EXPECT_TRUE(replay.matched());
+}

@@ -17,6 +17,9 @@ std::unique_ptr<PhoneLink> CliContext::connectPhone() const {
     options.settings = withOverride(profilePhoneSettings(), settings);
     auto link = std::make_unique<PhoneLink>(std::move(options));
     link->notices.setReporter(showNotice);
+    if (!link->connected && !link->openProblem.isEmpty()) {
+        showNotice(Notice{link->openProblem, QStringLiteral("Serial device"), PromptIcon::Error});
+    }
     // User text of this run is judged against what the phone took.
     appState().textLink = link.get();
     return link;

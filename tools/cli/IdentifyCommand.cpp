@@ -17,9 +17,22 @@ int runIdentify(CliContext& context, const QStringList& arguments) {
     if (!link->phoneFound) {
         // The capacities would be the link's defaults, never read from a phone.
         out.flush();
+        if (const QString refusal = link->refusalText(); !refusal.isEmpty()) {
+            context.err() << "dexmoro-cli: " << refusal << "\n";
+            context.err().flush();
+        }
         return 1;
     }
     const int mask = link->QueryFeatureMask();
+    if (link->settings.profile == PhoneProfile::Standard) {
+        out << "maker: " << link->maker << "\n";
+        out << "model: " << link->model << "\n";
+        out << "revision: " << link->revision << "\n";
+        out << "serial number: " << link->serialNumber << "\n";
+        out << "phonebooks: " << (link->phonebookOffered(0) ? "sim" : "")
+            << (link->phonebookOffered(0) && link->phonebookOffered(1) ? " " : "")
+            << (link->phonebookOffered(1) ? "ms" : "") << "\n";
+    }
     out << "sim phonebook capacity: " << link->simPhonebookCapacity << "\n";
     out << "ms phonebook capacity: " << link->mePhonebookCapacity << "\n";
     out << "sim message capacity: " << link->simMessageCapacity << "\n";
@@ -30,8 +43,9 @@ int runIdentify(CliContext& context, const QStringList& arguments) {
 }
 
 CliCommandRegistrar registrar({"identify", "identify",
-                               "Looks for the phone and prints its capacities and feature mask "
-                               "(exit 0 when found; 1 when not, with the port alone).",
+                               "Looks for the phone and prints its capacities and feature mask, "
+                               "with maker, model, revision and serial number under the standard "
+                               "phone type (exit 0 when found; 1 when not, with the port alone).",
                                runIdentify});
 
 }  // namespace

@@ -178,6 +178,11 @@ int load(PhoneLink& link) {
     if (simResult.kind == MirrorOutcome::Kind::PhoneLost) {
         return 1;
     }
+    if (!link.phonebookOffered(1)) {
+        print(withNote(QString("sim: %1 entries").arg(sim.FullRecordCount()), simResult));
+        print(QStringLiteral("ms: none on this phone"));
+        return simResult.loaded() ? 0 : 1;
+    }
     const MirrorOutcome msResult = loadShown(ms, link, progress);
     if (msResult.kind == MirrorOutcome::Kind::PhoneLost) {
         return 1;
@@ -314,10 +319,19 @@ int copy(const Options& options, const std::function<PhoneLink&()>& link) {
 // The room a name has on the phone. With a set chosen the phone is asked first, so that the name
 // is judged by what the phone took and reported.
 int nameLimitOf(const Options& options, const std::function<PhoneLink&()>& link) {
-    if (options.memory == MemoryPc || phoneTextCharset() == PhoneCharset::Latin1) {
+    if (options.memory == MemoryPc || (phoneTextCharset() == PhoneCharset::Latin1 &&
+                                       runPhoneSettings().profile == PhoneProfile::Quillon)) {
         return kEntryNameLimit;
     }
     return entryNameLimit(link().phonebookNameLength(options.memory == MemorySim ? 0 : 1));
+}
+
+// The phone's number field, as "at+cpbr=?" told it (standard phones); 0 when not known.
+int numberLimitOf(const Options& options, const std::function<PhoneLink&()>& link) {
+    if (options.memory == MemoryPc || runPhoneSettings().profile == PhoneProfile::Quillon) {
+        return 0;
+    }
+    return link().phonebookNumberLength(options.memory == MemorySim ? 0 : 1);
 }
 
 int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneLink&()>& link) {
@@ -343,6 +357,9 @@ int runPhonebookCommand(const QStringList& arguments, const std::function<PhoneL
         }
         if (const auto problem =
                 typedEntryProblem(options.name, options.number, 0, 0, nameLimit, set)) {
+            return fail(problem->text);
+        }
+        if (const auto problem = numberFitProblem(options.number, numberLimitOf(options, link))) {
             return fail(problem->text);
         }
         if (options.hasIndex) {

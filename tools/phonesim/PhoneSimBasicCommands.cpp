@@ -31,12 +31,22 @@ PhoneSimAnswer echo(PhoneSimState& state, const PhoneSimCommand& command) {
     return {PhoneSimReply::ok(), {}};
 }
 
-PhoneSimAnswer maker(PhoneSimState& state, const PhoneSimCommand& command) {
+// "+CGMI", "+CGMM", "+CGMR", "+CGSN": one line of text each.
+PhoneSimHandler identityLine(QString PhoneSimState::*field) {
+    return [field](PhoneSimState& state, const PhoneSimCommand& command) -> PhoneSimAnswer {
+        if (command.kind == Kind::Test)
+            return {PhoneSimReply::ok(), {}};
+        if (command.kind != Kind::Action || !command.args.isEmpty())
+            return {PhoneSimReply::error(), {}};
+        return {PhoneSimReply::linesThenOk({(state.*field).toLatin1()}), {}};
+    };
+}
+
+// Error reports as numbers or texts: the transaction reads both, so the setting is only kept.
+PhoneSimAnswer errorReports(PhoneSimState&, const PhoneSimCommand& command) {
     if (command.kind == Kind::Test)
-        return {PhoneSimReply::ok(), {}};
-    if (command.kind != Kind::Action || !command.args.isEmpty())
-        return {PhoneSimReply::error(), {}};
-    return {PhoneSimReply::linesThenOk({state.maker.toLatin1()}), {}};
+        return {PhoneSimReply::linesThenOk({"+CMEE: (0-2)"}), {}};
+    return {command.kind == Kind::Set ? PhoneSimReply::ok() : PhoneSimReply::error(), {}};
 }
 
 PhoneSimAnswer featureMask(PhoneSimState& state, const PhoneSimCommand& command) {
@@ -53,6 +63,10 @@ void registerBasicCommands(PhoneSimCommandTable& table) {
     table.add("", bareAt);
     table.add("Z", reset);
     table.add("E", echo);
-    table.add("+CGMI", maker);
+    table.add("+CGMI", identityLine(&PhoneSimState::maker));
+    table.add("+CGMM", identityLine(&PhoneSimState::model));
+    table.add("+CGMR", identityLine(&PhoneSimState::revision));
+    table.add("+CGSN", identityLine(&PhoneSimState::serialNumber));
+    table.add("+CMEE", errorReports);
     table.add("+CRFO", featureMask);
 }

@@ -99,6 +99,12 @@ bool isListRead(const PhoneSimCommand& command) {
             command.args.contains(','));
 }
 
+bool isMakerCommand(const QByteArray& name) {
+    static const QList<QByteArray> names = {"+CRFO", "+SCHR", "+SCHW", "+SCHD",
+                                            "+CTDR", "+CTDW", "+CTDD"};
+    return names.contains(name);
+}
+
 }  // namespace
 
 QByteArray PhoneSimEngine::handleLine(const QByteArray& line) {
@@ -113,7 +119,8 @@ QByteArray PhoneSimEngine::handleLine(const QByteArray& line) {
     if (!PhoneSimCommand::parse(line, &command))
         return PhoneSimReply::error();
     const PhoneSimHandler* handler = table_.find(command.name);
-    if (!handler || (faults_.noList && isListRead(command)))
+    if (!handler || (faults_.noList && isListRead(command)) ||
+        (!state_.makerCommands && isMakerCommand(command.name)))
         return PhoneSimReply::error();
     PhoneSimAnswer answer = (*handler)(state_, command);
     if (answer.textEntry)

@@ -10,8 +10,13 @@ using Kind = PhoneSimCommand::Kind;
 using PhoneSimAnswers::error;
 using PhoneSimAnswers::ok;
 
-bool inRange(const PhoneSimPhonebook& book, int index) {
-    return index >= 1 && index <= book.capacity;
+bool inRange(const PhoneSimState& state, const PhoneSimPhonebook& book, int index) {
+    return index >= state.firstPhonebookIndex && index < state.firstPhonebookIndex + book.capacity;
+}
+
+QByteArray indexRange(const PhoneSimState& state, const PhoneSimPhonebook& book) {
+    return '(' + QByteArray::number(state.firstPhonebookIndex) + '-' +
+           QByteArray::number(state.firstPhonebookIndex + book.capacity - 1) + ')';
 }
 
 // The dial string without its extension: cut at the first "P", else "/", else "p".
@@ -36,7 +41,9 @@ QByteArray entryLine(const PhoneSimState& state, int index, const PhoneSimPhoneb
 PhoneSimAnswer selectStorage(PhoneSimState& state, const PhoneSimCommand& command) {
     switch (command.kind) {
         case Kind::Test:
-            return {PhoneSimReply::linesThenOk({"+CPBS: (\"SM\",\"ME\")"}), {}};
+            return {PhoneSimReply::linesThenOk(
+                        {state.phoneMemory ? "+CPBS: (\"SM\",\"ME\")" : "+CPBS: (\"SM\")"}),
+                    {}};
         case Kind::Query: {
             const PhoneSimPhonebook& book = state.selectedBook();
             return {
@@ -62,9 +69,7 @@ PhoneSimAnswer selectStorage(PhoneSimState& state, const PhoneSimCommand& comman
 PhoneSimAnswer readEntries(PhoneSimState& state, const PhoneSimCommand& command) {
     const PhoneSimPhonebook& book = state.selectedBook();
     if (command.kind == Kind::Test)
-        return {PhoneSimReply::linesThenOk(
-                    {"+CPBR: (1-" + QByteArray::number(book.capacity) + "),40,18"}),
-                {}};
+        return {PhoneSimReply::linesThenOk({"+CPBR: " + indexRange(state, book) + ",40,18"}), {}};
     if (command.kind != Kind::Set)
         return error();
     const QList<QByteArray> fields = command.fields();
@@ -75,7 +80,7 @@ PhoneSimAnswer readEntries(PhoneSimState& state, const PhoneSimCommand& command)
     last = first;
     if (fields.size() == 2 && !phoneSimNumber(fields.at(1), &last))
         return error();
-    if (!inRange(book, first) || !inRange(book, last) || last < first)
+    if (!inRange(state, book, first) || !inRange(state, book, last) || last < first)
         return error();
 
     QList<QByteArray> lines;
@@ -96,7 +101,7 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     PhoneSimPhonebook& book = state.selectedBook();
     if (command.kind == Kind::Test)
         return {PhoneSimReply::linesThenOk(
-                    {"+CPBW: (1-" + QByteArray::number(book.capacity) + "),(0-3),40,(129,145),18"}),
+                    {"+CPBW: " + indexRange(state, book) + ",(0-3),40,(129,145),18"}),
                 {}};
     if (command.kind != Kind::Set)
         return error();
@@ -108,7 +113,7 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     if (fields.isEmpty() || (indexGiven && !phoneSimNumber(fields.at(0), &index)))
         return error();
     if (fields.size() == 1) {
-        if (!inRange(book, index))
+        if (!inRange(state, book, index))
             return error();
         releaseExtension(state, book, index);
         book.entries.erase(index);
@@ -126,11 +131,11 @@ PhoneSimAnswer writeEntry(PhoneSimState& state, const PhoneSimCommand& command) 
     if (!phoneSimNumber(fields.at(first + 1), &type) || type < 128 || type > 255)
         return error();
     if (!indexGiven) {
-        index = 1;
-        while (index <= book.capacity && book.entries.count(index))
+        index = state.firstPhonebookIndex;
+        while (inRange(state, book, index) && book.entries.count(index))
             ++index;
     }
-    if (!inRange(book, index))
+    if (!inRange(state, book, index))
         return error();
 
     PhoneSimPhonebookEntry entry{state.decodeNumber(fields.at(first)), type,

@@ -84,6 +84,22 @@ QDateTime PhoneSimState::now() const {
     return fixedClock.isValid() ? fixedClock : QDateTime::currentDateTime();
 }
 
+PhoneSimState PhoneSimState::standardPersona() {
+    PhoneSimState state = demo();
+    state.becomeStandardPersona();
+    state.schedule.clear();
+    state.todos.clear();
+    return state;
+}
+
+void PhoneSimState::becomeStandardPersona() {
+    PhoneSimState& state = *this;
+    state.maker = QStringLiteral("Acme");
+    state.model = QStringLiteral("M-100");
+    state.revision = QStringLiteral("R2.3");
+    state.makerCommands = false;
+}
+
 PhoneSimState PhoneSimState::showcase() {
     PhoneSimState state = demo();
     state.sm.entries[20] = {"+302101234567", 145, QStringLiteral("Ελένη Παππά")};
@@ -104,7 +120,7 @@ PhoneSimPhonebook* PhoneSimState::phonebook(const QString& storage) {
     const QString key = storage.toLower();
     if (key == QLatin1String("sm"))
         return &sm;
-    if (key == QLatin1String("me"))
+    if (key == QLatin1String("me") && phoneMemory)
         return &me;
     return nullptr;
 }

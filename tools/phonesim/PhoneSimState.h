@@ -22,7 +22,7 @@ struct PhoneSimPhonebookEntry {
 
 struct PhoneSimPhonebook {
     int capacity = 0;
-    std::map<int, PhoneSimPhonebookEntry> entries;  // index (1..capacity) -> entry
+    std::map<int, PhoneSimPhonebookEntry> entries;  // index (first..) -> entry
 
     int used() const { return static_cast<int>(entries.size()); }
     bool operator==(const PhoneSimPhonebook&) const = default;
@@ -85,7 +85,17 @@ struct PhoneSimTodoItem {
 
 struct PhoneSimState {
     QString maker = QStringLiteral("Quillon");
+    QString model = QStringLiteral("Q-7");
+    QString revision = QStringLiteral("1.0");
+    QString serialNumber = QStringLiteral("350000000000001");
     int featureMask = 15;  // 8 phonebook, 4 messages, 2 scheduler, 1 to-do
+    // The maker's own commands ("+CRFO", scheduler, to-do); a phone of another maker answers
+    // them ERROR.
+    bool makerCommands = true;
+    // The number of the first phonebook entry (1 on most phones, 0 on some); no phone memory
+    // on a phone that keeps its phonebook on the SIM alone.
+    int firstPhonebookIndex = 1;
+    bool phoneMemory = true;
     bool echo = true;
     // The character set of names and texts: "8859-1" after a reset. Not saved.
     QString charset = QStringLiteral("8859-1");
@@ -133,6 +143,10 @@ struct PhoneSimState {
     // The built-in demo's phone: the demo data and names and a message in Greek, Cyrillic and
     // Chinese, which show as "?" under Latin-1 and whole under UCS2.
     static PhoneSimState showcase();
+    // A phone of another maker that answers the standard commands alone ("Acme" "M-100").
+    static PhoneSimState standardPersona();
+    // The persona's identity and commands on a state of its own (one loaded from a file).
+    void becomeStandardPersona();
 
     // A text field in the selected set, both ways. A field that is not valid in it is taken as
     // Latin-1 bytes; a number is decoded only when it is valid UCS2 hex.

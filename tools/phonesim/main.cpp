@@ -65,6 +65,12 @@ int main(int argc, char** argv) {
         {"no-list", "Refuse whole-list reads (at+cmgl, at+cpbr=<first>,<last>) with ERROR."},
         {"link", "Make a symbolic link PATH to the pseudo-terminal.", "PATH"},
         {"transcript", "Log every byte both ways to FILE.", "FILE"},
+        {"persona",
+         "quillon (default) or standard: a phone of another maker (Acme M-100) that "
+         "answers the standard commands alone.",
+         "NAME"},
+        {"sim-only", "Keep the phonebook on the SIM alone (no phone memory)."},
+        {"first-index", "Number phonebook entries from N (0 or 1; default 1).", "N"},
     });
     parser.process(app);
 
@@ -73,13 +79,28 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "dexmoro-phonesim: --save needs --state FILE\n");
         return 2;
     }
-    PhoneSimState state = PhoneSimState::demo();
+    const QString persona = parser.value(QStringLiteral("persona"));
+    if (!persona.isEmpty() && persona != QLatin1String("quillon") &&
+        persona != QLatin1String("standard")) {
+        std::fprintf(stderr, "dexmoro-phonesim: --persona needs quillon or standard\n");
+        return 2;
+    }
+    const bool standard = persona == QLatin1String("standard");
+    PhoneSimState state = standard ? PhoneSimState::standardPersona() : PhoneSimState::demo();
     if (!statePath.isEmpty() && QFileInfo::exists(statePath)) {
         QString error;
         if (!loadPhoneSimState(statePath, &state, &error)) {
             std::fprintf(stderr, "dexmoro-phonesim: %s\n", qPrintable(error));
             return 2;
         }
+        if (standard)
+            state.becomeStandardPersona();
+    }
+    state.phoneMemory = !parser.isSet(QStringLiteral("sim-only"));
+    if (!readInt(parser, QStringLiteral("first-index"), 0, &state.firstPhonebookIndex) ||
+        state.firstPhonebookIndex > 1) {
+        std::fprintf(stderr, "dexmoro-phonesim: --first-index needs 0 or 1\n");
+        return 2;
     }
 
     PhoneSimOptions options;

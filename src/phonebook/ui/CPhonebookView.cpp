@@ -64,6 +64,12 @@ void CPhonebookView::setUp(bool online) {
         lists_[memory] = list;
         totals_[memory] = total;
 
+        // A phone without a phonebook of its own (SIM only) shows no column for it.
+        if (memory == MemoryMs && online && link_ && !link_->phonebookOffered(1)) {
+            title->hide();
+            list->hide();
+            total->hide();
+        }
         list->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(list, &QWidget::customContextMenuRequested, this, [this, list, memory](QPoint at) {
             showContextMenu(memory, list->viewport()->mapToGlobal(at));

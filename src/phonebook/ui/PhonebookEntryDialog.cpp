@@ -198,12 +198,15 @@ void PhonebookEntryDialog::accept() {
         showNotice(*unsafe);
         return;
     }
-    if (const PhoneCharset set = phoneTextCharset(); set != PhoneCharset::Latin1) {
-        if (auto tooLong =
-                nameFitProblem(entered.name, entryNameLimit(nameLengthOf(memory_)), set)) {
-            showNotice(*tooLong);
-            return;
-        }
+    // Without a reported length the edits' own limits already hold.
+    const int numberLength = memory_ == MemorySim  ? context_.simNumberLength
+                             : memory_ == MemoryMs ? context_.msNumberLength
+                                                   : 0;
+    if (auto tooLong =
+            phoneFitProblem(entered.name, entered.dialString, entryNameLimit(nameLengthOf(memory_)),
+                            numberLength, phoneTextCharset())) {
+        showNotice(*tooLong);
+        return;
     }
     QDialog::accept();
 }

@@ -43,6 +43,9 @@ class PhonebookEntryDialog : public QDialog {
         // The name lengths the phone reported (0: not asked, the edit's limit holds).
         int simNameLength = 0;
         int msNameLength = 0;
+        // The number lengths the phone reported (0: not known, the dial-string rules hold).
+        int simNumberLength = 0;
+        int msNumberLength = 0;
         std::function<int(int memory)> firstFreeIndex;
     };
 

@@ -81,6 +81,8 @@ void CPhonebookView::storeNewEntry() {
     context.msCapacity = link_->mePhonebookCapacity;
     context.simNameLength = link_->phonebookNameLength(0);
     context.msNameLength = link_->phonebookNameLength(1);
+    context.simNumberLength = link_->phonebookNumberLength(0);
+    context.msNumberLength = link_->phonebookNumberLength(1);
     context.firstFreeIndex = [this](int memory) { return table(memory).FirstFreeIndex(); };
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::New, context, this);
     dialog.setMemory(currentMemory_);
@@ -136,6 +138,8 @@ void CPhonebookView::viewEdit() {
     context.msCapacity = link_->mePhonebookCapacity;
     context.simNameLength = link_->phonebookNameLength(0);
     context.msNameLength = link_->phonebookNameLength(1);
+    context.simNumberLength = link_->phonebookNumberLength(0);
+    context.msNumberLength = link_->phonebookNumberLength(1);
     PhonebookEntryDialog dialog(PhonebookEntryDialog::Kind::Edit, context, this);
     dialog.setValues(stored);
     if (runDialog(dialog) != QDialog::Accepted || !dialog.changed()) {
