@@ -6,7 +6,8 @@
 
 namespace {
 
-const QString kListMarker = QStringLiteral("+CMGL: ");
+// Some phones put no blank behind the colon, some put blanks behind the commas.
+const QString kListMarker = QStringLiteral("+CMGL:");
 const QString kRangeMarker = QStringLiteral("+CPBR: ");
 
 // Fields of a text-mode listing header with its details: index, status, address, name, time
@@ -29,16 +30,27 @@ qsizetype digitsFrom(const QString& text, qsizetype pos) {
     return pos;
 }
 
+qsizetype blanksFrom(const QString& text, qsizetype pos) {
+    while (pos < text.size() && text[pos] == u' ') {
+        ++pos;
+    }
+    return pos;
+}
+
 // A header begins the line at `at` and names a location and a status word.
 bool isListHeaderAt(const QString& answer, qsizetype at) {
     if (at < 0 || at >= answer.size() || (at > 0 && answer[at - 1] != u'\n') ||
         !QStringView(answer).mid(at).startsWith(kListMarker)) {
         return false;
     }
-    const qsizetype digits = at + kListMarker.size();
+    const qsizetype digits = blanksFrom(answer, at + kListMarker.size());
     const qsizetype end = digitsFrom(answer, digits);
-    const QStringView rest = QStringView(answer).mid(end);
-    return end > digits && (rest.startsWith(u",\"REC ") || rest.startsWith(u",\"STO "));
+    const qsizetype comma = blanksFrom(answer, end);
+    if (end == digits || comma >= answer.size() || answer[comma] != u',') {
+        return false;
+    }
+    const QStringView rest = QStringView(answer).mid(blanksFrom(answer, comma + 1));
+    return rest.startsWith(u"\"REC ") || rest.startsWith(u"\"STO ");
 }
 
 qsizetype nextListHeader(const QString& answer, qsizetype from) {
@@ -111,6 +123,7 @@ QList<ListedMessage> listedMessagesOf(const QString& answer, PhoneCharset set) {
         }
         QStringList header;
         SplitFields(headerLine, header, kListFields);
+        trimHeaderFields(header);
         const qsizetype textStart = lineEnd + 1;
         const qsizetype next = nextMessageAt(answer, textStart, header.value(kListLength));
         const QString text =

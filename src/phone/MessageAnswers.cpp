@@ -29,12 +29,7 @@ bool leadingDigits(const QString& text, qsizetype from, int& value) {
 // Phones that put blanks behind the commas, and received headers without the name field, whose
 // time stamp then stands where the name belongs.
 void mendHeaderFields(QStringList& fields) {
-    for (QString& field : fields) {
-        field = field.trimmed();
-        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"')) {
-            field = field.mid(1, field.size() - 2);
-        }
-    }
+    trimHeaderFields(fields);
     static const QRegularExpression stamp(QStringLiteral("^\\d{1,4}/\\d{1,2}/\\d{1,4},\\d{1,2}:"));
     if (isReceivedMessage(fields) && fields.value(3).isEmpty() &&
         stamp.match(fields.value(kMessageName)).hasMatch()) {
@@ -44,6 +39,15 @@ void mendHeaderFields(QStringList& fields) {
 }
 
 }  // namespace
+
+void trimHeaderFields(QStringList& fields) {
+    for (QString& field : fields) {
+        field = field.trimmed();
+        if (field.size() >= 2 && field.startsWith(u'"') && field.endsWith(u'"')) {
+            field = field.mid(1, field.size() - 2);
+        }
+    }
+}
 
 // Some phones put no blank behind the colon.
 QString messageBodyOf(const QString& answer) {

@@ -40,6 +40,10 @@ void decodeMessageFields(QStringList& fields, PhoneCharset set);
 // many phones put there.
 QString messageTextOf(const QString& afterHeader);
 
+// Header fields of phones that put blanks behind the commas: the blanks go, and so do the quotes
+// the splitter left on a field that began with a blank.
+void trimHeaderFields(QStringList& fields);
+
 // A body whose status holds "READ" is a received message; any other is a stored one.
 bool isReceivedMessage(const QStringList& fields);
 

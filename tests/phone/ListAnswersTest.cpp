@@ -49,3 +49,22 @@ TEST(ListAnswersTest, ListingIsCutIntoItsMessages) {
         EXPECT_EQ(texts, c.texts) << c.answer.toStdString();
     }
 }
+
+// Listings as real phones give them: no blank after the colon, blanks after the commas, a
+// missing name field; the number and time keep their places and lose the blanks.
+TEST(ListAnswersTest, RealPhonesListingsKeepTheirFieldsInPlace) {
+    const QList<ListedMessage> messages = listedMessagesOf(
+        "at+cmgl=\"ALL\"\r\r\n"
+        "+CMGL:7,\"REC READ\",\"+393381234567\",,\"07/04/05,18:02:28+08\",145,4\r\nciao\r\n"
+        "+CMGL: 8, \"REC UNREAD\", \"+4123456789132\", , \"09/08/18,19:11:45+08\"\r\nhi\r\n"
+        "\r\nOK\r\n");
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0].index, 7);
+    EXPECT_EQ(messages[0].fields[kMessageAddress], "+393381234567");
+    EXPECT_EQ(messages[0].fields[kMessageText], "ciao");
+    EXPECT_EQ(messages[1].index, 8);
+    EXPECT_EQ(messages[1].fields[kMessageStatus], "REC UNREAD");
+    EXPECT_EQ(messages[1].fields[kMessageAddress], "+4123456789132");
+    EXPECT_EQ(messages[1].fields[kMessageName], "");
+    EXPECT_EQ(messages[1].fields[kMessageText], "hi");
+}
