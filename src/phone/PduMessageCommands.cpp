@@ -44,15 +44,15 @@ int PhoneLink::SendPduParts(const QList<EncodedPdu>& parts, int* sent, int* erro
     for (const EncodedPdu& part : parts) {
         QString header;
         // The prompt ends the header's transaction; the unit's line gives the result.
-        const int headerCode = Transact(QString("at+cmgs=%1\r").arg(part.tpduLength), header);
+        // A refused header gives no prompt: the unit typed then would be a command line.
         QString answer;
-        const int code = Transact(part.hex + QChar(kCtrlZ) + QChar('\r'), answer);
+        int code = Transact(QString("at+cmgs=%1\r").arg(part.tpduLength), header);
+        if (code != kTransactFailed) {
+            code = Transact(part.hex + QChar(kCtrlZ) + QChar('\r'), answer);
+        }
         if (code != kTransactComplete) {
             if (errorCode) {
-                *errorCode = messageErrorCodeOf(answer);
-                if (*errorCode < 0 && headerCode == kTransactFailed) {
-                    *errorCode = messageErrorCodeOf(header);
-                }
+                *errorCode = messageErrorCodeOf(answer.isEmpty() ? header : answer);
             }
             return code;
         }
