@@ -9,6 +9,7 @@
 #include "phonesim/PhoneSimPdu.h"
 #include "sms/CSmsDB.h"
 #include "sms/PduMessageSend.h"
+#include "support/EnginePhoneLink.h"
 #include "support/RecordingProgress.h"
 #include "support/TempWorkDir.h"
 #include "support/TranscriptReplay.h"
@@ -102,4 +103,30 @@ TEST(PduMessageTranscripts, RefusedSecondPartStopsTheSend) {
     EXPECT_EQ(outcome.errorCode, 500);
     EXPECT_EQ(partsSentText(outcome),
               "Part 1 of 2 went out; part 2 was refused and nothing after it was sent.");
+}
+
+// The demo SIM's units in PDU format: the long message whole, its sent message delivered; in
+// text format every unit is a row of its own.
+TEST(PduMessageLoad, DemoSimReadsInBothFormats) {
+    TempWorkDir dir;
+    EnginePhoneLink phone(PhoneSimState::showcase());
+    PhoneLink& link = phone.link();
+    link.simMessageCapacity = 15;
+    RecordingProgress progress;
+    CSmsDB store;
+    ASSERT_TRUE(store.LoadFromPhone(link, progress).loaded());
+    const int textRows = store.FillList(15).rows.size();
+    link.settings.smsFormat = SmsFormat::Pdu;
+    ASSERT_TRUE(store.LoadFromPhone(link, progress).loaded());
+    const SmsListContents contents = store.FillList(15);
+    EXPECT_EQ(contents.rows.size(), textRows - 2);
+    QStringList joined;
+    for (const SmsListRow& row : contents.rows) {
+        if (!row.parts.isEmpty() || row.time.startsWith("Delivered")) {
+            joined << row.parts + " " + row.message.right(5) + " " + row.time;
+        }
+    }
+    EXPECT_EQ(joined, QStringList({"9,11,10 Alice 26/12/06,18:06:00+00",
+                                   " 8 pm? Delivered 26/12/06,20:05:05+00"}));
+    closeAllDatabases();
 }
