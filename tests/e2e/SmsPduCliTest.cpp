@@ -71,3 +71,12 @@ TEST_F(SmsPduCliTest, PastTenPartsIsRefusedBeforeAnythingIsSent) {
         << send.err.toStdString();
     EXPECT_TRUE(phone->state().outbox.empty());
 }
+
+// In text format under the UCS2 set a text the GSM alphabet cannot carry fits 70 characters.
+TEST_F(SmsPduCliTest, TextFormatUnderUcs2HoldsUnicodeTextTo70) {
+    const ProgramRun send = cli({"--charset", "ucs2", "sms", "send", "--number", "+302101234567",
+                                 "--text", greekText().left(71)});
+    EXPECT_EQ(send.exitCode, 2);
+    EXPECT_TRUE(send.err.contains("The message is longer than 70 characters"))
+        << send.err.toStdString();
+}

@@ -166,6 +166,9 @@ int show(CSmsDB& store, int index) {
     if (const QString missing = store.textValue(SmsColumns::Missing); !missing.isEmpty()) {
         print("Missing: " + missing);
     }
+    if (const QString raw = store.textValue(SmsColumns::RawPdu); !raw.isEmpty()) {
+        print("Pdu: " + raw);
+    }
     print(QString());
     QByteArray text = store.textValue(SmsColumns::Message).toLocal8Bit();
     if (!text.endsWith('\n')) {
