@@ -172,6 +172,10 @@ int CSmsDB::FirstFreeIndex() {
         QSet<int> numbers;
         for (bool more = MoveFirst(); more && !IsEOF(); more = MoveNext()) {
             numbers.insert(leadingInteger(textValue(C::Number)));
+            // Every part of a long message holds a location of its own.
+            for (const QString& part : textValue(C::Parts).split(u',', Qt::SkipEmptyParts)) {
+                numbers.insert(leadingInteger(part));
+            }
         }
         return numbers;
     });

@@ -112,6 +112,8 @@ QByteArray listHeader(const PhoneSimState& state, int index, const PhoneSimMessa
 
 // "ALL" or one status word; the listed unread messages count as read from then on.
 PhoneSimAnswer listMessages(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test && state.messageFormat == 0)
+        return {PhoneSimReply::linesThenOk({"+CMGL: (0-4)"}), {}};
     if (command.kind == Kind::Test)
         return {PhoneSimReply::linesThenOk(
                     {"+CMGL: (\"REC UNREAD\",\"REC READ\",\"STO UNSENT\",\"STO SENT\",\"ALL\")"}),
