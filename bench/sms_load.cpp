@@ -2,7 +2,8 @@
 // A message load of a 30-location SIM holding 20 messages of 100 to 160 characters from the
 // simulated phone paced at 38,400 bit/s, against its floor: the wire time of every byte of the
 // load plus the pauses the load and the message read must make (100 ms before each read,
-// 100 ms more after each empty location, 300 ms inside each read).
+// 100 ms more after each empty location, 300 ms inside each read). With "--pdu" the same SIM is
+// loaded in PDU format, every message coming as a hex unit.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <cstdio>
@@ -59,6 +60,10 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    const bool pdu = app.arguments().contains(QStringLiteral("--pdu"));
+    if (pdu) {
+        phone.link().settings.smsFormat = SmsFormat::Pdu;
+    }
     CSmsDB store;
     const qint64 bytesBefore = phone.bytesSoFar();
     QElapsedTimer timer;
@@ -73,7 +78,8 @@ int main(int argc, char** argv) {
     const double pauses = (kLocations * (100 + 300) + empty * 100) / 1000.0;
     const double wire = phone.wireSeconds(bytes);
     const double floor = wire + pauses;
-    std::printf("sms load: %d/%d rows%s\n", rows, kMessages, loaded ? "" : " (load incomplete)");
+    std::printf("sms load%s: %d/%d rows%s\n", pdu ? " (PDU format)" : "", rows, kMessages,
+                loaded ? "" : " (load incomplete)");
     std::printf("measured time: %.2f s\n", measured);
     std::printf("bytes exchanged: %lld (both ways), wire time at %d bit/s: %.2f s\n",
                 static_cast<long long>(bytes), kBaud, wire);

@@ -47,6 +47,7 @@ QList<TableDef> smsTables() {
     sms.append({C::Reply, ColumnKind::YesNo});
     sms.append({C::Pid, ColumnKind::Short});
     sms.append({C::CacheOnly, ColumnKind::YesNo});
+    sms += columnsOf(ColumnKind::Text, {C::Parts, C::Missing, C::RawPdu});
     return {{QStringLiteral("SMS"), sms}};
 }
 

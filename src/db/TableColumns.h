@@ -33,6 +33,12 @@ inline const QString Reply = QStringLiteral("Reply");
 inline const QString Pid = QStringLiteral("Pid");
 // Yes for a row an import added while no phone answered: the SIM does not hold it.
 inline const QString CacheOnly = QStringLiteral("CacheOnly");
+// A message in several parts: every part's location in part order ("3,4,5"), and which parts
+// the SIM lacks ("2 of 3"); empty for a message in one.
+inline const QString Parts = QStringLiteral("Parts");
+inline const QString Missing = QStringLiteral("Missing");
+// The unit as the phone gave it, kept for a message that could not be decoded.
+inline const QString RawPdu = QStringLiteral("RawPdu");
 }  // namespace SmsColumns
 
 namespace PhoneScheduleColumns {

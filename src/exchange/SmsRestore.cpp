@@ -10,6 +10,7 @@
 #include "sms/CSmsDB.h"
 #include "sms/MessageCompose.h"
 #include "sms/MessageMatch.h"
+#include "sms/PduMessageSend.h"
 
 namespace {
 
@@ -114,9 +115,19 @@ ExchangeResult restoreMessages(PhoneLink& link, const QList<IncomingMessage>& in
         int numberType = 0;
         PhoneLink::NumberTypeOf(row[kPhoneNumber], dialString, numberType);
         QString newIndex;
-        const int code = link.WriteMessage(1, reply ? 0 : 1, validityChoice, 0, dialString,
-                                           numberType, QString::fromLatin1(status->word),
-                                           phoneText(row[kMessage]), newIndex);
+        QStringList locations;
+        int code = 0;
+        if (link.settings.messageFormat() == SmsFormat::Pdu) {
+            // A long message goes back as its parts, one location each.
+            code = savePduMessage(
+                link, {row[kPhoneNumber], phoneText(row[kMessage]), reply ? 0 : 1, validityChoice},
+                QString::fromLatin1(status->word), locations);
+            newIndex = locations.value(0);
+        } else {
+            code = link.WriteMessage(1, reply ? 0 : 1, validityChoice, 0, dialString, numberType,
+                                     QString::fromLatin1(status->word), phoneText(row[kMessage]),
+                                     newIndex);
+        }
         if (code != kPhoneDone) {
             if (!link.Identify()) {
                 skip(QStringLiteral("the phone stopped answering"));
@@ -136,9 +147,12 @@ ExchangeResult restoreMessages(PhoneLink& link, const QList<IncomingMessage>& in
         values.dateSource =
             status->received ? QString() : QString::number(validityCodeOfChoice(validityChoice));
         values.text = row[kMessage];
+        if (locations.size() > 1) {
+            values.parts = locations.join(u',');
+        }
         store.AddMessage(values);
         onSim.add(values.number, QString(), values.text);
-        ++used;
+        used += std::max(1, static_cast<int>(locations.size()));
         ++result.imported;
     }
     progress.setValue(100);

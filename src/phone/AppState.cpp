@@ -28,6 +28,12 @@ PhoneCharset phoneTextCharset() {
     return runPhoneSettings().charset;
 }
 
+SmsFormat phoneMessageFormat() {
+    const AppState& state = appState();
+    return state.textLink ? state.textLink->settings.messageFormat()
+                          : runPhoneSettings().messageFormat();
+}
+
 PhoneSettings runPhoneSettings() {
     return withOverride(profilePhoneSettings(), appState().runSettings);
 }

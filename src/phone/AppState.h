@@ -31,6 +31,8 @@ PhoneSettings runPhoneSettings();
 // The set user text bound for the phone is judged against now: the connection's set in use,
 // else the set of the run's settings.
 PhoneCharset phoneTextCharset();
+// The message format in use now, from the same connection or settings.
+SmsFormat phoneMessageFormat();
 
 // The state of the running program: the one its owner installed, else (a piece run on its own,
 // as in a unit test) a state nobody owns.

@@ -8,6 +8,8 @@
 #include <memory>
 
 #include "link/SerialPort.h"
+#include "pdu/PduCodec.h"
+#include "phone/PduMessageAnswers.h"
 #include "phone/PhoneResult.h"
 #include "phone/PhoneSettings.h"
 
@@ -118,6 +120,19 @@ class PhoneLink {
     bool QueryNewMessageSettings(QString& answer);
     // Five fields, each sent as one character (see indicationCharacterOf).
     bool SetNewMessageIndication(const QStringList& fields, QString& answer);
+    // PDU mode ("at+cmgf=0"): a read gives the location's status and unit (empty location:
+    // nullopt), a listing every location at once ("at+cmgl=4"; code 1 when it stops before its
+    // final "OK").
+    int ReadPduMessage(int index, std::optional<PduEntry>& entry, PollRate rate = PollRate::Normal);
+    int ListPduMessages(QList<PduEntry>& entries);
+    // Sends the parts one "at+cmgs=<length>" each, in order; a part the phone refuses stops the
+    // rest. sent gets how many went out, errorCode the refusal's "+CMS ERROR:" code (or -1) and
+    // references the phone's message reference of each part sent.
+    int SendPduParts(const QList<EncodedPdu>& parts, int* sent, int* errorCode = nullptr,
+                     QList<int>* references = nullptr);
+    // Writes the parts to the SIM with a status of PduMessageStatus, in order, stopping at the
+    // first refused; locations gets the "+CMGW: " index of each part written.
+    int WritePduParts(const QList<EncodedPdu>& parts, int status, QStringList& locations);
     // ---- end short messages ----
 
     // ---- To-do list (maker commands "at+ctdr", "at+ctdw", "at+ctdd") ----

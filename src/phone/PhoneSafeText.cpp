@@ -72,6 +72,9 @@ bool isDiallingCharacter(char32_t c) {
 }  // namespace
 
 QString phoneSafeTextProblem(const QString& text, PhoneTextKind kind) {
+    if (kind == PhoneTextKind::MessageUnit) {
+        return {};
+    }
     const PhoneCharset set =
         kind == PhoneTextKind::Contents ? PhoneCharset::Latin1 : phoneTextCharset();
     return phoneCharsetProblem(text, kind, set);

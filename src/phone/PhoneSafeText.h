@@ -9,6 +9,7 @@ enum class PhoneTextKind {
     Number,       // a dial string or service centre address: dialling characters only
     Contents,     // schedule or to-do contents: between double quotes on one command line
     MessageText,  // a short message's text, sent after the prompt: line ends are allowed
+    MessageUnit,  // a short message's text inside a PDU: hex digits on the line, so any character
 };
 
 // Every command builder checks user text with this before anything is sent or stored, against the

@@ -38,7 +38,7 @@ struct PhoneSettings {
     // CONFIG/PROFILE.
     PhoneProfile profile = PhoneProfile::Quillon;
     // CONFIG/SMSFORMAT; unset: the phone type's default (see messageFormat).
-    std::optional<SmsFormat> smsFormat;
+    std::optional<SmsFormat> smsFormat = std::nullopt;
 
     // The format in use: the choice made, else text for the maker's phones and PDU for others.
     SmsFormat messageFormat() const;

@@ -20,8 +20,8 @@ namespace {
 namespace C = SmsColumns;
 
 // The order rowOf gives its values in.
-const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
-                              C::Message, C::Type, C::Reply,       C::Pid};
+const QStringList kColumns = {C::Number, C::Name,  C::PhoneNumber, C::Date,  C::Status,  C::Message,
+                              C::Type,   C::Reply, C::Pid,         C::Parts, C::Missing, C::RawPdu};
 
 constexpr int kReplyPathFirstOctet = 145;
 constexpr int kPauseMs = 100;
@@ -76,6 +76,11 @@ SmsListRow listRowOf(const Recordset& rows) {
     const bool hideTime = row.status.contains(QLatin1String("Read")) && !appState().reportFlag &&
                           isPendingReport(rows.textValue(C::Message));
     row.time = hideTime ? QString() : rows.textValue(C::Date);
+    row.parts = rows.textValue(C::Parts);
+    const QString missing = rows.textValue(C::Missing);
+    if (!missing.isEmpty()) {
+        row.message += QStringLiteral(" (part %1 missing)").arg(missing);
+    }
     return row;
 }
 
@@ -167,6 +172,10 @@ int CSmsDB::FirstFreeIndex() {
         QSet<int> numbers;
         for (bool more = MoveFirst(); more && !IsEOF(); more = MoveNext()) {
             numbers.insert(leadingInteger(textValue(C::Number)));
+            // Every part of a long message holds a location of its own.
+            for (const QString& part : textValue(C::Parts).split(u',', Qt::SkipEmptyParts)) {
+                numbers.insert(leadingInteger(part));
+            }
         }
         return numbers;
     });
@@ -200,8 +209,13 @@ bool CSmsDB::deleteRowAt(PhoneLink& link, int position) {
     // whichever message sits at that number.
     if (link.phoneFound && !boolValue(C::CacheOnly)) {
         const int storage = textValue(C::Type) == QLatin1String("SIM") ? 1 : 0;
-        if (link.DeleteMessage(storage, leadingInteger(textValue(C::Number))) != 0) {
-            return false;  // the phone still holds it: so does the table
+        const QString parts = textValue(C::Parts);
+        const QStringList locations =
+            parts.isEmpty() ? QStringList{textValue(C::Number)} : parts.split(u',');
+        for (const QString& location : locations) {
+            if (link.DeleteMessage(storage, leadingInteger(location)) != 0) {
+                return false;  // the phone still holds it: so does the table
+            }
         }
     }
     const bool deleted = Delete();
@@ -295,6 +309,8 @@ QVariantList CSmsDB::rowOf(const SmsMessageValues& values) {
     QString date;
     if (values.statusWord.contains(QLatin1String("READ"))) {
         date = values.dateSource;
+    } else if (!values.delivered.isEmpty()) {
+        date = values.delivered;
     } else if (!values.dateSource.trimmed().isEmpty()) {
         // A stored message without a validity period has no validity to show.
         date = ValidityText(leadingInteger(values.dateSource));
@@ -307,7 +323,10 @@ QVariantList CSmsDB::rowOf(const SmsMessageValues& values) {
             values.text,
             values.storage,
             values.firstOctet == kReplyPathFirstOctet,
-            values.protocolId};
+            values.protocolId,
+            values.parts,
+            values.missing,
+            values.rawPdu};
 }
 
 void CSmsDB::AddMessage(const SmsMessageValues& values) {
@@ -335,6 +354,9 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
         outcome.notice =
             Notice{QStringLiteral("Comm Port Error!"), QStringLiteral("Dexmoro"), PromptIcon::None};
         return outcome;
+    }
+    if (link.settings.messageFormat() == SmsFormat::Pdu) {
+        return loadPduFromPhone(link, progress);
     }
     if (link.SetMessageMode(1, 1, 1) != 0) {
         if (!link.Identify()) {
@@ -376,21 +398,23 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     plan.progressValue = [capacity](int index) { return 100 * index / capacity + 8; };
     plan.stagedCount = [&] { return staging.size(); };
     int cacheOnlyDropped = 0;
-    plan.replaceTable = [&] {
-        cacheOnlyDropped = cacheOnlyRowsMissingFrom(staging.rows());
-        bool replaced = false;
-        {
-            DbTransaction transaction(kSmsDbFile);
-            replaced = deleteAllRows() && addRows(kColumns, staging.rows()) && transaction.commit();
-        }
-        Requery();
-        return replaced;
-    };
+    plan.replaceTable = [&] { return replaceRows(staging.rows(), &cacheOnlyDropped); };
     outcome = mirrorSlots(link, progress, plan);
     if (outcome.loaded() && cacheOnlyDropped > 0 && !outcome.notice) {
         outcome.notice = cacheOnlyDroppedNotice(cacheOnlyDropped);
     }
     return outcome;
+}
+
+bool CSmsDB::replaceRows(const QList<QVariantList>& rows, int* cacheOnlyDropped) {
+    *cacheOnlyDropped = cacheOnlyRowsMissingFrom(rows);
+    bool replaced = false;
+    {
+        DbTransaction transaction(kSmsDbFile);
+        replaced = deleteAllRows() && addRows(kColumns, rows) && transaction.commit();
+    }
+    Requery();
+    return replaced;
 }
 
 Notice cacheOnlyDroppedNotice(int count) {

@@ -13,6 +13,7 @@
 #include "platform/Prompter.h"
 
 class PhoneLink;
+struct JoinedMessage;
 class Progress;
 
 // Status filter bits.
@@ -32,6 +33,7 @@ struct SmsListRow {
     QString message;
     QString time;
     QString status;
+    QString parts = {};  // every location of a message in several parts: "3,4,5"
 
     bool operator==(const SmsListRow&) const = default;
 };
@@ -52,6 +54,12 @@ struct SmsMessageValues {
     QString dateSource;
     QString text;
     QString storage = QStringLiteral("SIM");
+    QString parts;    // "3,4,5" for a message in several parts
+    QString missing;  // "2 of 3"
+    QString rawPdu;   // an undecodable unit
+    // A sent message's delivery ("Delivered <time>"), shown in the Date column instead of the
+    // validity.
+    QString delivered;
 };
 
 // A message as the duplicate check knows it: number, Date text and message text (MessageIndex).
@@ -109,6 +117,8 @@ class CSmsDB : public Recordset {
 
     // The values of a read body's twelve fields at a location.
     static SmsMessageValues ValuesOfBody(int index, const QStringList& fields);
+    // The values of a message a PDU-mode load put together from its parts.
+    static SmsMessageValues ValuesOfJoined(const JoinedMessage& message);
 
   private:
     // The stored row of the values: Number, Name, PhoneNumber, Date, Status, Message, Type,
@@ -117,6 +127,10 @@ class CSmsDB : public Recordset {
     // Fast loading: every location first..last from one listing into staging; the code of the
     // first command that failed, else 0.
     int readListing(PhoneLink& link, int first, int last, SlotStaging<QVariantList>& staging);
+    // LoadFromPhone in PDU mode: the locations' units are staged, and joined into messages
+    // when the pass is complete.
+    MirrorOutcome loadPduFromPhone(PhoneLink& link, Progress& progress);
+    bool replaceRows(const QList<QVariantList>& rows, int* cacheOnlyDropped);
     // Deletes the row at a list position (on the phone first while on-line); false when it
     // stays.
     bool deleteRowAt(PhoneLink& link, int position);

@@ -3,6 +3,9 @@
 
 #include <array>
 
+#include "pdu/GsmAlphabet.h"
+#include "pdu/MessageSplitter.h"
+#include "phone/AppState.h"
 #include "phone/PhoneLink.h"
 #include "phone/PhoneResult.h"
 #include "phone/PhoneSafeText.h"
@@ -10,6 +13,7 @@
 #include "phonebook/PhoneMemoryTable.h"
 #include "platform/Notice.h"
 #include "sms/CSmsDB.h"
+#include "sms/PduMessageSend.h"
 #include "sms/RedialList.h"
 #include "sms/SendFailure.h"
 
@@ -45,12 +49,18 @@ Notice warning(const QString& text) {
 QString textProblem(const ComposeValues& values) {
     QString problem = phoneSafeTextProblem(values.number, PhoneTextKind::Number);
     if (problem.isEmpty()) {
-        problem = phoneSafeTextProblem(values.message, PhoneTextKind::MessageText);
+        problem = phoneSafeTextProblem(values.message, phoneMessageFormat() == SmsFormat::Pdu
+                                                           ? PhoneTextKind::MessageUnit
+                                                           : PhoneTextKind::MessageText);
     }
     if (problem.isEmpty()) {
         problem = phoneSafeTextProblem(values.name, PhoneTextKind::Name);
     }
     return problem;
+}
+
+PduMessageOptions pduOptionsOf(const ComposeValues& values) {
+    return {values.number, values.message, values.replyPathChoice, values.validityChoice};
 }
 
 bool simIsFull(PhoneLink& link) {
@@ -82,7 +92,8 @@ int validityCodeOfChoice(int validityChoice) {
 
 int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
                 int protocolChoice, const QString& number, const QString& statusWord,
-                const QString& name, const QString& text, Notices& notices, QString* location) {
+                const QString& name, const QString& text, Notices& notices, QString* location,
+                const QList<int>& messageReferences) {
     SmsMessageValues values;
     values.firstOctet = firstOctetOf(replyPathChoice);
     values.protocolId = static_cast<qint16>(protocolChoice);
@@ -97,8 +108,20 @@ int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validit
         int numberType = 0;
         PhoneLink::NumberTypeOf(number, dialString, numberType);
         QString newIndex;
-        const int code = link.WriteMessage(1, replyPathChoice, validityChoice, protocolChoice,
-                                           dialString, numberType, statusWord, text, newIndex);
+        int code = 0;
+        if (link.settings.messageFormat() == SmsFormat::Pdu) {
+            QStringList locations;
+            PduMessageOptions options{number, text, replyPathChoice, validityChoice};
+            options.messageReferences = messageReferences;
+            code = savePduMessage(link, options, statusWord, locations);
+            newIndex = locations.value(0);
+            if (locations.size() > 1) {
+                values.parts = locations.join(u',');
+            }
+        } else {
+            code = link.WriteMessage(1, replyPathChoice, validityChoice, protocolChoice, dialString,
+                                     numberType, statusWord, text, newIndex);
+        }
         if (code != kPhoneDone) {
             notices.append(Notice{QStringLiteral("Fail saving message"), QStringLiteral("Save SMS"),
                                   PromptIcon::Error});
@@ -174,6 +197,31 @@ int composeMessageLength(const QString& text) {
     return length;
 }
 
+namespace {
+
+constexpr int kMaxUcs2Message = 70;
+
+int textFormatLimit(const QString& text) {
+    return phoneTextCharset() == PhoneCharset::Ucs2 && !gsmFits(text) ? kMaxUcs2Message
+                                                                      : kMaxComposeMessage;
+}
+
+}  // namespace
+
+bool composeMessageFits(const QString& text) {
+    if (phoneMessageFormat() == SmsFormat::Pdu) {
+        return !measureMessage(text).tooLong;
+    }
+    return composeMessageLength(text) <= textFormatLimit(text);
+}
+
+QString composeCounterText(const QString& text) {
+    if (phoneMessageFormat() == SmsFormat::Pdu) {
+        return messageCounterText(text);
+    }
+    return QStringLiteral("%1 / %2").arg(text.size()).arg(textFormatLimit(text));
+}
+
 std::optional<ComposeProblem> composeProblem(const ComposeValues& values) {
     if (values.number.isEmpty()) {
         return ComposeProblem{ComposeOutcome::MissingNumber,
@@ -196,8 +244,13 @@ std::optional<ComposeProblem> composeProblem(const ComposeValues& values) {
     if (values.number.size() > numberLimit) {
         return tooLong(QStringLiteral("phone number"), numberLimit);
     }
-    if (composeMessageLength(values.message) > kMaxComposeMessage) {
-        return tooLong(QStringLiteral("message"), kMaxComposeMessage);
+    if (!composeMessageFits(values.message)) {
+        if (phoneMessageFormat() == SmsFormat::Pdu) {
+            return ComposeProblem{ComposeOutcome::TooLong,
+                                  error(QStringLiteral("The message is longer than %1 messages")
+                                            .arg(kMaxMessageParts))};
+        }
+        return tooLong(QStringLiteral("message"), textFormatLimit(values.message));
     }
     const QString problem = textProblem(values);
     if (!problem.isEmpty()) {
@@ -247,17 +300,31 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const As
             return result;
     }
 
+    QList<int> sentReferences;
     if (send) {
         result.sendAsked = true;
+        QString partsSent;
         QString dialString;
         int numberType = 0;
         PhoneLink::NumberTypeOf(values.number, dialString, numberType);
         int errorCode = -1;
-        const int code = link.SendMessage(1, values.replyPathChoice, values.validityChoice, 0,
-                                          dialString, numberType, values.message, &errorCode);
+        int code = 0;
+        if (link.settings.messageFormat() == SmsFormat::Pdu) {
+            const PduSendOutcome outcome = sendPduMessage(link, pduOptionsOf(values));
+            code = outcome.code == 0 ? kPhoneDone : kPhoneRefused;
+            errorCode = outcome.errorCode;
+            partsSent = partsSentText(outcome);
+            sentReferences = outcome.messageReferences;
+        } else {
+            code = link.SendMessage(1, values.replyPathChoice, values.validityChoice, 0, dialString,
+                                    numberType, values.message, &errorCode);
+        }
         if (code == kPhoneRefused) {
-            result.notices.append(Notice{sendFailureText(errorCode), QStringLiteral("Send Message"),
-                                         PromptIcon::Error});
+            QString text = sendFailureText(errorCode);
+            if (!partsSent.isEmpty()) {
+                text += u'\n' + partsSent;
+            }
+            result.notices.append(Notice{text, QStringLiteral("Send Message"), PromptIcon::Error});
         } else {
             result.sent = true;
             RecordRecentNumber(values.name, values.number);
@@ -271,7 +338,7 @@ ComposeResult SendAndSave(PhoneLink& link, const ComposeValues& values, const As
             asSent ? QStringLiteral("STO SENT") : QStringLiteral("STO UNSENT");
         result.saved = SaveMessage(store, link, values.replyPathChoice, values.validityChoice, 0,
                                    values.number, statusWord, values.name, values.message,
-                                   result.notices, &result.location) == kPhoneDone;
+                                   result.notices, &result.location, sentReferences) == kPhoneDone;
         result.done = true;
     }
     if (!send || result.sent) {

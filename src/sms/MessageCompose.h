@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <optional>
@@ -30,7 +31,7 @@ void setAddNumberAsker(AddNumberAsker asker);
 int SaveMessage(CSmsDB& store, PhoneLink& link, int replyPathChoice, int validityChoice,
                 int protocolChoice, const QString& number, const QString& statusWord,
                 const QString& name, const QString& text, Notices& notices,
-                QString* location = nullptr);
+                QString* location = nullptr, const QList<int>& messageReferences = {});
 
 // Asks whether to add the name and number to a phonebook when the offer flag is set, the name
 // is not empty and no phonebook holds exactly this pair. Returns what the user must be told.
@@ -64,6 +65,14 @@ inline constexpr int kMaxComposeMessage = 160;  // text format, line ends counte
 // A message's length as the dialogs count it: a line feed without its carriage return counts
 // as both.
 int composeMessageLength(const QString& text);
+
+// Whether the text fits what one send can carry in the message format in use: in text format
+// one message of kMaxComposeMessage (70 when the UCS2 set must carry a character the GSM
+// alphabet lacks), in PDU format up to kMaxMessageParts parts.
+bool composeMessageFits(const QString& text);
+// The compose dialog's counter: "12 / 160" in text format, "2 messages, 87 characters left" in
+// PDU format.
+QString composeCounterText(const QString& text);
 
 enum class ComposeOutcome {
     Carried,         // the send and/or save ran (see the flags for how they went)

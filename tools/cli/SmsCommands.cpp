@@ -124,18 +124,22 @@ int list(CSmsDB& store, const Options& options, const LinkSource& link) {
     }
     const SmsListContents contents = store.FillList(link().simMessageCapacity);
     for (const SmsListRow& row : contents.rows) {
-        print(QStringList{row.number, row.name, row.phoneNumber, row.message, row.time, row.status}
+        const QString location = row.parts.isEmpty() ? row.number : row.parts;
+        print(QStringList{location, row.name, row.phoneNumber, row.message, row.time, row.status}
                   .join('\t'));
     }
     print(contents.total);
     return 0;
 }
 
-// The list position of the location under the full status filter, or -1.
+// The list position of the message at the location (any of its parts') under the full status
+// filter, or -1.
 int positionOf(CSmsDB& store, int index) {
     const SmsListContents contents = store.FillList(0);
+    const QString location = QString::number(index);
     for (int position = 0; position < contents.rows.size(); ++position) {
-        if (contents.rows[position].number.toInt() == index) {
+        const SmsListRow& row = contents.rows[position];
+        if (row.number.toInt() == index || row.parts.split(',').contains(location)) {
             return position;
         }
     }
@@ -156,6 +160,15 @@ int show(CSmsDB& store, int index) {
     print(QString("Reply: ") + (store.boolValue(SmsColumns::Reply) ? "yes" : "no"));
     print("Pid: " + QString::number(store.intValue(SmsColumns::Pid)));
     print("Type: " + store.textValue(SmsColumns::Type));
+    if (const QString parts = store.textValue(SmsColumns::Parts); !parts.isEmpty()) {
+        print("Parts: " + parts);
+    }
+    if (const QString missing = store.textValue(SmsColumns::Missing); !missing.isEmpty()) {
+        print("Missing: " + missing);
+    }
+    if (const QString raw = store.textValue(SmsColumns::RawPdu); !raw.isEmpty()) {
+        print("Pdu: " + raw);
+    }
     print(QString());
     QByteArray text = store.textValue(SmsColumns::Message).toLocal8Bit();
     if (!text.endsWith('\n')) {

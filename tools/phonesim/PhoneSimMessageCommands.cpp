@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reading, listing, deleting, storing and sending short messages in text mode.
+// Reading, listing, deleting, storing and sending short messages (PDU mode: PhoneSimPdu.cpp).
 #include "phonesim/PhoneSimCommandTable.h"
+#include "phonesim/PhoneSimPdu.h"
 #include "phonesim/PhoneSimState.h"
 
 namespace {
@@ -77,6 +78,8 @@ bool readIndex(const PhoneSimCommand& command, const PhoneSimMessageStorage& sto
 PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command) {
     if (command.kind == Kind::Test)
         return ok();
+    if (state.messageFormat == 0)
+        return pduReadMessage(state, command);
     if (state.messageFormat != 1)
         return cmsError(kOperationNotAllowed);
     PhoneSimMessageStorage& storage = selectedStorage(state);
@@ -86,8 +89,9 @@ PhoneSimAnswer readMessage(PhoneSimState& state, const PhoneSimCommand& command)
     auto it = storage.messages.find(index);
     if (it == storage.messages.end())
         return ok();
-    const QByteArray answer = readHeader(state, it->second);
-    const QByteArray text = state.encodeText(it->second.text);
+    const PhoneSimMessage shown = textViewOf(it->second);
+    const QByteArray answer = readHeader(state, shown);
+    const QByteArray text = state.encodeText(shown.text);
     if (it->second.status == QLatin1String("REC UNREAD"))
         it->second.status = QStringLiteral("REC READ");
     return {PhoneSimReply::linesThenOk({answer, text}), {}};
@@ -108,10 +112,14 @@ QByteArray listHeader(const PhoneSimState& state, int index, const PhoneSimMessa
 
 // "ALL" or one status word; the listed unread messages count as read from then on.
 PhoneSimAnswer listMessages(PhoneSimState& state, const PhoneSimCommand& command) {
+    if (command.kind == Kind::Test && state.messageFormat == 0)
+        return {PhoneSimReply::linesThenOk({"+CMGL: (0-4)"}), {}};
     if (command.kind == Kind::Test)
         return {PhoneSimReply::linesThenOk(
                     {"+CMGL: (\"REC UNREAD\",\"REC READ\",\"STO UNSENT\",\"STO SENT\",\"ALL\")"}),
                 {}};
+    if (state.messageFormat == 0)
+        return pduListMessages(state, command);
     if (state.messageFormat != 1)
         return cmsError(kOperationNotAllowed);
     const QList<QByteArray> fields = command.fields();
@@ -125,8 +133,9 @@ PhoneSimAnswer listMessages(PhoneSimState& state, const PhoneSimCommand& command
     for (auto& [index, message] : selectedStorage(state).messages) {
         if (!all && message.status != wanted)
             continue;
-        lines.append(listHeader(state, index, message));
-        lines.append(state.encodeText(message.text));
+        const PhoneSimMessage shown = textViewOf(message);
+        lines.append(listHeader(state, index, shown));
+        lines.append(state.encodeText(shown.text));
         if (message.status == QLatin1String("REC UNREAD"))
             message.status = QStringLiteral("REC READ");
     }
@@ -175,6 +184,8 @@ const QByteArray kPrompt = "\r\n> ";
 PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command) {
     if (command.kind == Kind::Test)
         return ok();
+    if (state.messageFormat == 0)
+        return pduWriteMessage(state, command);
     if (state.messageFormat != 1)
         return cmsError(kOperationNotAllowed);
     PhoneSimMessage message;
@@ -204,6 +215,8 @@ PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command
 PhoneSimAnswer sendMessage(PhoneSimState& state, const PhoneSimCommand& command) {
     if (command.kind == Kind::Test)
         return ok();
+    if (state.messageFormat == 0)
+        return pduSendMessage(state, command);
     if (state.messageFormat != 1)
         return cmsError(kOperationNotAllowed);
     PhoneSimMessage message;

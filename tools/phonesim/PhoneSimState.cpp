@@ -1,6 +1,70 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "phonesim/PhoneSimState.h"
 
+#include <QTimeZone>
+
+#include "pdu/PduCodec.h"
+
+namespace {
+
+// The demo's messages held as units: a long message in three parts (stored out of order), one in
+// Greek, a sent message and the centre's report that it arrived.
+void addDemoUnits(PhoneSimState& state) {
+    const QDateTime sent(QDate(2026, 12, 6), QTime(18, 5), QTimeZone::utc());
+    const auto held = [&](const QString& status, SmsPdu pdu) {
+        pdu.serviceCentre = {state.serviceCentre, state.serviceCentreType};
+        PhoneSimMessage message;
+        message.status = status;
+        message.pdu = encodePdu(pdu).hex;
+        return message;
+    };
+    const QStringList parts = {
+        QStringLiteral("Hi! The plan for Saturday: we meet at the station at 9:30, take the "
+                       "10:05 train to the coast and walk from the harbour along the cliff path "
+                       "to the lighthouse. It is about 12 km, mostly flat, with a steep bit "
+                       "at the "),
+        QStringLiteral("end. Bring boots, water, a hat and something warm: the wind up there is "
+                       "cold even in the sun. Lunch at the caf\u00e9 by the lighthouse, then "
+                       "the bus back at 15:40 or the 16:20 train if we are slow. Tickets: I "
+                       "booked four, yo"),
+        QStringLiteral("u pay me back later. Call me if you cannot make it! Alice")};
+    const int locations[] = {9, 11, 10};
+    for (int i = 0; i < 3; ++i) {
+        SmsPdu pdu;
+        pdu.address = {QStringLiteral("+447700900123"), kInternationalAddress};
+        pdu.serviceCentreTime = sent.addSecs(60 + i);
+        pdu.header = {concatElement(0x5A, 3, i + 1, false)};
+        pdu.text = parts[i];
+        state.smMessages.messages[locations[i]] = held(QStringLiteral("REC UNREAD"), pdu);
+    }
+    SmsPdu greek;
+    greek.address = {QStringLiteral("+302101234567"), kInternationalAddress};
+    greek.serviceCentreTime = sent.addSecs(3600);
+    greek.dataCoding = dataCodingFor(PduCoding::Ucs2);
+    greek.text = QStringLiteral("Καλημέρα! Τα λέμε αύριο στις 10 στο γραφείο.");
+    state.smMessages.messages[12] = held(QStringLiteral("REC READ"), greek);
+
+    SmsPdu order;
+    order.type = PduType::Submit;
+    order.address = {QStringLiteral("+447700900456"), kInternationalAddress};
+    order.messageReference = 0x21;
+    order.statusReport = true;
+    order.validityFormat = 2;
+    order.validity = QByteArray(1, char(167));
+    order.text = QStringLiteral("Dinner on Friday works for me. 8 pm?");
+    state.smMessages.messages[13] = held(QStringLiteral("STO SENT"), order);
+    SmsPdu report;
+    report.type = PduType::StatusReport;
+    report.address = order.address;
+    report.messageReference = 0x21;
+    report.serviceCentreTime = sent.addSecs(7200);
+    report.dischargeTime = sent.addSecs(7205);
+    report.hasUserData = false;
+    state.smMessages.messages[14] = held(QStringLiteral("REC READ"), report);
+}
+
+}  // namespace
+
 PhoneSimState PhoneSimState::demo() {
     PhoneSimState state;
     state.sm.capacity = 250;
@@ -113,6 +177,8 @@ PhoneSimState PhoneSimState::showcase() {
                                     4,
                                     0,
                                     0};
+    state.smMessages.capacity = 15;
+    addDemoUnits(state);
     return state;
 }
 

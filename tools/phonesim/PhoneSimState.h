@@ -42,6 +42,9 @@ struct PhoneSimMessage {
     // header details even while "+CSDH" asks for them.
     int announcedLength = -1;
     bool omitHeaderDetails = false;
+    // Hex of the unit (service centre's prefix included) for a message held as one: received in
+    // PDU mode or set up so; the fields above then hold what it decodes to.
+    QString pdu = {};
 
     bool operator==(const PhoneSimMessage&) const = default;
 };
@@ -115,7 +118,7 @@ struct PhoneSimState {
     QString selectedMessageStorage = QStringLiteral("sm");  // "sm" or "bm"
     QString serviceCentre = QStringLiteral("+447785016005");
     int serviceCentreType = 145;
-    int messageFormat = 1;  // 1 text mode; PDU mode is not simulated
+    int messageFormat = 1;  // 1 text mode, 0 PDU mode
     int showHeader = 0;
     int sendFirstOctet = 17;
     int sendValidity = 167;

@@ -63,6 +63,7 @@ PhoneSimMessage messageFromJson(const QJsonObject& object) {
     readSendParameters(object, &message);
     message.announcedLength = intOr(object, "announcedLength", -1);
     message.omitHeaderDetails = object.value(QLatin1String("omitHeaderDetails")).toBool(false);
+    message.pdu = stringOr(object, "pdu", {});
     return message;
 }
 
@@ -100,6 +101,8 @@ QJsonObject messagesToJson(const PhoneSimMessageStorage& storage) {
     QJsonArray messages;
     for (const auto& [index, message] : storage.messages) {
         QJsonObject object = messageToJson(message);
+        if (!message.pdu.isEmpty())
+            object.insert(QLatin1String("pdu"), message.pdu);
         object.insert("index", index);
         messages.append(object);
     }

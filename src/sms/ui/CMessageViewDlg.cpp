@@ -38,9 +38,9 @@ CMessageViewDlg::CMessageViewDlg(PhoneLink& link, QWidget* parent) : QDialog(par
     message_->setTabChangesFocus(true);
     connect(message_, &QPlainTextEdit::textChanged, this, [this] {
         const QString text = message_->toPlainText();
-        if (text.size() + text.count(u'\n') > kMaxComposeMessage) {
+        if (!composeMessageFits(text)) {
             QString cut = text;
-            while (cut.size() + cut.count(u'\n') > kMaxComposeMessage) {
+            while (!composeMessageFits(cut)) {
                 cut.chop(1);
             }
             const QSignalBlocker blocker(message_);

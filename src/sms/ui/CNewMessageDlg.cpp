@@ -248,19 +248,19 @@ void CNewMessageDlg::initialise() {
 
 // The edit takes no character beyond the limit: a change that would pass it is undone.
 void CNewMessageDlg::messageChanged() {
-    const qsizetype length = message().size();
-    if (length > kMaxComposeMessage) {
+    if (!composeMessageFits(message())) {
         const int position = message_->textCursor().position();
+        const qsizetype added = message_->toPlainText().size() - lastMessage_.size();
         const QSignalBlocker blocker(message_);
         message_->setPlainText(lastMessage_);
         QTextCursor cursor = message_->textCursor();
-        cursor.setPosition(std::min<int>(std::max(0, position - int(length - kMaxComposeMessage)),
-                                         int(lastMessage_.size())));
+        cursor.setPosition(
+            std::min<int>(std::max(0, position - int(added)), int(lastMessage_.size())));
         message_->setTextCursor(cursor);
     } else {
         lastMessage_ = message_->toPlainText();
     }
-    counter_->setText(QStringLiteral("%1 / 160").arg(message().size()));
+    counter_->setText(composeCounterText(message()));
 }
 
 void CNewMessageDlg::numberChanged(const QString& text) {

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "db/DatabaseConnection.h"
+#include "phone/AppState.h"
 #include "phonebook/CPCListDB.h"
 #include "phonebook/ui/PhonebookPickerDialog.h"
 #include "platform/Profile.h"
@@ -124,6 +125,21 @@ TEST_F(NewMessageDialogTest, MessageStopsAt160AndNumberAt20Or21) {
     dialog.numberEdit()->clear();
     QTest::keyClicks(dialog.numberEdit(), "+0123456789012345678901234");
     EXPECT_EQ(dialog.number(), "+01234567890123456789");
+}
+
+// In PDU format the counter tells parts and room left, and the edit stops at ten parts.
+TEST_F(NewMessageDialogTest, PduFormatCountsPartsUpToTen) {
+    appState().runSettings.smsFormat = SmsFormat::Pdu;
+    OfflineLink offline;
+    offline.link->settings.smsFormat = SmsFormat::Pdu;
+    CNewMessageDlg dialog(*offline.link);
+    dialog.show();
+    dialog.setMessage(QString(200, 'a'));
+    EXPECT_EQ(dialog.counter()->text(), "2 messages, 106 characters left");
+    dialog.setMessage(QString(1530, 'a'));
+    QTest::keyClicks(dialog.messageEdit(), "b");
+    EXPECT_EQ(dialog.message().size(), 1530);
+    appState().runSettings.smsFormat.reset();
 }
 
 TEST_F(NewMessageDialogTest, MissingFieldsAndUnsafeTextKeepTheDialogAndItsValues) {
