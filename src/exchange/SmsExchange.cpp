@@ -19,9 +19,11 @@ namespace {
 
 namespace C = SmsColumns;
 
-// The file's column order: the table's, less the mark of rows only the cache holds.
+// The file's column order: the table's, less the mark of rows only the cache holds and the
+// part locations (which a load works out again); a message that could not be decoded keeps its
+// raw units in RawPdu.
 const QStringList kColumns = {C::Number,  C::Name, C::PhoneNumber, C::Date, C::Status,
-                              C::Message, C::Type, C::Reply,       C::Pid};
+                              C::Message, C::Type, C::Reply,       C::Pid,  C::RawPdu};
 
 const QStringList kStatuses = {QStringLiteral("UnRead"), QStringLiteral("Read"),
                                QStringLiteral("Not Sent"), QStringLiteral("Sent")};
@@ -233,7 +235,8 @@ QString messageOfXml(const QXmlStreamAttributes& a, SmsRow& row) {
            withCrLf(a.value(QLatin1String("body")).toString()),
            QStringLiteral("SIM"),
            QStringLiteral("0"),
-           QStringLiteral("0")};
+           QStringLiteral("0"),
+           QString()};
     return {};
 }
 

@@ -14,7 +14,7 @@
 
 namespace {
 
-enum RowField { kPhoneNumber = 2, kDate = 3, kStatus = 4, kMessage = 5, kReply = 7 };
+enum RowField { kPhoneNumber = 2, kDate = 3, kStatus = 4, kMessage = 5, kReply = 7, kRawPdu = 9 };
 
 struct StatusWord {
     const char* status;
@@ -95,6 +95,11 @@ ExchangeResult restoreMessages(PhoneLink& link, const QList<IncomingMessage>& in
         const StatusWord* status = statusWordOf(row[kStatus]);
         if (!status) {
             skip(QStringLiteral("unknown status \"%1\"").arg(row[kStatus]));
+            continue;
+        }
+        // Its text is only a placeholder; the units stay in the file for another program.
+        if (!row.value(kRawPdu).isEmpty()) {
+            skip(QStringLiteral("the message could not be decoded"));
             continue;
         }
         if (const QString problem = writeProblem(row); !problem.isEmpty()) {

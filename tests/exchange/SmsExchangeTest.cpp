@@ -24,6 +24,7 @@ struct Row {
     QString number, name, phoneNumber, date, status, message, type;
     bool reply = false;
     int pid = 0;
+    QString rawPdu;
     bool operator==(const Row&) const = default;
 };
 
@@ -31,7 +32,8 @@ void PrintTo(const Row& row, std::ostream* out) {
     *out << row.number.toStdString() << '|' << row.name.toStdString() << '|'
          << row.phoneNumber.toStdString() << '|' << row.date.toStdString() << '|'
          << row.status.toStdString() << '|' << row.message.toStdString() << '|'
-         << row.type.toStdString() << '|' << row.reply << '|' << row.pid;
+         << row.type.toStdString() << '|' << row.reply << '|' << row.pid << '|'
+         << row.rawPdu.toStdString();
 }
 
 void addRow(const Row& row) {
@@ -47,6 +49,7 @@ void addRow(const Row& row) {
     store.setValue("Type", row.type);
     store.setValue("Reply", row.reply);
     store.setValue("Pid", row.pid);
+    store.setValue("RawPdu", row.rawPdu);
     store.Update();
 }
 
@@ -59,7 +62,8 @@ QList<Row> rows() {
             all.append({store.textValue("Number"), store.textValue("Name"),
                         store.textValue("PhoneNumber"), store.textValue("Date"),
                         store.textValue("Status"), store.textValue("Message"),
-                        store.textValue("Type"), store.boolValue("Reply"), store.intValue("Pid")});
+                        store.textValue("Type"), store.boolValue("Reply"), store.intValue("Pid"),
+                        store.textValue("RawPdu")});
         }
     }
     std::sort(all.begin(), all.end(),
@@ -68,11 +72,13 @@ QList<Row> rows() {
 }
 
 const QList<Row> kRows = {
-    {"1", "Ann", "+491", "01/05/14,12:30:00+36", "UnRead", "a, \"b\"\r\nline two", "SIM", false, 0},
+    {"1", "Ann", "+491", "01/05/14,12:30:00+36", "UnRead", "a, \"b\"\r\nline two", "SIM", false, 0,
+     ""},
     {"2", "", "+4477", "26/12/07,10:15:00-08", "Read", QString::fromUtf8("Grüße & <tags>"), "SIM",
-     true, 0},
-    {"3", "Bob", "0301", "24 hour", "Not Sent", "draft", "SIM", false, 0},
-    {"10", "", "0302", "", "Sent", "sent\ttab", "SIM", false, 64},
+     true, 0, ""},
+    {"3", "Bob", "0301", "24 hour", "Not Sent", "draft", "SIM", false, 0, ""},
+    // A message that could not be decoded keeps its units for the next program.
+    {"10", "", "0302", "", "Sent", "sent\ttab", "SIM", false, 64, "0011FF"},
 };
 
 class SmsExchangeTest : public ::testing::Test {
