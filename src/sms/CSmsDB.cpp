@@ -345,6 +345,26 @@ void CSmsDB::AddMessage(const SmsMessageValues& values) {
     Requery();
 }
 
+bool CSmsDB::enterMessageMode(PhoneLink& link, int format, MirrorOutcome& outcome) {
+    if (link.SetMessageMode(1, format, 1) == 0) {
+        return true;
+    }
+    if (!link.Identify()) {
+        outcome.kind = MirrorOutcome::Kind::PhoneLost;
+        outcome.notice = offLineNotice();
+    }
+    return false;  // the phone answers but refused the mode: Skipped
+}
+
+SlotMirrorPlan CSmsDB::messageLoadPlan(int capacity) {
+    SlotMirrorPlan plan;
+    plan.caption = QStringLiteral("SMS Load");
+    plan.startValue = 0;
+    plan.first = 1;
+    plan.last = capacity;
+    return plan;
+}
+
 // The pass reads into staging and replaces the table in one transaction only when every
 // location was read, so a phone lost half-way leaves the previous cache. A failed read is
 // followed by the presence probe; the probe's reset is followed by the message mode again.
@@ -358,21 +378,13 @@ MirrorOutcome CSmsDB::LoadFromPhone(PhoneLink& link, Progress& progress) {
     if (link.settings.messageFormat() == SmsFormat::Pdu) {
         return loadPduFromPhone(link, progress);
     }
-    if (link.SetMessageMode(1, 1, 1) != 0) {
-        if (!link.Identify()) {
-            outcome.kind = MirrorOutcome::Kind::PhoneLost;
-            outcome.notice = offLineNotice();
-        }
-        return outcome;  // the phone answers but refused the mode: Skipped
+    if (!enterMessageMode(link, 1, outcome)) {
+        return outcome;
     }
     const int capacity = link.simMessageCapacity;
     SlotStaging<QVariantList> staging;
     bool empty = false;
-    SlotMirrorPlan plan;
-    plan.caption = QStringLiteral("SMS Load");
-    plan.startValue = 0;
-    plan.first = 1;
-    plan.last = capacity;
+    SlotMirrorPlan plan = messageLoadPlan(capacity);
     plan.readSlot = [&](int index) {
         link.sleepMs(kPauseMs);
         QString body;

@@ -130,6 +130,11 @@ class CSmsDB : public Recordset {
     // LoadFromPhone in PDU mode: the locations' units are staged, and joined into messages
     // when the pass is complete.
     MirrorOutcome loadPduFromPhone(PhoneLink& link, Progress& progress);
+    // Selects the message storage and the format before a load; false when the phone refused,
+    // with the outcome telling a lost phone from a refusal (skipped).
+    static bool enterMessageMode(PhoneLink& link, int format, MirrorOutcome& outcome);
+    // A load's pass over every location of the SIM; the caller adds the readers.
+    static SlotMirrorPlan messageLoadPlan(int capacity);
     bool replaceRows(const QList<QVariantList>& rows, int* cacheOnlyDropped);
     // Deletes the row at a list position (on the phone first while on-line); false when it
     // stays.

@@ -44,21 +44,13 @@ SmsMessageValues CSmsDB::ValuesOfJoined(const JoinedMessage& message) {
 
 MirrorOutcome CSmsDB::loadPduFromPhone(PhoneLink& link, Progress& progress) {
     MirrorOutcome outcome;
-    if (link.SetMessageMode(1, kPduFormat, 1) != 0) {
-        if (!link.Identify()) {
-            outcome.kind = MirrorOutcome::Kind::PhoneLost;
-            outcome.notice = offLineNotice();
-        }
+    if (!enterMessageMode(link, kPduFormat, outcome)) {
         return outcome;
     }
     const int capacity = link.simMessageCapacity;
     SlotStaging<PduEntry> staging;
     bool empty = false;
-    SlotMirrorPlan plan;
-    plan.caption = QStringLiteral("SMS Load");
-    plan.startValue = 0;
-    plan.first = 1;
-    plan.last = capacity;
+    SlotMirrorPlan plan = messageLoadPlan(capacity);
     plan.readSlot = [&](int index) {
         link.sleepMs(kPauseMs);
         std::optional<PduEntry> entry;

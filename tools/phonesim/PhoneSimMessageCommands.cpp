@@ -200,10 +200,8 @@ PhoneSimAnswer writeMessage(PhoneSimState& state, const PhoneSimCommand& command
                 if (cancelled)
                     return PhoneSimReply::ok();
                 PhoneSimMessageStorage& storage = selectedStorage(state);
-                int index = 1;
-                while (index <= storage.capacity && storage.messages.count(index))
-                    ++index;
-                if (index > storage.capacity)
+                const int index = storage.firstFree();
+                if (index == 0)
                     return PhoneSimReply::cmsError(kMemoryFull);
                 PhoneSimMessage stored = message;
                 stored.text = state.decodeText(text);

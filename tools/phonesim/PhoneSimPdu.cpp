@@ -173,10 +173,8 @@ PhoneSimAnswer pduWriteMessage(PhoneSimState& state, const PhoneSimCommand& comm
                 if (!pdu)
                     return PhoneSimReply::cmsError(kInvalidPduParameter);
                 PhoneSimMessageStorage& storage = selectedStorage(state);
-                int index = 1;
-                while (index <= storage.capacity && storage.messages.count(index))
-                    ++index;
-                if (index > storage.capacity)
+                const int index = storage.firstFree();
+                if (index == 0)
                     return PhoneSimReply::cmsError(kMemoryFull);
                 PhoneSimMessage stored;
                 stored.status = kStatusWords[status];

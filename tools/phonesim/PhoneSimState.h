@@ -54,6 +54,15 @@ struct PhoneSimMessageStorage {
     std::map<int, PhoneSimMessage> messages;  // location (1..capacity) -> message
 
     int used() const { return static_cast<int>(messages.size()); }
+    // The lowest free location, or 0 when every one is taken.
+    int firstFree() const {
+        for (int index = 1; index <= capacity; ++index) {
+            if (!messages.count(index)) {
+                return index;
+            }
+        }
+        return 0;
+    }
     bool operator==(const PhoneSimMessageStorage&) const = default;
 };
 
