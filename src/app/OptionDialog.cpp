@@ -129,6 +129,12 @@ OptionDialog::OptionDialog(QWidget* parent, const Registry* registry)
                                 {{smsFormatLabel(SmsFormat::Text), smsFormatValue(SmsFormat::Text)},
                                  {smsFormatLabel(SmsFormat::Pdu), smsFormatValue(SmsFormat::Pdu)}},
                                 smsFormatValue(settings.messageFormat()), this));
+    smsStorageList_ = new QComboBox(this);
+    layout->addWidget(
+        choiceBox("Message storage", smsStorageList_, "smsStorageList",
+                  {{smsStorageLabel(SmsStorage::Sim), smsStorageValue(SmsStorage::Sim)},
+                   {smsStorageLabel(SmsStorage::Phone), smsStorageValue(SmsStorage::Phone)}},
+                  smsStorageValue(settings.smsStorage), this));
     layout->addWidget(buttons);
 
     selectPort(Profile::intValue("CONFIG", "PORT", 3));
@@ -251,6 +257,8 @@ void OptionDialog::accept() {
     // A format left at the phone type's default keeps following the type.
     const PhoneSettings before = settings;
     settings.profile = profile.value_or(settings.profile);
+    settings.smsStorage = smsStorageFromValue(smsStorageList_->currentData().toString())
+                              .value_or(settings.smsStorage);
     if (format && (before.smsFormat || *format != before.messageFormat())) {
         settings.smsFormat = format;
     }

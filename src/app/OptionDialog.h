@@ -22,7 +22,8 @@ class QLabel;
 //
 // "Text encoding" picks the character set names and texts travel in ("CONFIG"/"CHARSET"),
 // "Phone type" the maker's phones or any standard one ("CONFIG"/"PROFILE"), "Message format"
-// text or PDU ("CONFIG"/"SMSFORMAT"; left at the type's default, it keeps following the type).
+// text or PDU ("CONFIG"/"SMSFORMAT"; left at the type's default, it keeps following the type),
+// "Message storage" the SIM or a standard phone's own memory ("CONFIG"/"SMSSTORAGE").
 class OptionDialog : public QDialog {
     Q_OBJECT
 
@@ -48,6 +49,7 @@ class OptionDialog : public QDialog {
     QComboBox* charsetList() const { return charsetList_; }
     QComboBox* profileList() const { return profileList_; }
     QComboBox* smsFormatList() const { return smsFormatList_; }
+    QComboBox* smsStorageList() const { return smsStorageList_; }
 
     void accept() override;
 
@@ -63,6 +65,7 @@ class OptionDialog : public QDialog {
     QComboBox* charsetList_ = nullptr;
     QComboBox* profileList_ = nullptr;
     QComboBox* smsFormatList_ = nullptr;
+    QComboBox* smsStorageList_ = nullptr;
     QMap<int, QLabel*> deviceLabels_;
     QMap<int, QString> chosenDevices_;
 };

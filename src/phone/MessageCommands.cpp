@@ -15,17 +15,6 @@ constexpr char kCtrlZ = 26;
 constexpr std::array<int, 6> kValidityCodes = {11, 71, 143, 167, 173, 255};
 constexpr std::array<int, 5> kProtocolIds = {0, 2, 18, 17, 5};
 
-QString storageCommand(int storage) {
-    switch (storage) {
-        case 0:
-            return QStringLiteral("at+cpms=\"bm\"\r");
-        case 1:
-            return QStringLiteral("at+cpms=\"sm\"\r");
-        default:
-            return {};  // sent as it is: the phone sees nothing and the command fails
-    }
-}
-
 bool choicesKnown(int validityChoice, int protocolChoice) {
     return validityChoice >= 0 && validityChoice < static_cast<int>(kValidityCodes.size()) &&
            protocolChoice >= 0 && protocolChoice < static_cast<int>(kProtocolIds.size());
@@ -47,6 +36,22 @@ int codingOf(const QString& text, PhoneCharset set) {
 }
 
 }  // namespace
+
+QString PhoneLink::messageStorageCommand() const {
+    return QStringLiteral("at+cpms=\"%1\"\r").arg(messageStorage_);
+}
+
+// Selector 1 is where the messages are kept (see messageStorageCommand).
+QString PhoneLink::storageCommand(int storage) const {
+    switch (storage) {
+        case 0:
+            return QStringLiteral("at+cpms=\"bm\"\r");
+        case 1:
+            return messageStorageCommand();
+        default:
+            return {};  // sent as it is: the phone sees nothing and the command fails
+    }
+}
 
 int PhoneLink::SetMessageMode(int storage, int format, int showHeader) {
     const QString select = storageCommand(storage);
@@ -110,7 +115,7 @@ int PhoneLink::WriteMessage(int format, int replyPathChoice, int validityChoice,
     if (!messageIsSafe(destination, text, set) || !choicesKnown(validityChoice, protocolChoice)) {
         return kTransactFailed;
     }
-    int code = SendExpectOk(QStringLiteral("at+cpms=\"sm\"\r"));
+    int code = SendExpectOk(messageStorageCommand());
     if (code != kTransactComplete) {
         return code;
     }
@@ -169,7 +174,7 @@ int PhoneLink::SendMessage(int format, int replyPathChoice, int validityChoice, 
 
 int PhoneLink::CountSimMessages() {
     QString answer;
-    if (Transact(QStringLiteral("at+cpms=\"sm\"\r"), answer) != kTransactComplete) {
+    if (Transact(messageStorageCommand(), answer) != kTransactComplete) {
         return -1;
     }
     return usedMessageCountOf(answer);

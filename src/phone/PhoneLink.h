@@ -182,6 +182,12 @@ class PhoneLink {
     QString serialNumber;
     // The message storages "at+cpms=?" offered first (standard profile), upper case.
     QStringList messageStorages;
+    // The command that selects the storage messages are read from and written to: the SIM's,
+    // unless a standard phone offers the phone memory the user chose.
+    QString messageStorageCommand() const;
+    bool messagesInPhoneMemory() const {
+        return messageStorage_.compare(QLatin1String("me"), Qt::CaseInsensitive) == 0;
+    }
 
     int connected = 0;
     int broadcastMessageCapacity = 5;
@@ -198,6 +204,8 @@ class PhoneLink {
 
   private:
     Notice closedPortNotice() const;
+    QString storageCommand(int storage) const;
+    QString messageStorage_ = QStringLiteral("sm");
     // After every identification (a reset restores the phone's default set).
     void selectCharset();
     void readNameLength(int which);

@@ -46,6 +46,24 @@ QString smsFormatLabel(SmsFormat format) {
                                     : QStringLiteral("Text (phone default)");
 }
 
+QString smsStorageValue(SmsStorage storage) {
+    return storage == SmsStorage::Phone ? QStringLiteral("phone") : QStringLiteral("sim");
+}
+
+std::optional<SmsStorage> smsStorageFromValue(const QString& value) {
+    for (const SmsStorage storage : {SmsStorage::Sim, SmsStorage::Phone}) {
+        if (value.compare(smsStorageValue(storage), Qt::CaseInsensitive) == 0) {
+            return storage;
+        }
+    }
+    return std::nullopt;
+}
+
+QString smsStorageLabel(SmsStorage storage) {
+    return storage == SmsStorage::Phone ? QStringLiteral("Phone memory (standard phones)")
+                                        : QStringLiteral("SIM");
+}
+
 SmsFormat PhoneSettings::messageFormat() const {
     if (smsFormat) {
         return *smsFormat;
@@ -62,6 +80,9 @@ PhoneSettings profilePhoneSettings() {
     settings.profile = phoneProfileFromValue(profile).value_or(PhoneProfile::Quillon);
     settings.smsFormat =
         smsFormatFromValue(Profile::value(kSection, QStringLiteral("SMSFORMAT")).toString());
+    settings.smsStorage =
+        smsStorageFromValue(Profile::value(kSection, QStringLiteral("SMSSTORAGE")).toString())
+            .value_or(SmsStorage::Sim);
     return settings;
 }
 
@@ -69,6 +90,7 @@ void saveProfilePhoneSettings(const PhoneSettings& settings) {
     Profile::setValue(kSection, QStringLiteral("CHARSET"), phoneCharsetValue(settings.charset));
     Profile::setValue(kSection, QStringLiteral("FASTLOAD"), settings.fastLoad ? 1 : 0);
     Profile::setValue(kSection, QStringLiteral("PROFILE"), phoneProfileValue(settings.profile));
+    Profile::setValue(kSection, QStringLiteral("SMSSTORAGE"), smsStorageValue(settings.smsStorage));
     // An unset format stays unset, so that it keeps following the phone type.
     if (settings.smsFormat) {
         Profile::setValue(kSection, QStringLiteral("SMSFORMAT"),
@@ -88,6 +110,9 @@ PhoneSettings withOverride(PhoneSettings settings, const PhoneSettingsOverride& 
     }
     if (override.smsFormat) {
         settings.smsFormat = *override.smsFormat;
+    }
+    if (override.smsStorage) {
+        settings.smsStorage = *override.smsStorage;
     }
     return settings;
 }

@@ -28,6 +28,17 @@ QString smsFormatValue(SmsFormat format);  // "text", "pdu"
 std::optional<SmsFormat> smsFormatFromValue(const QString& value);
 QString smsFormatLabel(SmsFormat format);
 
+// Where short messages are kept on a standard phone: the SIM, or the phone's own memory where it
+// offers one. The maker's phones always use the SIM.
+enum class SmsStorage {
+    Sim,
+    Phone,
+};
+
+QString smsStorageValue(SmsStorage storage);  // "sim", "phone"
+std::optional<SmsStorage> smsStorageFromValue(const QString& value);
+QString smsStorageLabel(SmsStorage storage);
+
 // The user's choices about how the program talks to the phone, kept in the profile's "CONFIG"
 // section. The defaults are the commands the maker's phones have always been sent.
 struct PhoneSettings {
@@ -39,6 +50,8 @@ struct PhoneSettings {
     PhoneProfile profile = PhoneProfile::Quillon;
     // CONFIG/SMSFORMAT; unset: the phone type's default (see messageFormat).
     std::optional<SmsFormat> smsFormat = std::nullopt;
+    // CONFIG/SMSSTORAGE; used for standard phones only.
+    SmsStorage smsStorage = SmsStorage::Sim;
 
     // The format in use: the choice made, else text for the maker's phones and PDU for others.
     SmsFormat messageFormat() const;
@@ -54,6 +67,7 @@ struct PhoneSettingsOverride {
     std::optional<bool> fastLoad;
     std::optional<PhoneProfile> profile;
     std::optional<SmsFormat> smsFormat;
+    std::optional<SmsStorage> smsStorage;
 };
 
 PhoneSettings withOverride(PhoneSettings settings, const PhoneSettingsOverride& override);

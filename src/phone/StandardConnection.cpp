@@ -95,10 +95,20 @@ int PhoneLink::queryStandardCapacities() {
     }
     if (!messageStorages.isEmpty()) {
         standardMask_ |= kMessagesBit;
-        const QString storage = messageStorages.contains(QLatin1String("SM"))
-                                    ? QStringLiteral("SM")
-                                    : messageStorages.first();
-        if (Transact(QString("at+cpms=\"%1\"\r").arg(storage), answer) == kTransactComplete) {
+        const bool phoneMemory = settings.smsStorage == SmsStorage::Phone;
+        QString storage = messageStorages.contains(QLatin1String("SM")) ? QStringLiteral("SM")
+                                                                        : messageStorages.first();
+        if (phoneMemory && messageStorages.contains(QLatin1String("ME"))) {
+            storage = QStringLiteral("ME");
+        } else if (phoneMemory) {
+            notices.reportWhenShown(Notice{
+                QStringLiteral("The phone keeps no short messages in its own memory. Messages "
+                               "are read from and written to the %1 storage.")
+                    .arg(storage),
+                QStringLiteral("Message storage"), PromptIcon::Warning});
+        }
+        messageStorage_ = storage;
+        if (Transact(messageStorageCommand(), answer) == kTransactComplete) {
             simMessageCapacity = ParseMessageCapacity(answer).value_or(simMessageCapacity);
         }
     }

@@ -59,4 +59,19 @@ TEST_F(StandardPhoneCliTest, ASimOnlyPhoneNumberingFromZeroShowsItsEntriesFromOn
         0);
 }
 
+// With the phone memory chosen, messages are saved to and loaded from it, and the SIM's stay.
+TEST_F(StandardPhoneCliTest, MessagesGoToThePhoneMemoryWhenChosen) {
+    startPhone(PhoneSimState::standardPersona());
+    const QStringList inPhone{"--profile", "standard", "--sms-storage", "phone"};
+    const auto onSim = phone->state().smMessages.messages.size();
+    const ProgramRun save = cli(
+        inPhone + QStringList{"sms", "save", "--number", "0123", "--text", "Kept in the phone"});
+    ASSERT_EQ(save.exitCode, 0) << save.err.toStdString();
+    const PhoneSimState after = phone->state();
+    ASSERT_EQ(after.meMessages.messages.size(), 1u);
+    EXPECT_EQ(after.smMessages.messages.size(), onSim);
+    EXPECT_EQ(cli(inPhone + QStringList{"sms", "load"}).out, "sms: 1 messages\n");
+    EXPECT_TRUE(cli(inPhone + QStringList{"sms", "list"}).out.contains("Kept in the phone"));
+}
+
 }  // namespace

@@ -55,6 +55,8 @@ void printHelp(QTextStream& out) {
            "                 modem) (default: the profile's CONFIG/PROFILE, else quillon)\n"
            "  --sms-format F text or pdu: how short messages travel (default: the profile's\n"
            "                 CONFIG/SMSFORMAT, else text for quillon and pdu for standard)\n"
+           "  --sms-storage S sim or phone: where a standard phone's messages are kept\n"
+           "                 (default: the profile's CONFIG/SMSSTORAGE, else sim)\n"
            "  --yes, --no    the answer to every question (default: --no)\n"
            "  --help         this text\n"
            "  --version      the program's version\n\n"
@@ -140,6 +142,13 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
                 return context.usageError("--sms-format needs text or pdu");
             }
             context.settings.smsFormat = format;
+        } else if (arg == "--sms-storage" || arg.startsWith("--sms-storage=")) {
+            const std::optional<SmsStorage> storage =
+                valueOf("--sms-storage", &value) ? smsStorageFromValue(value) : std::nullopt;
+            if (!storage) {
+                return context.usageError("--sms-storage needs sim or phone");
+            }
+            context.settings.smsStorage = storage;
         } else if (arg == "--fast") {
             context.settings.fastLoad = true;
         } else if (arg == "--workdir" || arg.startsWith("--workdir=")) {

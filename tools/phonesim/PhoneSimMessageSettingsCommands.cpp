@@ -20,6 +20,9 @@ QByteArray usage(const PhoneSimMessageStorage& storage) {
 PhoneSimAnswer preferredStorage(PhoneSimState& state, const PhoneSimCommand& command) {
     switch (command.kind) {
         case Kind::Test:
+            if (!state.makerCommands) {
+                return lines({"+CPMS: (\"SM\",\"ME\"),(\"SM\",\"ME\"),(\"SM\",\"ME\")"});
+            }
             return lines({"+CPMS: (\"SM\",\"BM\"),(\"SM\",\"BM\"),(\"SM\")"});
         case Kind::Query: {
             PhoneSimMessageStorage* storage = state.messageStorage(state.selectedMessageStorage);

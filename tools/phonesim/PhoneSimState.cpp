@@ -202,6 +202,8 @@ PhoneSimMessageStorage* PhoneSimState::messageStorage(const QString& storage) {
         return &smMessages;
     if (key == QLatin1String("bm"))
         return &bmMessages;
+    if (key == QLatin1String("me") && !makerCommands)
+        return &meMessages;
     return nullptr;
 }
 

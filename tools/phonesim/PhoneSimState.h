@@ -124,7 +124,9 @@ struct PhoneSimState {
 
     PhoneSimMessageStorage smMessages{10, {}};
     PhoneSimMessageStorage bmMessages{5, {}};
-    QString selectedMessageStorage = QStringLiteral("sm");  // "sm" or "bm"
+    // The phone's own message memory: offered by phones without the maker's commands only.
+    PhoneSimMessageStorage meMessages{20, {}};
+    QString selectedMessageStorage = QStringLiteral("sm");  // "sm", "bm" or "me"
     QString serviceCentre = QStringLiteral("+447785016005");
     int serviceCentreType = 145;
     int messageFormat = 1;  // 1 text mode, 0 PDU mode

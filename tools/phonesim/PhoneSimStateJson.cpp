@@ -191,6 +191,8 @@ PhoneSimState PhoneSimState::fromJson(const QJsonObject& json) {
         messagesFromJson(messages.value(QLatin1String("sm")).toObject(), state.smMessages);
     state.bmMessages =
         messagesFromJson(messages.value(QLatin1String("bm")).toObject(), state.bmMessages);
+    state.meMessages =
+        messagesFromJson(messages.value(QLatin1String("me")).toObject(), state.meMessages);
     state.selectedMessageStorage =
         stringOr(json, "selectedMessageStorage", state.selectedMessageStorage).toLower();
     if (!state.messageStorage(state.selectedMessageStorage))
@@ -251,8 +253,9 @@ QJsonObject PhoneSimState::toJson() const {
         {"phonebooks", QJsonObject{{"sm", phonebookToJson(sm)}, {"me", phonebookToJson(me)}}},
         {"selectedPhonebook", selectedPhonebook},
         {"extensionStore", QJsonObject{{"capacity", extensionCapacity}, {"used", extensionUsed}}},
-        {"messages",
-         QJsonObject{{"sm", messagesToJson(smMessages)}, {"bm", messagesToJson(bmMessages)}}},
+        {"messages", QJsonObject{{"sm", messagesToJson(smMessages)},
+                                 {"bm", messagesToJson(bmMessages)},
+                                 {"me", messagesToJson(meMessages)}}},
         {"selectedMessageStorage", selectedMessageStorage},
         {"serviceCentre", QJsonObject{{"address", serviceCentre}, {"type", serviceCentreType}}},
         {"messageSettings", QJsonObject{{"format", messageFormat},
