@@ -39,7 +39,8 @@ QString wrapped(const QString& text, int indent) {
 
 void printHelp(QTextStream& out) {
     out << "Usage: dexmoro-cli [global options] <command> [arguments]\n\n"
-           "Talks to a Quillon phone on a serial port without the window.\n\n"
+           "Talks to a Quillon phone (or, with --profile standard, any standard GSM phone or\n"
+           "modem) on a serial port without the window.\n\n"
            "Global options:\n"
            "  --device PATH  the phone's serial device; wins over --port\n"
            "  --port N       port number (default: the profile's CONFIG/PORT, else 3);\n"
