@@ -7,6 +7,18 @@ namespace {
 
 const QString kSection = QStringLiteral("CONFIG");
 
+// The choice whose profile value the text names, in any case.
+template <typename Choice>
+std::optional<Choice> choiceNamed(const QString& value, std::initializer_list<Choice> choices,
+                                  QString (*valueOf)(Choice)) {
+    for (const Choice choice : choices) {
+        if (value.compare(valueOf(choice), Qt::CaseInsensitive) == 0) {
+            return choice;
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 QString phoneProfileValue(PhoneProfile profile) {
@@ -15,12 +27,7 @@ QString phoneProfileValue(PhoneProfile profile) {
 }
 
 std::optional<PhoneProfile> phoneProfileFromValue(const QString& value) {
-    for (const PhoneProfile profile : {PhoneProfile::Quillon, PhoneProfile::Standard}) {
-        if (value.compare(phoneProfileValue(profile), Qt::CaseInsensitive) == 0) {
-            return profile;
-        }
-    }
-    return std::nullopt;
+    return choiceNamed(value, {PhoneProfile::Quillon, PhoneProfile::Standard}, phoneProfileValue);
 }
 
 QString phoneProfileLabel(PhoneProfile profile) {
@@ -33,12 +40,7 @@ QString smsFormatValue(SmsFormat format) {
 }
 
 std::optional<SmsFormat> smsFormatFromValue(const QString& value) {
-    for (const SmsFormat format : {SmsFormat::Text, SmsFormat::Pdu}) {
-        if (value.compare(smsFormatValue(format), Qt::CaseInsensitive) == 0) {
-            return format;
-        }
-    }
-    return std::nullopt;
+    return choiceNamed(value, {SmsFormat::Text, SmsFormat::Pdu}, smsFormatValue);
 }
 
 QString smsFormatLabel(SmsFormat format) {
@@ -51,12 +53,7 @@ QString smsStorageValue(SmsStorage storage) {
 }
 
 std::optional<SmsStorage> smsStorageFromValue(const QString& value) {
-    for (const SmsStorage storage : {SmsStorage::Sim, SmsStorage::Phone}) {
-        if (value.compare(smsStorageValue(storage), Qt::CaseInsensitive) == 0) {
-            return storage;
-        }
-    }
-    return std::nullopt;
+    return choiceNamed(value, {SmsStorage::Sim, SmsStorage::Phone}, smsStorageValue);
 }
 
 QString smsStorageLabel(SmsStorage storage) {

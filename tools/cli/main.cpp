@@ -100,6 +100,16 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
             return false;
         };
         QString value;
+        // An option that takes one of a few words: 0, or the usage error naming the words.
+        auto choiceOption = [&](const QString& option, auto parse, const char* words,
+                                auto& target) {
+            const auto chosen = valueOf(option, &value) ? parse(value) : std::nullopt;
+            if (!chosen) {
+                return context.usageError(option + " needs " + words);
+            }
+            target = chosen;
+            return 0;
+        };
         if (arg == "--") {
             optionsEnded = true;
         } else if (arg == "--help" || arg == "-h") {
@@ -123,33 +133,25 @@ int parse(const QStringList& arguments, CliContext& context, ParsedArguments& pa
             }
             context.portNumber = port;
         } else if (arg == "--charset" || arg.startsWith("--charset=")) {
-            const std::optional<PhoneCharset> set =
-                valueOf("--charset", &value) ? phoneCharsetFromValue(value) : std::nullopt;
-            if (!set) {
-                return context.usageError("--charset needs latin1, ucs2 or gsm");
+            if (const int code = choiceOption("--charset", phoneCharsetFromValue,
+                                              "latin1, ucs2 or gsm", context.settings.charset)) {
+                return code;
             }
-            context.settings.charset = set;
         } else if (arg == "--profile" || arg.startsWith("--profile=")) {
-            const std::optional<PhoneProfile> profile =
-                valueOf("--profile", &value) ? phoneProfileFromValue(value) : std::nullopt;
-            if (!profile) {
-                return context.usageError("--profile needs quillon or standard");
+            if (const int code = choiceOption("--profile", phoneProfileFromValue,
+                                              "quillon or standard", context.settings.profile)) {
+                return code;
             }
-            context.settings.profile = profile;
         } else if (arg == "--sms-format" || arg.startsWith("--sms-format=")) {
-            const std::optional<SmsFormat> format =
-                valueOf("--sms-format", &value) ? smsFormatFromValue(value) : std::nullopt;
-            if (!format) {
-                return context.usageError("--sms-format needs text or pdu");
+            if (const int code = choiceOption("--sms-format", smsFormatFromValue, "text or pdu",
+                                              context.settings.smsFormat)) {
+                return code;
             }
-            context.settings.smsFormat = format;
         } else if (arg == "--sms-storage" || arg.startsWith("--sms-storage=")) {
-            const std::optional<SmsStorage> storage =
-                valueOf("--sms-storage", &value) ? smsStorageFromValue(value) : std::nullopt;
-            if (!storage) {
-                return context.usageError("--sms-storage needs sim or phone");
+            if (const int code = choiceOption("--sms-storage", smsStorageFromValue, "sim or phone",
+                                              context.settings.smsStorage)) {
+                return code;
             }
-            context.settings.smsStorage = storage;
         } else if (arg == "--fast") {
             context.settings.fastLoad = true;
         } else if (arg == "--workdir" || arg.startsWith("--workdir=")) {
